@@ -1,0 +1,49 @@
+#pragma once
+// Files and folders. Paths are written with "\" as everywhere in the program;
+// these services turn them into native paths.
+#include <filesystem>
+#include <string>
+
+#include "platform/text.h"
+
+namespace rg_qelvane_base {
+
+// A growable byte buffer; files are written from it and read into it.
+class CQelMem {
+public:
+    CQelMem() = default;
+    explicit CQelMem(std::string bytes) : bytes_(std::move(bytes)) {}
+    const std::string& Bytes() const { return bytes_; }
+    size_t Size() const { return bytes_.size(); }
+    void Append(std::string_view bytes) { bytes_.append(bytes); }
+    // Replaces the file whole; false for an empty path or a failed write.
+    bool WriteFile(const CWString& path) const;
+
+private:
+    std::string bytes_;
+};
+
+CQelMem TextToUtf8Bytes(std::u16string_view text, bool addNul);
+
+// The program's folder, ending with "\".
+CWString GetProgramDir();
+// Points the program folder elsewhere (tests run in temporary folders).
+void SetProgramDirForTests(const std::filesystem::path& folder);
+
+std::filesystem::path ToNativePath(std::u16string_view path);
+
+bool CreateDirectoryChain(const CWString& path);
+bool PathExists(const CWString& path);
+// Deletes the folder and everything below it; links are removed, never followed.
+bool DeleteDirectoryTree(const CWString& path);
+// Fails when the source is missing or the target exists.
+bool MovePath(const CWString& from, const CWString& to);
+bool DeleteFilePath(const CWString& path);
+
+// The whole file, or nothing when it is missing or unreadable.
+std::string ReadFileBytes(const CWString& path);
+// Writes beside the target and renames over it, so a crash or a full disk
+// never leaves half a file.
+bool WriteFileBytes(const CWString& path, std::string_view bytes);
+
+}  // namespace rg_qelvane_base

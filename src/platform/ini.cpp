@@ -1,0 +1,113 @@
+#include "platform/ini.h"
+
+#include <sys/stat.h>
+
+#include <memory>
+#include <unordered_map>
+
+#include "platform/encoding.h"
+#include "platform/files.h"
+
+namespace rg_qelvane_base {
+
+namespace {
+
+constexpr size_t kMaxValueLength = 10239;  // the service's 10,240-character buffer
+
+CWString LowerKey(std::u16string_view text) {
+    CWString out(text);
+    for (auto& c : out) c = AsciiLower(c);
+    return out;
+}
+
+// Sections and keys by lower-cased name; the first occurrence wins.
+struct ParsedIni {
+    std::unordered_map<CWString, std::unordered_map<CWString, CWString>> sections;
+};
+
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(const std::string& nativePath) {
+    struct stat st {};
+    if (::stat(nativePath.c_str(), &st) != 0) return {};
+    return {true, st.st_dev, st.st_ino, st.st_size,
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+}
+
+CWString DecodeIni(const std::string& bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+        return CWString(Utf16LeToText(std::string_view(bytes).substr(2)));
+    return CWString(AnsiToUtf16(bytes));
+}
+
+CWString Unquoted(CWString value) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
+    auto ini = std::make_shared<ParsedIni>();
+    std::unordered_map<CWString, CWString>* current = nullptr;
+    size_t pos = 0;
+    while (pos <= text.size()) {
+        size_t end = text.find_first_of(u"\r\n", pos);
+        if (end == CWString::npos) end = text.size();
+        CWString line = CWString(std::u16string_view(text).substr(pos, end - pos)).Trimmed();
+        pos = end + 1;
+        if (line.empty() || line[0] == u';') continue;
+        if (line[0] == u'[') {
+            size_t close = line.find(u']');
+            CWString name = CWString(line.substr(1, close == CWString::npos ? CWString::npos : close - 1)).Trimmed();
+            // A repeated section is not read: the first one holds the answers.
+            auto [it, inserted] = ini->sections.try_emplace(LowerKey(name));
+            current = inserted ? &it->second : nullptr;
+            continue;
+        }
+        size_t eq = line.find(u'=');
+        if (!current || eq == CWString::npos) continue;
+        CWString key = CWString(line.substr(0, eq)).Trimmed();
+        CWString value = Unquoted(CWString(line.substr(eq + 1)).Trimmed());
+        if (value.size() > kMaxValueLength) value.resize(kMaxValueLength);
+        current->try_emplace(LowerKey(key), std::move(value));
+    }
+    return ini;
+}
+
+struct CacheEntry {
+    FileIdentity identity;
+    std::shared_ptr<const ParsedIni> ini;
+};
+
+std::shared_ptr<const ParsedIni> Load(const CWString& file) {
+    static std::unordered_map<CWString, CacheEntry> cache;
+    std::string native = ToNativePath(file).string();
+    FileIdentity identity = IdentityOf(native);
+    auto it = cache.find(file);
+    if (it != cache.end() && it->second.identity == identity) return it->second.ini;
+    auto ini = identity.exists ? Parse(DecodeIni(ReadFileBytes(file))) : std::make_shared<const ParsedIni>();
+    cache[file] = {identity, ini};
+    return ini;
+}
+
+}  // namespace
+
+CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view defaultValue) {
+    if (file.empty() || section.empty() || key.empty()) return {};
+    auto ini = Load(file);
+    auto s = ini->sections.find(LowerKey(CWString(section).Trimmed()));
+    if (s == ini->sections.end()) return CWString(defaultValue);
+    auto k = s->second.find(LowerKey(CWString(key).Trimmed()));
+    if (k == s->second.end()) return CWString(defaultValue);
+    return k->second;
+}
+
+}  // namespace rg_qelvane_base

@@ -1,0 +1,1 @@
+// The wx backend lives here.
