@@ -1,6 +1,7 @@
 #include "platform/ini.h"
 
 #include <sys/stat.h>
+#include <time.h>
 
 #include <memory>
 #include <unordered_map>
@@ -81,19 +82,41 @@ std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
     return ini;
 }
 
+long long NowNs() {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// File times advance in coarse ticks (a few milliseconds), so a file rewritten within one tick
+// can keep size and time. Until its time is safely in the past such an entry is
+// "racy" and its bytes are compared as well.
+constexpr long long kRacyWindowNs = 50000000LL;  // well above the kernel's timestamp tick
+
 struct CacheEntry {
     FileIdentity identity;
+    std::string bytes;  // kept only while the entry is racy
     std::shared_ptr<const ParsedIni> ini;
 };
 
 std::shared_ptr<const ParsedIni> Load(const CWString& file) {
     static std::unordered_map<CWString, CacheEntry> cache;
-    std::string native = ToNativePath(file).string();
-    FileIdentity identity = IdentityOf(native);
+    FileIdentity identity = IdentityOf(ToNativePath(file).string());
+    if (!identity.exists) {
+        cache.erase(file);
+        static const auto empty = std::make_shared<const ParsedIni>();
+        return empty;
+    }
     auto it = cache.find(file);
-    if (it != cache.end() && it->second.identity == identity) return it->second.ini;
-    auto ini = identity.exists ? Parse(DecodeIni(ReadFileBytes(file))) : std::make_shared<const ParsedIni>();
-    cache[file] = {identity, ini};
+    bool racy = NowNs() - identity.modifiedNs < kRacyWindowNs;
+    if (it != cache.end() && it->second.identity == identity && !racy) {
+        it->second.bytes.clear();
+        return it->second.ini;
+    }
+    std::string bytes = ReadFileBytes(file);
+    if (it != cache.end() && it->second.identity == identity && it->second.bytes == bytes) return it->second.ini;
+    auto ini = Parse(DecodeIni(bytes));
+    cache[file] = {identity, racy ? std::move(bytes) : std::string(), ini};
     return ini;
 }
 

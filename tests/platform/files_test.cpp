@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "platform/encoding.h"
+#include "platform/files.h"
+#include "support/temp_program_dir.h"
+
+using namespace rg_qelvane_base;
+namespace fs = std::filesystem;
+
+class FilesTest : public ::testing::Test {
+protected:
+    TempProgramDir dir;
+    CWString Path(const char16_t* relative) { return GetProgramDir() + relative; }
+};
+
+TEST_F(FilesTest, ProgramDirEndsWithBackslash) {
+    CWString folder = GetProgramDir();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), u'\\');
+    EXPECT_EQ(ToNativePath(folder), dir.Folder());
+}
+
+TEST_F(FilesTest, LoadTextFileHonoursMarksThenTheRequestedEncoding) {
+    struct Case { std::string bytes; int encoding; std::u16string expected; };
+    const std::string utf8 = "\xE5\x90\x8D\xE7\xA7\xB0";  // 名称
+    const std::string gbk = "\xC3\xFB\xB3\xC6";           // 名称
+    const Case cases[] = {
+        {"\xFF\xFE" + std::string("a\0b\0", 4), 2, u"ab"},
+        {"\xEF\xBB\xBF" + utf8, 2, u"名称"},
+        {utf8, 1, u"名称"},
+        {gbk, 2, u"名称"},
+        {gbk, -1, u"名称"},
+        {std::string("x\0y\0", 4), 0, u"xy"},
+        {"abc", 7, u""},
+        {std::string("ab\0cd", 5), 1, u"ab"},
+        {std::string("\xFF\xFE" "a\0\0\0b\0", 8), 1, u"a"},
+        {"", 1, u""},
+    };
+    for (const Case& c : cases) {
+        dir.WriteBytes("f.txt", c.bytes);
+        EXPECT_EQ(CWString::LoadTextFile(Path(u"f.txt"), c.encoding), c.expected) << c.bytes;
+    }
+    EXPECT_EQ(CWString::LoadTextFile(Path(u"missing.txt"), 1), u"");
+}
+
+TEST_F(FilesTest, SaveTextFileWritesAnsiAndReplacesTheFileWhole) {
+    dir.WriteBytes("t.ini", std::string(100, 'z'));
+    ASSERT_TRUE(CWString::SaveTextFile(u"[translation]\r\nName=名称\r\n", Path(u"t.ini")));
+    EXPECT_EQ(dir.ReadBytes("t.ini"), "[translation]\r\nName=\xC3\xFB\xB3\xC6\r\n");
+    EXPECT_EQ(CWString::LoadTextFile(Path(u"t.ini"), 2), u"[translation]\r\nName=名称\r\n");
+}
+
+TEST_F(FilesTest, AnsiHoldsEveryCharacter) {
+    const std::u16string rare = u"é😀\u4E00";
+    EXPECT_EQ(AnsiToUtf16(Utf16ToAnsi(rare)), rare);
+}
+
+TEST_F(FilesTest, Utf8BytesWithAndWithoutNul) {
+    EXPECT_EQ(TextToUtf8Bytes(u"a名", false).Bytes(), "a\xE5\x90\x8D");
+    EXPECT_EQ(TextToUtf8Bytes(u"", true).Bytes(), std::string(1, '\0'));
+}
+
+TEST_F(FilesTest, FailedWriteLeavesTheOldFileAndReportsFailure) {
+    dir.WriteBytes("keep.dat", "old");
+    fs::create_directories(dir / "keep.dat.saving-dir");
+    EXPECT_FALSE(CQelMem("new").WriteFile(u""));
+    EXPECT_FALSE(CQelMem("new").WriteFile(Path(u"no\\such\\folder\\x.dat")));
+    EXPECT_EQ(dir.ReadBytes("keep.dat"), "old");
+    EXPECT_TRUE(CQelMem("new").WriteFile(Path(u"keep.dat")));
+    EXPECT_EQ(dir.ReadBytes("keep.dat"), "new");
+}
+
+TEST_F(FilesTest, FoldersAreCreatedWithParentsAndBackslashPaths) {
+    EXPECT_FALSE(CreateDirectoryChain(u""));
+    EXPECT_TRUE(CreateDirectoryChain(Path(u"datas\\规则组\\a\\")));
+    EXPECT_TRUE(CreateDirectoryChain(Path(u"datas\\规则组\\a")));
+    EXPECT_TRUE(fs::is_directory(dir / "datas/规则组/a"));
+    EXPECT_TRUE(PathExists(Path(u"datas\\规则组\\a\\")));
+    EXPECT_FALSE(PathExists(Path(u"datas\\nothing")));
+}
+
+TEST_F(FilesTest, MoveFailsWhenTheTargetExistsOrTheSourceIsMissing) {
+    dir.WriteBytes("a.txt", "a");
+    dir.WriteBytes("b.txt", "b");
+    EXPECT_FALSE(MovePath(Path(u"a.txt"), Path(u"b.txt")));
+    EXPECT_EQ(dir.ReadBytes("b.txt"), "b");
+    EXPECT_FALSE(MovePath(Path(u"none.txt"), Path(u"c.txt")));
+    EXPECT_TRUE(MovePath(Path(u"a.txt"), Path(u"c.txt")));
+    EXPECT_EQ(dir.ReadBytes("c.txt"), "a");
+}
+
+TEST_F(FilesTest, DeleteTreeRemovesContentsButNeverFollowsLinks) {
+    dir.WriteBytes("outside/precious.txt", "keep");
+    dir.WriteBytes("group/sub/file.txt", "x");
+    fs::create_directory_symlink(dir / "outside", dir / "group/link");
+    EXPECT_TRUE(DeleteDirectoryTree(Path(u"group")));
+    EXPECT_FALSE(fs::exists(dir / "group"));
+    EXPECT_EQ(dir.ReadBytes("outside/precious.txt"), "keep");
+    EXPECT_FALSE(DeleteDirectoryTree(Path(u"group")));
+}
+
+TEST_F(FilesTest, DeleteFileOnlyTakesFiles) {
+    dir.WriteBytes("f.txt", "x");
+    fs::create_directories(dir / "folder");
+    EXPECT_TRUE(DeleteFilePath(Path(u"f.txt")));
+    EXPECT_FALSE(DeleteFilePath(Path(u"f.txt")));
+    EXPECT_FALSE(DeleteFilePath(Path(u"folder")));
+}

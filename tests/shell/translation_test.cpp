@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "shell/text_helpers.h"
+#include "shell/translation.h"
+#include "support/temp_program_dir.h"
+
+using namespace rg_qelvane_app;
+
+class TranslateWordTest : public ::testing::Test {
+protected:
+    TempProgramDir dir;
+    void SetUp() override { TranslateEnabled = true; }
+    void TearDown() override { TranslateEnabled = false; }
+    void WriteTable(const std::string& ansiLines) { dir.WriteBytes("datas/对应关系.ini", "[translation]\r\n" + ansiLines); }
+};
+
+TEST_F(TranslateWordTest, FlagOffGivesEveryWordBack) {
+    WriteTable("Name=\xC3\xFB\xB3\xC6\r\n");
+    TranslateEnabled = false;
+    EXPECT_EQ(TranslateWord(u"Name"), u"Name");
+}
+
+TEST_F(TranslateWordTest, KeysMatchWithoutCaseAndTheFirstWins) {
+    WriteTable("Name=\xC3\xFB\xB3\xC6\r\nname=other\r\nEmpty=\r\na=b=c\r\n");
+    EXPECT_EQ(TranslateWord(u"Name"), u"名称");
+    EXPECT_EQ(TranslateWord(u"NAME"), u"名称");
+    EXPECT_EQ(TranslateWord(u"Names"), u"Names");
+    EXPECT_EQ(TranslateWord(u"Empty"), u"Empty");
+    EXPECT_EQ(TranslateWord(u"a"), u"b=c");
+    EXPECT_EQ(TranslateWord(u""), u"");
+}
+
+TEST_F(TranslateWordTest, LfOnlyTablesStillReadEveryEntryAndAMissingTableGivesTheWord) {
+    EXPECT_EQ(TranslateWord(u"x"), u"x");
+    dir.WriteBytes("datas/对应关系.ini", "[translation]\nx=1\ny=2\n");
+    EXPECT_EQ(TranslateWord(u"y"), u"2");
+}
+
+TEST_F(TranslateWordTest, ASavedTableIsSeenByTheNextWord) {
+    WriteTable("k=1\r\n");
+    EXPECT_EQ(TranslateWord(u"k"), u"1");
+    ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nk=2\r\n", TranslationTablePath()));
+    EXPECT_EQ(TranslateWord(u"k"), u"2");
+}
+
+TEST(TextHelpers, CaseChangesTouchOnlyAsciiLetters) {
+    EXPECT_EQ(LowerFirstLetter(u"URL"), u"uRL");
+    EXPECT_EQ(LowerFirstLetter(u"É"), u"É");
+    EXPECT_EQ(LowerFirstLetter(u""), u"");
+    EXPECT_EQ(UpperFirstLetter(u"user_name"), u"User_name");
+    EXPECT_EQ(UpperFirstLetter(u"ａb"), u"ａb");
+}
+
+TEST(TextHelpers, IsLowerInitialJudgesTheNameWithoutStars) {
+    struct Case { const char16_t* name; bool lower; };
+    for (Case c : {Case{u"", false}, {u"*", true}, {u"node", true}, {u"_node", true}, {u"[]Node", true},
+                   {u"9x", true}, {u"Node", false}, {u"*Node", false}, {u"**node", true}})
+        EXPECT_EQ(IsLowerInitial(c.name), c.lower);
+}
