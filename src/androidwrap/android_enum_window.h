@@ -1,0 +1,12 @@
+#pragma once
+// Until this tool is built, its window is an empty form with its caption.
+#include "platform/ui/form.h"
+
+namespace rg_qelvane_app {
+
+class rg_win_AnZhuoMeiJuFengZhuang : public rg_qelvane_base::CQelWinForm {
+public:
+    rg_win_AnZhuoMeiJuFengZhuang() : CQelWinForm(u"安卓枚举封装") {}
+};
+
+}  // namespace rg_qelvane_app
