@@ -1,0 +1,37 @@
+#include "platform/ui/dialogs.h"
+
+#include "platform/ui/backend.h"
+
+namespace rg_qelvane_base {
+
+namespace {
+CQelWinForm* OwnerOf(const CQelControl* window) {
+    CQelWinForm* form = window ? window->Form() : nullptr;
+    return form && form->HasNativeWindow() ? form : nullptr;
+}
+}  // namespace
+
+int ShowMessageBox(const CQelControl* window, const CWString& text, int flags, const CWString& title) {
+    return Backend().ShowMessage(OwnerOf(window), text, flags, title);
+}
+
+int ShowInputBox(const CQelControl* window, CWString& text, const CWString& prompt, const CWString& title,
+                 const CWString& defaultText) {
+    CWString caption = title.empty() ? CWString(kInputBoxCaption) : title;
+    CWString typed;
+    if (Backend().AskInput(OwnerOf(window), prompt, caption, defaultText, typed)) {
+        text = typed;
+        return 1;
+    }
+    text.clear();
+    return 0;
+}
+
+bool ShowOpenFileDialog(const CQelControl* window, const CWString& filter, CWString& path) {
+    CWString chosen;
+    if (!Backend().OpenFileDialog(OwnerOf(window), filter, chosen)) return false;
+    path = chosen;
+    return true;
+}
+
+}  // namespace rg_qelvane_base

@@ -1,0 +1,236 @@
+#include "platform/ui/headless/headless_backend.h"
+
+#include <algorithm>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/line_ends.h"
+
+namespace rg_qelvane_base::headless {
+
+namespace {
+CQelWinForm* FormOf(const CHeadlessWindow* window) {
+    CQelControl* control = window ? window->Control() : nullptr;
+    return control && control->Kind() == CQelControlKind::Form ? static_cast<CQelWinForm*>(control) : nullptr;
+}
+
+CHeadlessWindow* RecordOf(const CQelControl* control) {
+    return control ? dynamic_cast<CHeadlessWindow*>(control->NativeWindow()) : nullptr;
+}
+}  // namespace
+
+CHeadlessWindow::CHeadlessWindow(CHeadlessBackend& backend, CQelControl& control, CHeadlessWindow* parentWindow)
+    : CQelNativeWindow(control),
+      kind(control.Kind()),
+      text(control.CreationText()),
+      style(control.Style()),
+      enabled(control.IsEnabledProperty()),
+      parent(parentWindow),
+      m_backend(backend) {
+    if (kind == CQelControlKind::Edit && (style & CQelStyle::MultiLine)) text = ToCrLf(text);
+}
+
+bool CHeadlessWindow::IsUsable() const {
+    for (const CHeadlessWindow* w = this; w; w = w->parent)
+        if (!w->enabled || !w->visible) return false;
+    return true;
+}
+
+CHeadlessWindow& CHeadlessWindow::TopLevel() {
+    CHeadlessWindow* w = this;
+    while (w->parent) w = w->parent;
+    return *w;
+}
+
+void CHeadlessWindow::SetText(const CWString& value) {
+    text = kind == CQelControlKind::Edit && (style & CQelStyle::MultiLine) ? ToCrLf(value) : value;
+}
+
+void CHeadlessWindow::DestroyWindow() { m_backend.Destroy(*this); }
+
+void CHeadlessWindow::AppendText(const CWString& value) { SetText(text + value); }
+
+void CHeadlessWindow::SetCheck(bool value) {
+    checked = value;
+    if (kind != CQelControlKind::RadioButton || !value || !parent) return;
+    for (auto& sibling : parent->children)
+        if (sibling.get() != this && sibling->kind == CQelControlKind::RadioButton) sibling->checked = false;
+}
+
+int CHeadlessWindow::AddItem(const CWString& value, long long data) {
+    items.push_back({value, data});
+    return GetItemCount() - 1;
+}
+
+int CHeadlessWindow::InsertItem(int index, const CWString& value, long long data) {
+    if (!Holds(index)) return AddItem(value, data);
+    items.insert(items.begin() + index, {value, data});
+    if (selection >= index) ++selection;
+    return index;
+}
+
+bool CHeadlessWindow::DeleteItem(int index) {
+    if (!Holds(index)) return false;
+    items.erase(items.begin() + index);
+    if (selection == index) selection = -1;
+    else if (selection > index) --selection;
+    return true;
+}
+
+void CHeadlessWindow::ClearItems() {
+    items.clear();
+    selection = -1;
+}
+
+CWString CHeadlessWindow::GetItemText(int index) const { return Holds(index) ? items[index].text : CWString(); }
+
+long long CHeadlessWindow::GetItemData(int index) const { return Holds(index) ? items[index].data : 0; }
+
+void CHeadlessWindow::SetItemData(int index, long long data) {
+    if (Holds(index)) items[index].data = data;
+}
+
+void CHeadlessWindow::SetSelection(int index) { selection = Holds(index) ? index : -1; }
+
+CQelRect CHeadlessWindow::GetClientRect() const { return {0, 0, rect.width, rect.height}; }
+
+CHeadlessBackend::~CHeadlessBackend() {
+    m_activation.clear();
+    m_topLevels.clear();
+}
+
+CQelNativeWindow* CHeadlessBackend::CreateForm(CQelWinForm& form, const CQelFormSpec& spec) {
+    auto window = std::make_unique<CHeadlessWindow>(*this, form, nullptr);
+    window->text = spec.caption;
+    window->rect = {0, 0, spec.clientWidth, spec.clientHeight};
+    window->border = spec.border;
+    window->owner = dynamic_cast<CHeadlessWindow*>(spec.owner);
+    window->visible = false;
+    m_topLevels.push_back(std::move(window));
+    return m_topLevels.back().get();
+}
+
+void CHeadlessBackend::ShowForm(CQelNativeWindow& form) {
+    auto& window = static_cast<CHeadlessWindow&>(form);
+    window.visible = true;
+    Activate(window);
+}
+
+CQelNativeWindow* CHeadlessBackend::CreateControl(CQelControl& control, CQelNativeWindow& parent,
+                                                  const CQelRect& rect) {
+    auto* parentWindow = dynamic_cast<CHeadlessWindow*>(&parent);
+    if (!parentWindow) return nullptr;
+    auto window = std::make_unique<CHeadlessWindow>(*this, control, parentWindow);
+    window->rect = rect;
+    parentWindow->children.push_back(std::move(window));
+    return parentWindow->children.back().get();
+}
+
+bool CHeadlessBackend::IsTopLevel(const CHeadlessWindow* window) const {
+    return std::any_of(m_topLevels.begin(), m_topLevels.end(), [&](auto& w) { return w.get() == window; });
+}
+
+void CHeadlessBackend::Destroy(CHeadlessWindow& window) {
+    std::unique_ptr<CHeadlessWindow> doomed;
+    if (IsTopLevel(&window)) {
+        // Owned windows go with their owner, each told before its record goes.
+        for (;;) {
+            auto owned = std::find_if(m_topLevels.begin(), m_topLevels.end(),
+                                      [&](auto& w) { return w->owner == &window; });
+            if (owned == m_topLevels.end()) break;
+            CHeadlessWindow& ownedWindow = **owned;
+            if (CQelWinForm* form = FormOf(&ownedWindow)) form->NativeFormGone();
+            if (IsTopLevel(&ownedWindow)) Destroy(ownedWindow);
+        }
+        std::erase(m_activation, &window);
+        auto it = std::find_if(m_topLevels.begin(), m_topLevels.end(), [&](auto& w) { return w.get() == &window; });
+        doomed = std::move(*it);
+        m_topLevels.erase(it);
+    } else if (window.parent) {
+        auto& siblings = window.parent->children;
+        auto it = std::find_if(siblings.begin(), siblings.end(), [&](auto& w) { return w.get() == &window; });
+        if (it == siblings.end()) return;
+        doomed = std::move(*it);
+        siblings.erase(it);
+    }
+}
+
+void CHeadlessBackend::Activate(CHeadlessWindow& form) {
+    std::erase(m_activation, &form);
+    m_activation.push_back(&form);
+}
+
+CQelWinForm* CHeadlessBackend::LastActiveForm() const {
+    for (auto it = m_activation.rbegin(); it != m_activation.rend(); ++it)
+        if (CQelWinForm* form = FormOf(*it)) return form;
+    return nullptr;
+}
+
+int CHeadlessBackend::RunModal(CQelWinForm& form, CQelWinForm* owner) {
+    CHeadlessWindow* window = RecordOf(&form);
+    if (!window) return 0;
+    window->modal = true;
+    std::vector<CHeadlessWindow*> disabled;
+    for (auto& other : m_topLevels) {
+        if (other.get() != window && other->enabled) {
+            other->enabled = false;
+            disabled.push_back(other.get());
+        }
+    }
+    // The user's part of the nested loop: the test acts inside the form and closes it.
+    if (auto hook = modalHook) hook(form);
+    form.Close();
+    for (CHeadlessWindow* other : disabled)
+        if (IsTopLevel(other)) other->enabled = true;
+    if (CHeadlessWindow* ownerWindow = RecordOf(owner)) Activate(ownerWindow->TopLevel());
+    return 0;
+}
+
+int CHeadlessBackend::RunMainLoop() {
+    ++mainLoopRuns;
+    m_exitCode = 0;
+    if (auto hook = mainLoopHook) {
+        hook();
+    } else if (CQelWinForm* main = FormOf(static_cast<const CHeadlessWindow*>(MainWindowHandle))) {
+        main->Close();
+    }
+    return m_exitCode;
+}
+
+int CHeadlessBackend::ShowMessage(CQelWinForm* owner, const CWString& text, int flags, const CWString& title) {
+    shownBoxes.push_back({CShownBox::Kind::Message, owner, text, title, flags, {}});
+    if (!messageAnswers.empty()) {
+        int answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    // Unscripted: the answer that changes nothing.
+    return (flags & 0xF) == MB_YESNO ? IDNO : IDOK;
+}
+
+bool CHeadlessBackend::AskInput(CQelWinForm* owner, const CWString& prompt, const CWString& caption,
+                                const CWString& defaultText, CWString& text) {
+    shownBoxes.push_back({CShownBox::Kind::Input, owner, prompt, caption, 0, defaultText});
+    if (inputAnswers.empty()) return false;
+    std::optional<CWString> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    if (!answer) return false;
+    text = *answer;
+    return true;
+}
+
+bool CHeadlessBackend::OpenFileDialog(CQelWinForm* owner, const CWString& filter, CWString& path) {
+    shownBoxes.push_back({CShownBox::Kind::OpenFile, owner, filter, {}, 0, {}});
+    if (fileAnswers.empty()) return false;
+    std::optional<CWString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (!answer) return false;
+    path = *answer;
+    return true;
+}
+
+bool CHeadlessBackend::SetClipboardText(const CWString& text) {
+    m_clipboard = text;
+    return true;
+}
+
+}  // namespace rg_qelvane_base::headless

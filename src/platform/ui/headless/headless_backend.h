@@ -1,0 +1,133 @@
+#pragma once
+// The in-memory backend: every native window is a plain record. Tests drive
+// it through headless/driver.h; this header is for that driver.
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/ui/backend.h"
+
+namespace rg_qelvane_base::headless {
+
+class CHeadlessBackend;
+
+struct CHeadlessItem {
+    CWString text;
+    long long data = 0;
+    bool operator==(const CHeadlessItem&) const = default;
+};
+
+// One native window. The fields are what a user would see of it.
+class CHeadlessWindow : public CQelNativeWindow {
+public:
+    CHeadlessWindow(CHeadlessBackend& backend, CQelControl& control, CHeadlessWindow* parent);
+
+    CQelControlKind kind;
+    CWString text;
+    CQelRect rect;  // scaled, relative to the parent (a form's is its client area)
+    CQelFont font;
+    unsigned style = CQelStyle::None;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    std::vector<CHeadlessItem> items;
+    int selection = -1;
+    int rowSpacing = 1;
+    // Forms only.
+    CQelBorderStyle border = CQelBorderStyle::Sizable;
+    CHeadlessWindow* owner = nullptr;
+    bool modal = false;
+
+    CHeadlessWindow* parent;
+    std::vector<std::unique_ptr<CHeadlessWindow>> children;
+
+    // Enabled and shown with every window it sits in.
+    bool IsUsable() const;
+    CHeadlessWindow& TopLevel();
+
+    CWString GetText() const override { return text; }
+    void SetText(const CWString& value) override;
+    void SetFont(const CQelFont& value) override { font = value; }
+    void SetStaticEdge() override { style |= CQelStyle::StaticEdge; }
+    void Enable(bool value) override { enabled = value; }
+    void Show(bool value) override { visible = value; }
+    void Move(const CQelRect& value) override { rect = value; }
+    void Redraw() override {}
+    void DestroyWindow() override;
+    void AppendText(const CWString& value) override;
+    bool GetCheck() const override { return checked; }
+    void SetCheck(bool value) override;
+    int AddItem(const CWString& value, long long data) override;
+    int InsertItem(int index, const CWString& value, long long data) override;
+    bool DeleteItem(int index) override;
+    void ClearItems() override;
+    int GetItemCount() const override { return static_cast<int>(items.size()); }
+    CWString GetItemText(int index) const override;
+    long long GetItemData(int index) const override;
+    void SetItemData(int index, long long data) override;
+    int GetSelection() const override { return selection; }
+    void SetSelection(int index) override;
+    void SetRowSpacing(int pixels) override { rowSpacing = pixels; }
+    CQelRect GetClientRect() const override;
+
+private:
+    bool Holds(int index) const { return index >= 0 && index < GetItemCount(); }
+    CHeadlessBackend& m_backend;
+};
+
+// A box the program showed, in the order shown.
+struct CShownBox {
+    enum class Kind { Message, Input, OpenFile };
+    Kind kind = Kind::Message;
+    const CQelWinForm* owner = nullptr;
+    CWString text;  // message text, input prompt or file filter
+    CWString title;  // the caption shown
+    int flags = 0;  // message boxes
+    CWString defaultText;  // input boxes
+};
+
+class CHeadlessBackend : public CQelUiBackend {
+public:
+    ~CHeadlessBackend() override;
+
+    CQelNativeWindow* CreateForm(CQelWinForm& form, const CQelFormSpec& spec) override;
+    void ShowForm(CQelNativeWindow& form) override;
+    CQelNativeWindow* CreateControl(CQelControl& control, CQelNativeWindow& parent, const CQelRect& rect) override;
+    CQelWinForm* LastActiveForm() const override;
+    int RunModal(CQelWinForm& form, CQelWinForm* owner) override;
+    void EndModal(CQelWinForm& form) override {}
+    int RunMainLoop() override;
+    void QuitMainLoop(int exitCode) override { m_exitCode = exitCode; }
+    int DisplayDpi() const override { return m_dpi; }
+    int ShowMessage(CQelWinForm* owner, const CWString& text, int flags, const CWString& title) override;
+    bool AskInput(CQelWinForm* owner, const CWString& prompt, const CWString& caption, const CWString& defaultText,
+                  CWString& text) override;
+    bool OpenFileDialog(CQelWinForm* owner, const CWString& filter, CWString& path) override;
+    bool SetClipboardText(const CWString& text) override;
+    CWString GetClipboardText() override { return m_clipboard; }
+
+    // Used by the records and the driver.
+    void Destroy(CHeadlessWindow& window);
+    void Activate(CHeadlessWindow& form);
+    bool IsTopLevel(const CHeadlessWindow* window) const;
+
+    std::vector<CShownBox> shownBoxes;
+    std::deque<int> messageAnswers;
+    std::deque<std::optional<CWString>> inputAnswers;
+    std::deque<std::optional<CWString>> fileAnswers;
+    std::function<void(CQelWinForm&)> modalHook;
+    std::function<void()> mainLoopHook;
+    int mainLoopRuns = 0;
+
+    void SetDisplayDpi(int dpi) { m_dpi = dpi; }
+
+private:
+    std::vector<std::unique_ptr<CHeadlessWindow>> m_topLevels;
+    std::vector<CHeadlessWindow*> m_activation;  // oldest first
+    CWString m_clipboard;
+    int m_dpi = 96;
+    int m_exitCode = 0;
+};
+
+}  // namespace rg_qelvane_base::headless
