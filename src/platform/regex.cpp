@@ -1,0 +1,203 @@
+#include "platform/regex.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
+
+namespace rg_qelvane_base {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Backtracking steps one attempt may take before the search gives up: far
+// above what any pattern of the program needs on real Java text, reached only
+// by a pattern that explodes on some paste.
+constexpr uint32_t kMatchLimit = 5'000'000;
+
+// The limit above counts per starting position, so a pattern that scans to
+// the end of the text from each of many positions (an unclosed comment opened
+// a hundred thousand times) stays under it and is still quadratic. A whole
+// search therefore also has a time budget. It reads its clock between
+// stretches of starting positions; stretches grow while they are quick and
+// shrink when they are slow, so the clock is read often where the work is
+// heavy and seldom where it is light.
+constexpr auto kSearchBudget = std::chrono::milliseconds(300);
+constexpr PCRE2_SIZE kMinStretch = 16;
+constexpr PCRE2_SIZE kFirstStretch = 64;
+constexpr PCRE2_SIZE kMaxStretch = 8192;
+constexpr auto kQuickStretch = std::chrono::microseconds(200);
+constexpr auto kSlowStretch = std::chrono::milliseconds(2);
+
+// The JIT keeps its backtracking frames on a stack of its own; a long
+// documentation comment full of stars needs more than the default 32 KiB.
+constexpr size_t kJitStackStart = 32 * 1024;
+constexpr size_t kJitStackMax = 8 * 1024 * 1024;
+
+// Patterns built from source names (a class's own name) would otherwise fill
+// the cache without end.
+constexpr size_t kMaxCachedPatterns = 128;
+
+class CompiledPattern {
+public:
+    explicit CompiledPattern(std::u16string_view pattern) {
+        int error = 0;
+        PCRE2_SIZE errorOffset = 0;
+        code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
+                              PCRE2_USE_OFFSET_LIMIT, &error, &errorOffset, nullptr);
+        if (!code_) return;
+        pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // without JIT the interpreter runs
+        pcre2_pattern_info(code_, PCRE2_INFO_CAPTURECOUNT, &groups_);
+        uint32_t lastType = 0, lastUnit = 0;
+        pcre2_pattern_info(code_, PCRE2_INFO_LASTCODETYPE, &lastType);
+        pcre2_pattern_info(code_, PCRE2_INFO_LASTCODEUNIT, &lastUnit);
+        if (lastType == 1) requiredUnit_ = static_cast<char16_t>(lastUnit);
+    }
+    ~CompiledPattern() { pcre2_code_free(code_); }
+    CompiledPattern(const CompiledPattern&) = delete;
+    CompiledPattern& operator=(const CompiledPattern&) = delete;
+
+    const pcre2_code* Code() const { return code_; }
+    uint32_t Groups() const { return groups_; }
+
+    // Every match holds the pattern's required code unit (when it has one) at
+    // or after its start, so no match starts behind the last one. Searching
+    // stretch by stretch would otherwise look for it again in every stretch.
+    std::optional<PCRE2_SIZE> LastPossibleStart(std::u16string_view subject) const {
+        if (!requiredUnit_) return subject.size();
+        size_t last = subject.rfind(*requiredUnit_);
+        if (last == std::u16string_view::npos) return std::nullopt;
+        return last;
+    }
+
+private:
+    pcre2_code* code_ = nullptr;
+    uint32_t groups_ = 0;
+    std::optional<char16_t> requiredUnit_;
+};
+
+std::shared_ptr<const CompiledPattern> Compiled(std::u16string_view pattern) {
+    static std::mutex mutex;
+    static std::unordered_map<std::u16string, std::shared_ptr<const CompiledPattern>> cache;
+    std::lock_guard lock(mutex);
+    auto found = cache.find(std::u16string(pattern));
+    if (found != cache.end()) return found->second;
+    if (cache.size() >= kMaxCachedPatterns) cache.clear();
+    auto compiled = std::make_shared<const CompiledPattern>(pattern);
+    cache.emplace(pattern, compiled);
+    return compiled;
+}
+
+// Match context and JIT stack of the calling thread.
+class MatchResources {
+public:
+    MatchResources()
+        : context_(pcre2_match_context_create(nullptr)),
+          jitStack_(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr)) {
+        pcre2_set_match_limit(context_, kMatchLimit);
+        if (jitStack_) pcre2_jit_stack_assign(context_, nullptr, jitStack_);
+    }
+    ~MatchResources() {
+        pcre2_match_context_free(context_);
+        pcre2_jit_stack_free(jitStack_);
+    }
+    MatchResources(const MatchResources&) = delete;
+    MatchResources& operator=(const MatchResources&) = delete;
+
+    pcre2_match_context* Context() const { return context_; }
+
+private:
+    pcre2_match_context* context_;
+    pcre2_jit_stack* jitStack_;
+};
+
+struct MatchDataDeleter {
+    void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
+};
+
+PCRE2_SIZE NextStretch(PCRE2_SIZE stretch, Clock::duration took) {
+    if (took < kQuickStretch) return std::min(kMaxStretch, stretch * 2);
+    if (took > kSlowStretch) return std::max(kMinStretch, stretch / 8);
+    return stretch;
+}
+
+// Calls `onMatch(ovector, setPairs, groups)` for every successive
+// non-overlapping match; pairs from `setPairs` on belong to groups that took
+// no part in the match. Stops when nothing more matches, when a search fails
+// (match limit, JIT stack) or when the time budget is spent.
+template <typename OnMatch>
+void ForEachMatch(std::u16string_view subject, std::u16string_view pattern, OnMatch onMatch) {
+    auto compiled = Compiled(pattern);
+    if (!compiled->Code()) return;
+    std::optional<PCRE2_SIZE> lastStart = compiled->LastPossibleStart(subject);
+    if (!lastStart) return;
+    thread_local MatchResources resources;
+    std::unique_ptr<pcre2_match_data, MatchDataDeleter> matchData(
+        pcre2_match_data_create_from_pattern(compiled->Code(), nullptr));
+    if (!matchData) return;
+
+    static const char16_t kEmpty = 0;
+    auto text = reinterpret_cast<PCRE2_SPTR>(subject.empty() ? &kEmpty : subject.data());
+    const auto deadline = Clock::now() + kSearchBudget;
+    PCRE2_SIZE start = 0, stretch = kFirstStretch;
+    uint32_t options = 0;
+    while (start <= *lastStart) {
+        auto began = Clock::now();
+        if (began > deadline) return;
+        // Only matches that start inside the stretch are looked for; a later
+        // one is found by the search of the next stretch.
+        PCRE2_SIZE stretchEnd = std::min(*lastStart, start + stretch);
+        pcre2_set_offset_limit(resources.Context(), stretchEnd);
+        int rc = pcre2_match(compiled->Code(), text, subject.size(), start, options, matchData.get(),
+                             resources.Context());
+        stretch = NextStretch(stretch, Clock::now() - began);
+        if (rc == PCRE2_ERROR_NOMATCH && stretchEnd < *lastStart) {
+            start = stretchEnd + 1;
+            options = 0;
+            continue;
+        }
+        if (rc < 0) return;
+        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(matchData.get());
+        onMatch(ovector, static_cast<uint32_t>(rc), compiled->Groups());
+        // An empty match may not be found again at the same place: the next
+        // search must either match something there or move on.
+        options = ovector[0] == ovector[1] ? PCRE2_NOTEMPTY_ATSTART : 0;
+        start = ovector[1];
+    }
+}
+
+}  // namespace
+
+int RegexFindAll(std::u16string_view subject, std::u16string_view pattern, rg_WenBenShuZuLei& result) {
+    ForEachMatch(subject, pattern, [&](const PCRE2_SIZE* ovector, uint32_t setPairs, uint32_t groups) {
+        for (uint32_t g = 0; g <= groups; ++g) {
+            PCRE2_SIZE begin = ovector[2 * g], end = ovector[2 * g + 1];
+            if (g >= setPairs || begin == PCRE2_UNSET || end < begin)
+                result.emplace_back();
+            else
+                result.emplace_back(subject.substr(begin, end - begin));
+        }
+    });
+    return static_cast<int>(result.size());
+}
+
+CWString RegexReplaceAll(std::u16string_view subject, std::u16string_view pattern, std::u16string_view replacement) {
+    CWString out;
+    out.reserve(subject.size());
+    PCRE2_SIZE copied = 0;
+    ForEachMatch(subject, pattern, [&](const PCRE2_SIZE* ovector, uint32_t, uint32_t) {
+        out.append(subject.substr(copied, ovector[0] - copied));
+        out.append(replacement);
+        copied = ovector[1];
+    });
+    out.append(subject.substr(copied));
+    return out;
+}
+
+}  // namespace rg_qelvane_base
