@@ -1,0 +1,172 @@
+// The four Go windows driven through the headless backend as a user would.
+#include "go_test_support.h"
+#include "gowrap/go_constants_window.h"
+#include "gowrap/go_interface_window.h"
+#include "gowrap/go_methods_window.h"
+#include "gowrap/go_struct_window.h"
+#include "platform/ui/clipboard.h"
+#include "platform/ui/headless/driver.h"
+
+using namespace rg_qelvane_app;
+using namespace rg_qelvane_base::headless;
+using go_test::CrLfLines;
+using go_test::kHeader;
+using go_test::U8;
+using rg_qelvane_base::GetClipboardText;
+
+namespace {
+
+class GoWindows : public go_test::GoToolTest {
+protected:
+    void SetUp() override {
+        GoToolTest::SetUp();
+        UseHeadlessBackend();
+    }
+    static void ExpectOneNotice(std::u16string_view text) {
+        ASSERT_EQ(ShownBoxes().size(), 1u);
+        const CShownBox& box = ShownBoxes().front();
+        EXPECT_EQ(box.kind, CShownBox::Kind::Message);
+        EXPECT_EQ(U8(box.text), U8(CWString(text)));
+        EXPECT_EQ(U8(box.title), "信息:");
+        EXPECT_EQ(box.flags, 0);
+    }
+};
+
+TEST_F(GoWindows, MethodsWindowFromClipboardToClipboard) {
+    rg_win_GOFangFaFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_EQ(U8(window.GetControlText()), "GO方法封装");
+
+    // Text copied on this system ends its lines with LF alone.
+    rg_qelvane_base::SetClipboardText(u"func Sum(a, b int) int {\n\treturn a + b\n}\nfunc (s *Srv) Stop() {\n");
+    ASSERT_TRUE(Click(window.m_paste));
+    ASSERT_TRUE(Type(window.m_package, u"mathx"));
+    ASSERT_TRUE(Click(window.m_parse));
+    CWString expected = CrLfLines({kHeader, u"方法 Sum <公开 静态 类型= int @嵌入式方法 = \"\" >", u"参数 a <类型 = int >",
+                                   u"参数 b <类型 = int >", u"{", u"  @ mathx.Sum(@<a>,@<b>)", u"}",
+                                   u"方法 Stop <公开 静态 @嵌入式方法 = \"\" >", u"参数 欲操作本对象 <类型 = Srv >", u"{",
+                                   u"  @ @<欲操作本对象>.Stop()", u"}"});
+    EXPECT_EQ(U8(window.m_output.GetControlText()), U8(expected));
+    EXPECT_TRUE(ShownBoxes().empty());
+
+    rg_qelvane_base::SetClipboardText(u"something else");
+    ASSERT_TRUE(Click(window.m_copy));
+    EXPECT_EQ(U8(GetClipboardText()), U8(expected));
+    ExpectOneNotice(u"复制成功，去粘贴！");
+}
+
+TEST_F(GoWindows, MethodsWindowPassesNamesAndTheNoBraceBox) {
+    rg_win_GOFangFaFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_FALSE(window.m_noBraceCheck.IsChecked());
+    Type(window.m_source, u"func (s Srv) Max(a, b int) int");
+    Type(window.m_className, u"Server");
+    Type(window.m_methodName, u"最大");
+    Click(window.m_parse);
+    EXPECT_TRUE(window.m_output.GetControlText().ends_with(u"# GO方法签名应该以 { 结尾\r\n"));
+    SetCheck(window.m_noBraceCheck, true);
+    Click(window.m_parse);
+    CWString output = window.m_output.GetControlText();
+    EXPECT_TRUE(output.Contains(u"方法 最大 <公开 静态 类型= int @嵌入式方法 = \"\" >\r\n参数 欲操作本对象 <类型 = Server >\r\n"))
+        << U8(output);
+    EXPECT_TRUE(output.Contains(u"  @ @<欲操作本对象>.Max(@<a>,@<b>)\r\n")) << U8(output);
+}
+
+TEST_F(GoWindows, TranslateBoxSetsTheFlagForEveryParse) {
+    UseTranslations({u"int=整数"});
+    rg_win_GOFangFaFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    Type(window.m_source, u"func One() int {");
+    Click(window.m_parse);
+    EXPECT_TRUE(TranslateEnabled);
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类型= 整数 "));
+    SetCheck(window.m_translate, false);
+    Click(window.m_parse);
+    EXPECT_FALSE(TranslateEnabled);
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类型= int "));
+}
+
+TEST_F(GoWindows, ReopeningBuildsTheWindowEmpty) {
+    rg_win_GOFangFaFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    Type(window.m_source, u"func A() {");
+    Type(window.m_package, u"p");
+    SetCheck(window.m_translate, false);
+    SetCheck(window.m_noBraceCheck, true);
+    Click(window.m_parse);
+    ASSERT_TRUE(Close(window));
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_EQ(window.m_source.GetControlText(), u"");
+    EXPECT_EQ(window.m_package.GetControlText(), u"");
+    EXPECT_EQ(window.m_output.GetControlText(), u"");
+    EXPECT_TRUE(window.m_translate.IsChecked());
+    EXPECT_FALSE(window.m_noBraceCheck.IsChecked());
+}
+
+TEST_F(GoWindows, ConstantsWindowNeedsAPackage) {
+    rg_win_GOChangLiangFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_TRUE(window.m_translate.IsChecked());
+    Type(window.m_source, u"type Color int\nconst (\nRed Color = iota\n)");
+    Type(window.m_output, u"earlier result");
+    Click(window.m_parse);
+    ExpectOneNotice(u"Qelvane类名、包名不为空！");
+    EXPECT_EQ(window.m_output.GetControlText(), u"earlier result");
+
+    ClearShownBoxes();
+    Type(window.m_package, u"img");
+    Type(window.m_className, u"颜色");
+    Click(window.m_parse);
+    EXPECT_TRUE(ShownBoxes().empty());
+    EXPECT_EQ(U8(window.m_output.GetControlText()),
+              U8(CrLfLines({kHeader, u"", u"类 颜色 <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>", u"{",
+                            u"\t常量 Red <公开 类型 = 颜色 值 = @img.Red>"}) +
+                 u"}"));
+}
+
+TEST_F(GoWindows, InterfaceWindowNeedsAPackageAndShowsRefusals) {
+    rg_win_GOJieKouFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_TRUE(window.m_translate.IsChecked());
+    rg_qelvane_base::SetClipboardText(u"type Store interface{\n}");
+    Click(window.m_paste);
+    Click(window.m_parse);
+    ExpectOneNotice(u"包名不为空！");
+    EXPECT_EQ(window.m_output.GetControlText(), u"");
+
+    Type(window.m_package, u" ");
+    Click(window.m_parse);
+    EXPECT_EQ(U8(window.m_output.GetControlText()), "接口声明格式不正确，无法封装");
+}
+
+TEST_F(GoWindows, StructWindowWritesTheChosenAliasKind) {
+    rg_win_GOJieGouTiFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_TRUE(window.m_translate.IsChecked());
+    ASSERT_EQ(window.m_aliasKind.GetItemCount(), 6);
+    EXPECT_EQ(window.m_aliasKind.GetCurSel(), 1);
+    Type(window.m_source, u"type User struct {\nID int\n}");
+    Click(window.m_parse);
+    ExpectOneNotice(u"包名不为空！");
+
+    Type(window.m_package, u"model");
+    Click(window.m_parse);
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"@别名 = \"model.User\" @别名类型 = 本地类>\r\n"));
+    Select(window.m_aliasKind, 5);
+    Click(window.m_parse);
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"@别名类型 = 本地参考类型>\r\n"));
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"\t变量 ID <公开 类型 = int @输出名 = \"ID\">\r\n"));
+
+    Close(window);
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_EQ(window.m_aliasKind.GetCurSel(), 1);
+}
+
+TEST_F(GoWindows, CopyShowsItsNoticeEvenForAnEmptyOutput) {
+    rg_win_GOJieGouTiFengZhuang window;
+    ASSERT_TRUE(window.CreateFormWindow());
+    Click(window.m_copy);
+    ExpectOneNotice(u"复制成功，去粘贴！");
+}
+
+}  // namespace
