@@ -115,14 +115,6 @@ TEST_F(GoInterface, TypeNamesOfSlicesPointersAndMaps) {
     }
 }
 
-TEST_F(GoInterface, EmbeddedInterfaceAndUntypedParametersAreWrittenAsTheyCome) {
-    CWString output = Run(CrLfLines({u"type RW interface {", u"io.Reader", u"Run(int, string)", u"}"}));
-    EXPECT_TRUE(output.Contains(u"\t方法  <公开 静态 类型 = io.Reader @嵌入式方法 = \"\">\r\n\t参数 欲操作本对象 <类型 = RW>\r\n"
-                                u"\t{\r\n\t\t@ @<欲操作本对象>.()\r\n\t}\r\n"))
-        << U8(output);
-    EXPECT_TRUE(output.Contains(u"\t参数 int <类型 = >\r\n\t参数 string <类型 = >\r\n")) << U8(output);
-}
-
 TEST_F(GoInterface, BlockCommentLinesBecomeMethods) {
     rg_GOJieKouJieXiYinQing engine;
     engine.ParseAndGenerate(CrLfLines({u"type A interface {", u"/*", u"Old()", u"*/", u"}"}), u"", u"kv");

@@ -55,23 +55,6 @@ TEST_F(GoWindows, MethodsWindowFromClipboardToClipboard) {
     ExpectOneNotice(u"复制成功，去粘贴！");
 }
 
-TEST_F(GoWindows, MethodsWindowPassesNamesAndTheNoBraceBox) {
-    rg_win_GOFangFaFengZhuang window;
-    ASSERT_TRUE(window.CreateFormWindow());
-    EXPECT_FALSE(window.m_noBraceCheck.IsChecked());
-    Type(window.m_source, u"func (s Srv) Max(a, b int) int");
-    Type(window.m_className, u"Server");
-    Type(window.m_methodName, u"最大");
-    Click(window.m_parse);
-    EXPECT_TRUE(window.m_output.GetControlText().ends_with(u"# GO方法签名应该以 { 结尾\r\n"));
-    SetCheck(window.m_noBraceCheck, true);
-    Click(window.m_parse);
-    CWString output = window.m_output.GetControlText();
-    EXPECT_TRUE(output.Contains(u"方法 最大 <公开 静态 类型= int @嵌入式方法 = \"\" >\r\n参数 欲操作本对象 <类型 = Server >\r\n"))
-        << U8(output);
-    EXPECT_TRUE(output.Contains(u"  @ @<欲操作本对象>.Max(@<a>,@<b>)\r\n")) << U8(output);
-}
-
 TEST_F(GoWindows, TranslateBoxSetsTheFlagForEveryParse) {
     UseTranslations({u"int=整数"});
     rg_win_GOFangFaFengZhuang window;
@@ -160,13 +143,6 @@ TEST_F(GoWindows, StructWindowWritesTheChosenAliasKind) {
     Close(window);
     ASSERT_TRUE(window.CreateFormWindow());
     EXPECT_EQ(window.m_aliasKind.GetCurSel(), 1);
-}
-
-TEST_F(GoWindows, CopyShowsItsNoticeEvenForAnEmptyOutput) {
-    rg_win_GOJieGouTiFengZhuang window;
-    ASSERT_TRUE(window.CreateFormWindow());
-    Click(window.m_copy);
-    ExpectOneNotice(u"复制成功，去粘贴！");
 }
 
 }  // namespace
