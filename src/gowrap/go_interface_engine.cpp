@@ -15,6 +15,10 @@ constexpr size_t npos = CWString::npos;
 
 CWString WithoutBrackets(const CWString& text) { return text.RemovedAll(u"[").RemovedAll(u"]"); }
 
+// Only a type that is a slice counts: the brackets of "map[K][]V" belong to
+// the map and stay, so the type is looked up as one word.
+bool IsSlice(const CWString& bareType) { return bareType.starts_with(u"[]"); }
+
 rg_GOCanShuXiang Converted(rg_GOCanShuXiang parameter, CWString& errorText) {
     parameter.name = GoTypeToPluralName(parameter.name);
     parameter.type = ConvertGoTypeName(parameter.type);
@@ -71,10 +75,6 @@ void ParseResult(const CWString& line, rg_GOFangFaXiang& method) {
     CWString type = words.size() >= 2 ? words[1] : words.empty() ? CWString() : words[0];
     method.resultType = ConvertGoTypeName(type);
 }
-
-// Only a type that is a slice counts: the brackets of "map[K][]V" belong to
-// the map and stay, so the type is looked up as one word.
-bool IsSlice(const CWString& bareType) { return bareType.starts_with(u"[]"); }
 
 }  // namespace
 
