@@ -109,8 +109,10 @@ bool WriteFileBytes(const CWString& path, std::string_view bytes) {
     }
     std::error_code ec;
     fs::rename(temporary, target, ec);
-    if (ec) fs::remove(temporary, ec);
-    return !ec;
+    if (!ec) return true;
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
 }
 
 bool CQelMem::WriteFile(const CWString& path) const { return WriteFileBytes(path, bytes_); }

@@ -62,12 +62,16 @@ TEST_F(FilesTest, Utf8BytesWithAndWithoutNul) {
 
 TEST_F(FilesTest, FailedWriteLeavesTheOldFileAndReportsFailure) {
     dir.WriteBytes("keep.dat", "old");
-    fs::create_directories(dir / "keep.dat.saving-dir");
     EXPECT_FALSE(CQelMem("new").WriteFile(u""));
     EXPECT_FALSE(CQelMem("new").WriteFile(Path(u"no\\such\\folder\\x.dat")));
     EXPECT_EQ(dir.ReadBytes("keep.dat"), "old");
     EXPECT_TRUE(CQelMem("new").WriteFile(Path(u"keep.dat")));
     EXPECT_EQ(dir.ReadBytes("keep.dat"), "new");
+
+    fs::create_directories(dir / "folder.dat");
+    EXPECT_FALSE(CQelMem("x").WriteFile(Path(u"folder.dat")));
+    EXPECT_TRUE(fs::is_directory(dir / "folder.dat"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Folder()), fs::directory_iterator()), 2) << "no temporary left";
 }
 
 TEST_F(FilesTest, FoldersAreCreatedWithParentsAndBackslashPaths) {

@@ -1,0 +1,126 @@
+#include "shell/rule_groups.h"
+
+#include "platform/ui/dialogs.h"
+#include "platform/files.h"
+#include "shell/main_window.h"
+
+namespace rg_qelvane_app {
+
+using namespace rg_qelvane_base;
+
+CWString CurrentRuleGroupName;
+
+namespace {
+constexpr const char16_t* kInfoTitle = u"信息:";
+constexpr const char16_t* kNamePrompt = u"请输入规则组名称";
+constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
+}  // namespace
+
+CWString RuleGroupListPath() { return GetProgramDir() + u"datas\\规则组列表.dat"; }
+CWString RuleGroupRoot() { return GetProgramDir() + u"datas\\规则组\\"; }
+
+bool IsSafeRuleGroupName(const CWString& name) {
+    if (name.find_first_not_of(u'.') == CWString::npos) return false;
+    for (char16_t c : name)
+        if (c < 32 || CWString(u"\\/:*?\"<>|").find(c) != CWString::npos) return false;
+    return true;
+}
+
+bool rg_my_main_window::RuleGroupExists(const CWString& name) {
+    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i)
+        if (m_ruleGroupList.GetListItemText(i) == name) return true;
+    return false;
+}
+
+void rg_my_main_window::LoadRuleGroupList() {
+    CWString text = CWString::LoadTextFile(RuleGroupListPath(), 1);
+    for (const CWString& name : SplitText(text, u"\n", true)) m_ruleGroupList.AddItem(name, 0);
+}
+
+void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWString& newName) {
+    CWString text;
+    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) text += m_ruleGroupList.GetListItemText(i) + u"\n";
+    if (!TextToUtf8Bytes(text, false).WriteFile(RuleGroupListPath()))
+        ShowInfo(u"规则组列表保存失败！");
+    if (!oldName.empty() && !newName.empty()) {
+        CWString oldIni = RuleGroupRoot() + oldName + u".ini";
+        if (PathExists(oldIni)) MovePath(oldIni, RuleGroupRoot() + newName + u".ini");
+    }
+}
+
+bool rg_my_main_window::RenameRuleGroupFolder(const CWString& oldName, const CWString& newName) {
+    return MovePath(RuleGroupRoot() + oldName, RuleGroupRoot() + newName);
+}
+
+void rg_my_main_window::ShowInfo(const CWString& text) { ShowMessageBox(this, text, MB_OK, kInfoTitle); }
+
+// False when the user cancelled or the name was refused (the message is shown).
+bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& name) {
+    if (ShowInputBox(this, name, kNamePrompt, u"输入框", defaultName) != 1) return false;
+    if (name.empty()) {
+        ShowInfo(u"输入名称不能为空！");
+        return false;
+    }
+    if (RuleGroupExists(name)) {
+        ShowInfo(u"与已有名称重复！");
+        return false;
+    }
+    if (!IsSafeRuleGroupName(name)) {
+        ShowInfo(kUnsafeName);
+        return false;
+    }
+    return true;
+}
+
+void rg_my_main_window::CreateRuleGroup() {
+    CWString name;
+    if (!AskRuleGroupName(u"", name)) return;
+    m_ruleGroupList.AddItem(name, 0);
+    CreateDirectoryChain(RuleGroupRoot() + name);
+    SaveRuleGroupList(u"", u"");
+}
+
+void rg_my_main_window::RenameRuleGroup() {
+    int index = m_ruleGroupList.GetCurSel();
+    if (index < 0) {
+        ShowInfo(u"请选择一项");
+        return;
+    }
+    CWString oldName = m_ruleGroupList.GetListItemText(index);
+    CWString newName;
+    if (!AskRuleGroupName(oldName, newName)) return;
+    m_ruleGroupList.DeleteItem(index);
+    m_ruleGroupList.InsertItem(index, newName, 0);
+    m_ruleGroupList.SetCurSel(-1);
+    // A name loaded from a list written elsewhere may not be a folder of ours.
+    if (IsSafeRuleGroupName(oldName)) RenameRuleGroupFolder(oldName, newName);
+    SaveRuleGroupList(IsSafeRuleGroupName(oldName) ? oldName : CWString(), newName);
+}
+
+void rg_my_main_window::DeleteRuleGroup() {
+    int index = m_ruleGroupList.GetCurSel();
+    if (index < 0) {
+        ShowInfo(u"请选择一项");
+        return;
+    }
+    CWString name = m_ruleGroupList.GetListItemText(index);
+    if (ShowMessageBox(this, u"您确定要删除规则组【" + name + u"】吗？", MB_YESNO, kInfoTitle) != IDYES) return;
+    m_ruleGroupList.DeleteItem(index);
+    // Only a folder directly below the rule-group root is ever removed.
+    CWString folder = RuleGroupRoot() + name;
+    if (IsSafeRuleGroupName(name) && PathExists(folder)) DeleteDirectoryTree(folder);
+    SaveRuleGroupList(u"", u"");
+}
+
+void rg_my_main_window::OnListDoubleClick(CQelControl& sender) {
+    if (&sender != &m_ruleGroupList) return;
+    int index = m_ruleGroupList.GetCurSel();
+    if (index < 0) return;
+    CurrentRuleGroupName = m_ruleGroupList.GetListItemText(index);
+    rg_win_GuiZePeiZhi ruleWindow;
+    CQelCreateRecord record;
+    record.dialogFrame = true;
+    ruleWindow.ShowModal(record);
+}
+
+}  // namespace rg_qelvane_app
