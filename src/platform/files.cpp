@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <optional>
 #include <system_error>
 
 #include "platform/encoding.h"
@@ -14,28 +13,29 @@ namespace rg_qelvane_base {
 
 namespace {
 
-std::optional<fs::path>& ProgramDirOverride() {
-    static std::optional<fs::path> folder;
-    return folder;
-}
-
 fs::path ExecutableFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     return ec ? fs::current_path() : exe.parent_path();
 }
 
-}  // namespace
-
-CWString GetProgramDir() {
-    static const fs::path executable = ExecutableFolder();
-    const fs::path& folder = ProgramDirOverride() ? *ProgramDirOverride() : executable;
+CWString FolderText(const fs::path& folder) {
     CWString text = CWString::FromUtf8(folder.string()).ReplacedAll(u"/", u"\\");
     if (text.empty() || text.back() != u'\\') text += u'\\';
     return text;
 }
 
-void SetProgramDirForTests(const fs::path& folder) { ProgramDirOverride() = folder; }
+// Every data path starts here, so it is worked out once.
+CWString& ProgramDir() {
+    static CWString folder = FolderText(ExecutableFolder());
+    return folder;
+}
+
+}  // namespace
+
+CWString GetProgramDir() { return ProgramDir(); }
+
+void SetProgramDirForTests(const fs::path& folder) { ProgramDir() = FolderText(folder); }
 
 fs::path ToNativePath(std::u16string_view path) {
     std::u16string native(path);

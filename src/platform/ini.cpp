@@ -94,30 +94,35 @@ long long NowNs() {
 constexpr long long kRacyWindowNs = 50000000LL;  // well above the kernel's timestamp tick
 
 struct CacheEntry {
+    std::string nativePath;
     FileIdentity identity;
     std::string bytes;  // kept only while the entry is racy
     std::shared_ptr<const ParsedIni> ini;
 };
 
 std::shared_ptr<const ParsedIni> Load(const CWString& file) {
+    static const auto empty = std::make_shared<const ParsedIni>();
     static std::unordered_map<CWString, CacheEntry> cache;
-    FileIdentity identity = IdentityOf(ToNativePath(file).string());
+    auto it = cache.find(file);
+    if (it == cache.end()) it = cache.emplace(file, CacheEntry{ToNativePath(file).string(), {}, {}, empty}).first;
+    CacheEntry& entry = it->second;
+
+    FileIdentity identity = IdentityOf(entry.nativePath);
     if (!identity.exists) {
-        cache.erase(file);
-        static const auto empty = std::make_shared<const ParsedIni>();
+        entry = {entry.nativePath, {}, {}, empty};
         return empty;
     }
-    auto it = cache.find(file);
     bool racy = NowNs() - identity.modifiedNs < kRacyWindowNs;
-    if (it != cache.end() && it->second.identity == identity && !racy) {
-        it->second.bytes.clear();
-        return it->second.ini;
+    if (entry.identity == identity && !racy) {
+        entry.bytes.clear();
+        return entry.ini;
     }
     std::string bytes = ReadFileBytes(file);
-    if (it != cache.end() && it->second.identity == identity && it->second.bytes == bytes) return it->second.ini;
-    auto ini = Parse(DecodeIni(bytes));
-    cache[file] = {identity, racy ? std::move(bytes) : std::string(), ini};
-    return ini;
+    if (entry.identity == identity && entry.bytes == bytes) return entry.ini;
+    entry.identity = identity;
+    entry.ini = Parse(DecodeIni(bytes));
+    entry.bytes = racy ? std::move(bytes) : std::string();
+    return entry.ini;
 }
 
 }  // namespace
