@@ -41,6 +41,12 @@ CHeadlessWindow& CHeadlessWindow::TopLevel() {
     return *w;
 }
 
+CWString CHeadlessWindow::GetText() const {
+    // A drop-down list shows only its chosen entry.
+    if (kind == CQelControlKind::ComboBox && (style & CQelStyle::DropDownList)) return GetItemText(selection);
+    return text;
+}
+
 void CHeadlessWindow::SetText(const CWString& value) {
     text = kind == CQelControlKind::Edit && (style & CQelStyle::MultiLine) ? ToCrLf(value) : value;
 }
@@ -89,7 +95,10 @@ void CHeadlessWindow::SetItemData(int index, long long data) {
     if (Holds(index)) items[index].data = data;
 }
 
-void CHeadlessWindow::SetSelection(int index) { selection = Holds(index) ? index : -1; }
+void CHeadlessWindow::SetSelection(int index) {
+    selection = Holds(index) ? index : -1;
+    if (kind == CQelControlKind::ComboBox && selection >= 0) text = items[selection].text;
+}
 
 CQelRect CHeadlessWindow::GetClientRect() const { return {0, 0, rect.width, rect.height}; }
 

@@ -46,7 +46,7 @@ public:
     bool IsUsable() const;
     CHeadlessWindow& TopLevel();
 
-    CWString GetText() const override { return text; }
+    CWString GetText() const override;
     void SetText(const CWString& value) override;
     void SetFont(const CQelFont& value) override { font = value; }
     void SetStaticEdge() override { style |= CQelStyle::StaticEdge; }

@@ -1,0 +1,385 @@
+#include "platform/ui/wx/wx_peers.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/radiobut.h>
+#include <wx/settings.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "platform/ui/line_ends.h"
+#include "platform/ui/wx/wx_backend_impl.h"
+#include "platform/ui/wx/wx_text.h"
+
+namespace rg_qelvane_base::wx {
+
+namespace {
+wxFont MakeFont(const CQelFont& spec) {
+    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    if (!spec.face.empty()) font.SetFaceName(ToWx(spec.face));
+    if (spec.points > 0) font.SetPointSize(spec.points);
+    font.SetWeight(spec.bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL);
+    font.SetStyle(spec.italic ? wxFONTSTYLE_ITALIC : wxFONTSTYLE_NORMAL);
+    font.SetUnderlined(spec.underline);
+    font.SetStrikethrough(spec.strikeOut);
+    return font;
+}
+
+wxPoint At(wxPoint origin, const CQelRect& rect) { return origin + wxPoint(rect.x, rect.y); }
+wxSize SizeOf(const CQelRect& rect) { return {rect.width, rect.height}; }
+}  // namespace
+
+CWxPeer::CWxPeer(CQelControl& control, wxWindow* window, wxPoint origin)
+    : CQelNativeWindow(control), m_window(window), m_origin(origin), m_text(control.CreationText()) {
+    m_window->Enable(control.IsEnabledProperty());
+    m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+        event.Skip();
+        if (event.GetEventObject() != m_window) return;
+        OnWindowGone();
+        delete this;
+    });
+}
+
+CWxPeer::~CWxPeer() = default;
+
+void CWxPeer::SetText(const CWString& text) {
+    m_text = text;
+    m_window->SetLabel(ToWx(ToLf(text)));
+    m_window->Refresh();
+}
+
+void CWxPeer::SetFont(const CQelFont& font) {
+    m_window->SetFont(MakeFont(font));
+    m_window->Refresh();
+}
+
+void CWxPeer::SetStaticEdge() {
+    m_window->SetWindowStyleFlag((m_window->GetWindowStyleFlag() & ~wxBORDER_MASK) | wxBORDER_STATIC);
+    m_window->Refresh();
+}
+
+void CWxPeer::Enable(bool enabled) { m_window->Enable(enabled); }
+
+void CWxPeer::Show(bool visible) { m_window->Show(visible); }
+
+void CWxPeer::Move(const CQelRect& rect) {
+    m_window->SetSize(wxRect(At(m_origin, rect), SizeOf(rect)));
+    m_window->Refresh();
+}
+
+void CWxPeer::Redraw() {
+    m_window->Refresh();
+    m_window->Update();
+}
+
+void CWxPeer::DestroyWindow() { m_window->Destroy(); }
+
+// ---------------------------------------------------------------------------------------------
+
+CWxFormPeer::CWxFormPeer(CWxBackend& backend, CQelWinForm& form, CWxFrame* frame, int clientWidth,
+                         int clientHeight)
+    : CWxPeer(form, frame, {0, 0}), m_backend(backend), m_client(new wxPanel(frame)) {
+    frame->peer = this;
+    frame->SetClientSize(clientWidth, clientHeight);
+    frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+        if (Control()) static_cast<CQelWinForm*>(Control())->Close();
+        else Frame()->Destroy();
+    });
+    frame->Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
+        event.Skip();
+        if (event.GetActive()) m_backend.NoteActivated(*this);
+    });
+    m_client->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        Raise(CQelEvent::Resized);
+    });
+}
+
+void CWxFormPeer::SetText(const CWString& text) {
+    m_text = text;
+    Frame()->SetTitle(ToWx(text));
+}
+
+void CWxFormPeer::SetFont(const CQelFont& font) { m_client->SetFont(wxFont(MakeFont(font))); }
+
+void CWxFormPeer::DestroyWindow() {
+    // Owned windows go with their owner, each through its own close.
+    wxWindowList children = Frame()->GetChildren();
+    for (wxWindow* child : children) {
+        auto* owned = dynamic_cast<CWxFrame*>(child);
+        if (owned && owned->peer && owned->peer->Control())
+            static_cast<CQelWinForm*>(owned->peer->Control())->Close();
+    }
+    m_backend.Forget(*this);
+    Frame()->Hide();
+    Frame()->Destroy();
+}
+
+CQelRect CWxFormPeer::GetClientRect() const {
+    wxSize size = m_client->GetClientSize();
+    return {0, 0, size.x, size.y};
+}
+
+void CWxFormPeer::OnWindowGone() {
+    m_backend.Forget(*this);
+    if (Control()) static_cast<CQelWinForm*>(Control())->NativeFormGone();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+class CWxButtonPeer : public CWxPeer {
+public:
+    CWxButtonPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                        SizeOf(rect)),
+                  origin) {
+        m_window->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Raise(CQelEvent::Click); });
+    }
+};
+
+class CWxLabelPeer : public CWxPeer {
+public:
+    CWxLabelPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxStaticText(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
+                                            Style(control)),
+                  origin) {
+        SetText(m_text);
+    }
+
+    void SetText(const CWString& text) override {
+        CWxPeer::SetText(text);
+        if (Control() && Control()->HasStyle(CQelStyle::WordWrap))
+            static_cast<wxStaticText*>(m_window)->Wrap(m_window->GetSize().x);
+    }
+
+private:
+    static long Style(const CQelControl& control) {
+        long style = wxST_NO_AUTORESIZE;
+        if (control.HasStyle(CQelStyle::AlignRight)) style |= wxALIGN_RIGHT;
+        if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
+        return style;
+    }
+};
+
+class CWxGroupPeer : public CWxPeer {
+public:
+    CWxGroupPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxStaticBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                           SizeOf(rect)),
+                  origin),
+          m_childOrigin(At(origin, rect)) {}
+
+    wxWindow* ChildContainer() const override { return m_window->GetParent(); }
+    wxPoint ChildOrigin() const override { return m_childOrigin; }
+
+private:
+    wxPoint m_childOrigin;
+};
+
+class CWxEditPeer : public CWxPeer {
+public:
+    CWxEditPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxTextCtrl(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
+                                          Style(control)),
+                  origin),
+          m_multiLine(control.HasStyle(CQelStyle::MultiLine)) {
+        SetText(m_text);
+        m_window->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+            if (!m_quiet) Raise(CQelEvent::TextChanged);
+        });
+    }
+
+    CWString GetText() const override {
+        CWString text = FromWx(Text()->GetValue());
+        return m_multiLine ? ToCrLf(text) : text;
+    }
+
+    // The control raises TextChanged itself, once, for a text set from code.
+    void SetText(const CWString& text) override {
+        Quietly([&] { Text()->ChangeValue(ToWx(m_multiLine ? ToLf(text) : text)); });
+    }
+
+    void AppendText(const CWString& text) override {
+        Quietly([&] {
+            Text()->SetInsertionPointEnd();
+            Text()->WriteText(ToWx(m_multiLine ? ToLf(text) : text));
+            Text()->ShowPosition(Text()->GetLastPosition());
+        });
+    }
+
+private:
+    static long Style(const CQelControl& control) {
+        long style = 0;
+        if (control.HasStyle(CQelStyle::MultiLine)) {
+            style |= wxTE_MULTILINE;
+            style |= control.HasStyle(CQelStyle::HScroll) ? wxHSCROLL | wxTE_DONTWRAP : wxTE_WORDWRAP;
+        }
+        if (control.HasStyle(CQelStyle::ReadOnly)) style |= wxTE_READONLY;
+        if (control.HasStyle(CQelStyle::Password)) style |= wxTE_PASSWORD;
+        if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
+        return style;
+    }
+    wxTextCtrl* Text() const { return static_cast<wxTextCtrl*>(m_window); }
+    template <class F>
+    void Quietly(F change) {
+        m_quiet = true;
+        change();
+        m_quiet = false;
+    }
+
+    bool m_multiLine;
+    bool m_quiet = false;
+};
+
+class CWxCheckPeer : public CWxPeer {
+public:
+    CWxCheckPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxCheckBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                          SizeOf(rect)),
+                  origin) {
+        m_window->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { RaiseClickAndCheck(*this); });
+    }
+    bool GetCheck() const override { return static_cast<wxCheckBox*>(m_window)->GetValue(); }
+    void SetCheck(bool checked) override { static_cast<wxCheckBox*>(m_window)->SetValue(checked); }
+
+    static void RaiseClickAndCheck(CWxPeer& peer) {
+        if (CQelControl* control = peer.Control()) control->RaiseEvent(CQelEvent::Click);
+        if (CQelControl* control = peer.Control()) control->RaiseEvent(CQelEvent::CheckChanged);
+    }
+};
+
+class CWxRadioPeer : public CWxPeer {
+public:
+    CWxRadioPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxRadioButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                             SizeOf(rect), StartsGroup(container) ? wxRB_GROUP : 0),
+                  origin) {
+        m_window->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { CWxCheckPeer::RaiseClickAndCheck(*this); });
+    }
+    bool GetCheck() const override { return static_cast<wxRadioButton*>(m_window)->GetValue(); }
+    void SetCheck(bool checked) override { static_cast<wxRadioButton*>(m_window)->SetValue(checked); }
+
+private:
+    // Radio buttons created one after another form one group.
+    static bool StartsGroup(wxWindow* container) {
+        const wxWindowList& siblings = container->GetChildren();
+        return siblings.empty() || !dynamic_cast<wxRadioButton*>(siblings.GetLast()->GetData());
+    }
+};
+
+// List boxes and combo boxes: the wx item container plus the entries' data.
+class CWxItemsPeer : public CWxPeer {
+public:
+    CWxItemsPeer(CQelControl& control, wxControlWithItems* window, wxPoint origin)
+        : CWxPeer(control, window, origin), m_items(window) {}
+
+    int AddItem(const CWString& text, long long data) override {
+        int index = m_items->Append(ToWx(text));
+        m_data.insert(m_data.begin() + index, data);
+        return index;
+    }
+    int InsertItem(int index, const CWString& text, long long data) override {
+        if (!Holds(index)) return AddItem(text, data);
+        int at = m_items->Insert(ToWx(text), static_cast<unsigned>(index));
+        m_data.insert(m_data.begin() + at, data);
+        return at;
+    }
+    bool DeleteItem(int index) override {
+        if (!Holds(index)) return false;
+        m_items->Delete(static_cast<unsigned>(index));
+        m_data.erase(m_data.begin() + index);
+        return true;
+    }
+    void ClearItems() override {
+        m_items->Clear();
+        m_data.clear();
+    }
+    int GetItemCount() const override { return static_cast<int>(m_items->GetCount()); }
+    CWString GetItemText(int index) const override {
+        return Holds(index) ? FromWx(m_items->GetString(static_cast<unsigned>(index))) : CWString();
+    }
+    long long GetItemData(int index) const override { return Holds(index) ? m_data[index] : 0; }
+    void SetItemData(int index, long long data) override {
+        if (Holds(index)) m_data[index] = data;
+    }
+    int GetSelection() const override { return m_items->GetSelection(); }
+    void SetSelection(int index) override { m_items->SetSelection(Holds(index) ? index : wxNOT_FOUND); }
+
+protected:
+    bool Holds(int index) const { return index >= 0 && index < GetItemCount(); }
+    wxControlWithItems* m_items;
+    std::vector<long long> m_data;
+};
+
+class CWxListPeer : public CWxItemsPeer {
+public:
+    CWxListPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxItemsPeer(control, new wxListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
+                                              Style(control)),
+                       origin) {
+        m_window->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
+        m_window->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Raise(CQelEvent::DoubleClick); });
+    }
+
+private:
+    static long Style(const CQelControl& control) {
+        long style = wxLB_SINGLE;
+        if (control.HasStyle(CQelStyle::VScroll)) style |= wxLB_ALWAYS_SB;
+        if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
+        return style;
+    }
+};
+
+class CWxChoicePeer : public CWxItemsPeer {
+public:
+    CWxChoicePeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxItemsPeer(control, new wxChoice(container, wxID_ANY, At(origin, rect), SizeOf(rect)), origin) {
+        m_window->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
+    }
+    CWString GetText() const override {
+        int selection = GetSelection();
+        return selection < 0 ? CWString() : GetItemText(selection);
+    }
+    void SetText(const CWString& text) override {}
+};
+
+class CWxComboPeer : public CWxItemsPeer {
+public:
+    CWxComboPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxItemsPeer(control, new wxComboBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                               SizeOf(rect)),
+                       origin) {
+        m_window->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
+    }
+    CWString GetText() const override { return FromWx(static_cast<wxComboBox*>(m_window)->GetValue()); }
+    void SetText(const CWString& text) override { static_cast<wxComboBox*>(m_window)->ChangeValue(ToWx(text)); }
+};
+
+}  // namespace
+
+CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect& rect) {
+    wxWindow* container = parent.ChildContainer();
+    wxPoint origin = parent.ChildOrigin();
+    switch (control.Kind()) {
+        case CQelControlKind::Button: return new CWxButtonPeer(control, container, origin, rect);
+        case CQelControlKind::Label: return new CWxLabelPeer(control, container, origin, rect);
+        case CQelControlKind::GroupBox: return new CWxGroupPeer(control, container, origin, rect);
+        case CQelControlKind::Edit: return new CWxEditPeer(control, container, origin, rect);
+        case CQelControlKind::CheckBox: return new CWxCheckPeer(control, container, origin, rect);
+        case CQelControlKind::RadioButton: return new CWxRadioPeer(control, container, origin, rect);
+        case CQelControlKind::ComboBox:
+            if (control.HasStyle(CQelStyle::DropDownList)) return new CWxChoicePeer(control, container, origin, rect);
+            return new CWxComboPeer(control, container, origin, rect);
+        case CQelControlKind::ListBox: return new CWxListPeer(control, container, origin, rect);
+        case CQelControlKind::Form: return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace rg_qelvane_base::wx

@@ -1,0 +1,358 @@
+#pragma once
+// The window contract, written once and run on every backend: include this
+// header in exactly one source file of a test executable that defines
+// ui_contract::ContractDriver().
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform_ui/contract_driver.h"
+
+namespace ui_contract {
+
+// One control of each kind, a log of what reached the handlers, and the
+// order of the creation steps.
+class SampleWindow : public CQelWinForm {
+public:
+    explicit SampleWindow(const CWString& caption = u"样例") : CQelWinForm(caption) {}
+
+    rg_button1 button;
+    rg_label1 label;
+    rg_FenZuKuang group;
+    rg_edit_box source;
+    rg_edit_box line;
+    rg_check_box check;
+    rg_radio_box1 radioA;
+    rg_radio_box1 radioB;
+    rg_combo_box combo;
+    rg_list_box list;
+
+    std::vector<std::string> steps;
+    std::vector<std::string> log;
+    bool controlsExistedWhenCreated = false;
+    CWString lineTextWhenDestroyed;
+    std::function<void()> onButton;
+
+protected:
+    void HookEvents() override {
+        steps.push_back("hook");
+        for (CQelControl* control : std::vector<CQelControl*>{&button, &check, &radioA, &radioB})
+            control->Bind(CQelEvent::Click, this, &SampleWindow::OnClick);
+        for (CQelControl* control : std::vector<CQelControl*>{&check, &radioA, &radioB})
+            control->Bind(CQelEvent::CheckChanged, [this](CQelControl& s) { log.push_back("checked:" + NameOf(s)); });
+        for (CQelControl* control : std::vector<CQelControl*>{&source, &line})
+            control->Bind(CQelEvent::TextChanged, [this](CQelControl& s) { log.push_back("change:" + NameOf(s)); });
+        for (CQelControl* control : std::vector<CQelControl*>{&list, &combo})
+            control->Bind(CQelEvent::SelectionChanged, [this](CQelControl& s) { log.push_back("select:" + NameOf(s)); });
+        list.Bind(CQelEvent::DoubleClick, [this](CQelControl& s) { log.push_back("double:" + NameOf(s)); });
+        Bind(CQelEvent::Created, [this](CQelControl&) {
+            steps.push_back("created");
+            controlsExistedWhenCreated = button.HasNativeWindow() && list.HasNativeWindow();
+        });
+        Bind(CQelEvent::Destroyed, [this](CQelControl&) { lineTextWhenDestroyed = line.GetControlText(); });
+    }
+
+    void BuildControls() override {
+        steps.push_back("build");
+        const CWString font = u", 11, 0, 0, 0, 0, 0";
+        button.Create(*this, 101, {10, 10, 120, 40}, u"按钮", font);
+        label.Create(*this, 102, {140, 10, 90, 24}, u"标签：", font, CQelStyle::AlignRight);
+        group.Create(*this, 103, {10, 60, 400, 300}, u"源码", font);
+        source.Create(group, 104, {9, 21, 380, 270}, u"", font, CQelStyle::MultiLine | CQelStyle::VScroll);
+        source.SetStaticEdgeBorder();
+        line.Create(*this, 105, {240, 10, 150, 31}, u"初始", font);
+        check.Create(*this, 106, {420, 10, 80, 24}, u"翻译");
+        radioA.Create(*this, 107, {420, 40, 80, 24}, u"甲");
+        radioB.Create(*this, 108, {420, 70, 80, 24}, u"乙");
+        combo.SetListText(u"甲\n0\n乙\n5\n丙\n9");
+        combo.Create(*this, 109, {420, 100, 150, 30}, u"", font, CQelStyle::DropDownList);
+        list.Create(*this, 110, {420, 140, 300, 200}, u"", font, CQelStyle::VScroll);
+    }
+
+private:
+    void OnClick(CQelControl& sender) {
+        log.push_back("click:" + NameOf(sender));
+        if (&sender == &button && onButton) onButton();
+    }
+
+    std::string NameOf(const CQelControl& c) const {
+        if (&c == &button) return "button";
+        if (&c == &source) return "source";
+        if (&c == &line) return "line";
+        if (&c == &check) return "check";
+        if (&c == &radioA) return "radioA";
+        if (&c == &radioB) return "radioB";
+        if (&c == &combo) return "combo";
+        if (&c == &list) return "list";
+        return "?";
+    }
+};
+
+using Log = std::vector<std::string>;
+
+class UiContract : public ::testing::Test {
+protected:
+    void SetUp() override { ContractDriver().Reset(); }
+    Driver& driver() { return ContractDriver(); }
+};
+
+TEST_F(UiContract, CreationHooksThenBuildsThenRaisesCreatedBeforeReturning) {
+    SampleWindow w;
+    ASSERT_TRUE(w.CreateFormWindow());
+    EXPECT_EQ(w.steps, (Log{"hook", "build", "created"}));
+    EXPECT_TRUE(w.controlsExistedWhenCreated);
+    EXPECT_FALSE(w.CreateFormWindow()) << "an open form is not created twice";
+    EXPECT_EQ(w.steps.size(), 3u);
+    EXPECT_EQ(w.GetClientRect(), (CQelRect{0, 0, 800, 600}));
+    w.Close();
+}
+
+TEST_F(UiContract, WithoutNativeWindowsEveryOperationHasAFixedResult) {
+    SampleWindow w;
+    EXPECT_FALSE(w.line.Create(w, 105, {1, 2, 3, 4}, u"标题")) << "the form has no native window";
+    EXPECT_EQ(w.line.GetControlText(), u"标题");
+    w.line.SetControlText(u"下次");
+    EXPECT_EQ(w.line.GetControlText(), u"下次");
+    EXPECT_FALSE(w.check.IsChecked());
+    EXPECT_EQ(w.combo.GetCurSel(), -1);
+    EXPECT_EQ(w.list.GetItemCount(), 0);
+    EXPECT_EQ(w.list.AddItem(u"a"), -1);
+    EXPECT_EQ(w.list.GetListItemText(0), u"");
+    EXPECT_EQ(w.GetClientRect(), CQelRect{});
+    w.source.AppendEditText(u"nothing");
+    EXPECT_EQ(w.source.GetControlText(), u"");
+    EXPECT_TRUE(w.log.empty());
+}
+
+TEST_F(UiContract, ClicksReachTheHandlerWithTheSender) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    EXPECT_TRUE(driver().Click(w.button));
+    EXPECT_EQ(w.log, (Log{"click:button"}));
+    w.Close();
+}
+
+TEST_F(UiContract, MultiLineEditsHoldCrLfText) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    driver().Type(w.source, u"a\nb\r\nc");
+    EXPECT_EQ(w.source.GetControlText(), u"a\r\nb\r\nc");
+    driver().Type(w.line, u"x y");
+    EXPECT_EQ(w.line.GetControlText(), u"x y");
+    EXPECT_EQ(w.log, (Log{"change:source", "change:line"}));
+    w.Close();
+}
+
+TEST_F(UiContract, TextSetFromCodeRaisesTheChangeEventOnce) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    w.source.SetControlText(u"x\ny");
+    EXPECT_EQ(w.source.GetControlText(), u"x\r\ny");
+    EXPECT_EQ(w.log, (Log{"change:source"}));
+    w.source.AppendEditText(u"z");
+    EXPECT_EQ(w.source.GetControlText(), u"x\r\nyz\r\n");
+    EXPECT_EQ(w.log, (Log{"change:source", "change:source"}));
+    w.label.SetControlText(u"新标签");
+    EXPECT_EQ(w.label.GetControlText(), u"新标签");
+    w.SetControlText(u"新标题");
+    EXPECT_EQ(w.GetControlText(), u"新标题");
+    w.Close();
+}
+
+TEST_F(UiContract, CheckBoxesAndRadioButtons) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    w.check.SetCheck(true);
+    EXPECT_TRUE(w.check.IsChecked());
+    EXPECT_TRUE(w.log.empty()) << "a check set from code raises nothing";
+    driver().Click(w.check);
+    EXPECT_FALSE(w.check.IsChecked());
+    EXPECT_EQ(w.log, (Log{"click:check", "checked:check"}));
+
+    w.log.clear();
+    w.radioB.SetCheck(true);
+    EXPECT_TRUE(w.radioB.IsChecked());
+    EXPECT_FALSE(w.radioA.IsChecked());
+    driver().Click(w.radioA);
+    EXPECT_TRUE(w.radioA.IsChecked());
+    EXPECT_FALSE(w.radioB.IsChecked());
+    EXPECT_EQ(w.log, (Log{"click:radioA", "checked:radioA"}));
+    w.Close();
+}
+
+TEST_F(UiContract, ListBoxEntriesDataAndSelection) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    rg_list_box& list = w.list;
+    EXPECT_EQ(list.AddItem(u"a"), 0);
+    EXPECT_EQ(list.AddItem(u"b"), 1);
+    EXPECT_EQ(list.AddItem(u"c"), 2);
+    EXPECT_EQ(list.InsertItem(1, u"x", 7), 1);
+    EXPECT_EQ(list.InsertItem(99, u"end"), 4) << "out of range appends";
+    ASSERT_EQ(list.GetItemCount(), 5);
+    EXPECT_EQ(list.GetListItemText(1), u"x");
+    EXPECT_EQ(list.GetListItemText(2), u"b");
+    EXPECT_EQ(list.GetListItemText(9), u"");
+    EXPECT_EQ(list.GetItemData(1), 7);
+    EXPECT_EQ(list.GetItemData(0), 0);
+    list.SetItemData(0, 3);
+    EXPECT_EQ(list.GetItemData(0), 3);
+    EXPECT_TRUE(list.DeleteItem(0));
+    EXPECT_FALSE(list.DeleteItem(9));
+    EXPECT_EQ(list.GetListItemText(0), u"x");
+    EXPECT_EQ(list.GetItemData(0), 7) << "data moves with its entry";
+
+    list.SetCurSel(1);
+    EXPECT_EQ(list.GetCurSel(), 1);
+    list.SetCurSel(-1);
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_TRUE(w.log.empty()) << "a selection set from code raises nothing";
+    driver().Select(list, 2);
+    EXPECT_EQ(list.GetCurSel(), 2);
+    driver().DoubleClick(list, 0);
+    EXPECT_EQ(list.GetCurSel(), 0);
+    EXPECT_EQ(w.log, (Log{"select:list", "select:list", "double:list"}));
+    list.ClearItems();
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.GetCurSel(), -1);
+    w.Close();
+}
+
+TEST_F(UiContract, DropDownListComboTakesItsEntriesFromTheListText) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    ASSERT_EQ(w.combo.GetItemCount(), 3);
+    EXPECT_EQ(w.combo.GetListItemText(1), u"乙");
+    EXPECT_EQ(w.combo.GetItemData(1), 5);
+    EXPECT_EQ(w.combo.GetItemData(2), 9);
+    EXPECT_EQ(w.combo.GetCurSel(), -1);
+    w.combo.SetCurSel(1);
+    EXPECT_EQ(w.combo.GetControlText(), u"乙");
+    driver().Select(w.combo, 2);
+    EXPECT_EQ(w.combo.GetControlText(), u"丙");
+    EXPECT_EQ(w.log, (Log{"select:combo"}));
+    w.Close();
+}
+
+TEST_F(UiContract, ReopeningBuildsAgainWithTheCreationTexts) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    driver().Type(w.line, u"typed");
+    w.check.SetCheck(true);
+    w.list.AddItem(u"a");
+    EXPECT_TRUE(driver().CloseBox(w));
+    EXPECT_EQ(w.lineTextWhenDestroyed, u"typed") << "controls are readable while the window goes";
+    EXPECT_FALSE(w.HasNativeWindow());
+    EXPECT_FALSE(w.line.HasNativeWindow());
+    EXPECT_EQ(w.line.GetControlText(), u"初始") << "typed text is never copied back";
+    EXPECT_FALSE(w.check.IsChecked());
+    EXPECT_EQ(w.list.GetItemCount(), 0);
+
+    ASSERT_TRUE(w.CreateFormWindow());
+    EXPECT_EQ(w.steps, (Log{"hook", "build", "created", "hook", "build", "created"}));
+    EXPECT_EQ(w.line.GetControlText(), u"初始");
+    EXPECT_EQ(w.combo.GetItemCount(), 3);
+    driver().Click(w.button);
+    EXPECT_EQ(w.log.back(), "click:button") << "handlers bound again work again";
+    w.Close();
+}
+
+TEST_F(UiContract, OwnedWindowsOpenOnceAndCloseWithTheirOwner) {
+    SampleWindow owner(u"主窗口");
+    SampleWindow tool(u"工具");
+    owner.CreateFormWindow();
+    tool.OpenWindow(owner);
+    tool.OpenWindow(owner);
+    EXPECT_EQ(tool.steps.size(), 3u) << "opening an open window does nothing";
+    driver().Type(tool.line, u"工具文本");
+    owner.Close();
+    EXPECT_FALSE(tool.HasNativeWindow());
+    EXPECT_EQ(tool.lineTextWhenDestroyed, u"工具文本");
+}
+
+TEST_F(UiContract, ModalRunDisablesEveryOtherWindowUntilItCloses) {
+    SampleWindow mainWindow(u"主窗口");
+    SampleWindow tool(u"工具");
+    mainWindow.CreateFormWindow();
+    tool.OpenWindow(mainWindow);
+    SampleWindow dialog(u"对话");
+    bool mainUsable = true, toolUsable = true, dialogUsable = false;
+    driver().DuringNextModal([&](CQelWinForm& form) {
+        EXPECT_EQ(&form, &dialog);
+        mainUsable = driver().IsUsable(mainWindow.button);
+        toolUsable = driver().IsUsable(tool);
+        dialogUsable = driver().IsUsable(dialog.button);
+        driver().Click(dialog.button);
+        dialog.Close();
+    });
+    CQelCreateRecord record;
+    record.dialogFrame = true;
+    EXPECT_EQ(dialog.ShowModal(record), 0);
+    EXPECT_FALSE(mainUsable);
+    EXPECT_FALSE(toolUsable);
+    EXPECT_TRUE(dialogUsable);
+    EXPECT_EQ(dialog.log, (Log{"click:button"}));
+    EXPECT_FALSE(dialog.HasNativeWindow()) << "the native window is gone when the call returns";
+    EXPECT_TRUE(driver().IsUsable(mainWindow.button));
+    EXPECT_TRUE(driver().IsUsable(tool));
+    mainWindow.Close();
+}
+
+TEST_F(UiContract, AModalFormMayCloseItselfFromAHandler) {
+    SampleWindow dialog;
+    dialog.onButton = [&] { dialog.Close(); };
+    driver().DuringNextModal([&](CQelWinForm&) { driver().Click(dialog.button); });
+    EXPECT_EQ(dialog.ShowModal(), 0);
+    EXPECT_FALSE(dialog.HasNativeWindow());
+    EXPECT_EQ(dialog.steps, (Log{"hook", "build", "created"}));
+}
+
+TEST_F(UiContract, MessageBoxesAnswerWithTheButtonPressed) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    driver().AnswerMessageBox(IDYES);
+    EXPECT_EQ(ShowMessageBox(&w, u"确定要删除[a]？", MB_YESNO, u"信息:"), IDYES);
+    driver().AnswerMessageBox(IDNO);
+    EXPECT_EQ(ShowMessageBox(&w, u"再问", MB_YESNO, u"信息:"), IDNO);
+    driver().AnswerMessageBox(IDOK);
+    EXPECT_EQ(ShowMessageBox(nullptr, u"出错", MB_ICONERROR, u"运行时异常"), IDOK);
+    std::vector<ShownBox> boxes = driver().ShownBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, u"确定要删除[a]？");
+    EXPECT_EQ(boxes[0].title, u"信息:");
+    EXPECT_EQ(boxes[2].title, u"运行时异常");
+    w.Close();
+}
+
+TEST_F(UiContract, InputBoxGivesTheTextExactlyAsTypedOrEmptiesItOnCancel) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    CWString text = u"stale";
+    driver().AnswerInputBox(CWString(u"  名称 "));
+    EXPECT_EQ(ShowInputBox(&w, text, u"请输入规则组名称", u"输入框", u""), 1);
+    EXPECT_EQ(text, u"  名称 ");
+    driver().AnswerInputBox(CWString());
+    EXPECT_EQ(ShowInputBox(&w, text, u"输入规则名称", u"", u"{1}"), 1);
+    EXPECT_EQ(text, u"") << "an empty answer is an answer";
+    driver().AnswerInputBox(std::nullopt);
+    text = u"stale";
+    EXPECT_EQ(ShowInputBox(&w, text, u"", u"", u"old"), 0);
+    EXPECT_EQ(text, u"");
+    std::vector<ShownBox> boxes = driver().ShownBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, u"请输入规则组名称");
+    EXPECT_EQ(boxes[0].title, u"输入框");
+    EXPECT_EQ(boxes[1].title, u"请输入：") << "no title keeps the template caption";
+    w.Close();
+}
+
+TEST_F(UiContract, ClipboardHoldsTheLastTextSet) {
+    EXPECT_TRUE(SetClipboardText(u"复制\r\n文本"));
+    EXPECT_EQ(GetClipboardText(), u"复制\r\n文本");
+    EXPECT_EQ(ReadClipboardText(), u"复制\r\n文本");
+    EXPECT_TRUE(SetClipboardText(u""));
+    EXPECT_EQ(GetClipboardText(), u"");
+}
+
+}  // namespace ui_contract

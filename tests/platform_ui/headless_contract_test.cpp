@@ -1,0 +1,43 @@
+// The window contract on the headless backend.
+#include "platform/ui/headless/driver.h"
+#include "platform_ui/contract_suite.h"
+
+namespace ui_contract {
+
+namespace {
+namespace hl = rg_qelvane_base::headless;
+
+class HeadlessDriver : public Driver {
+public:
+    void Reset() override { hl::UseHeadlessBackend(); }
+    bool Click(CQelControl& control) override { return hl::Click(control); }
+    bool Type(rg_edit_box& edit, const CWString& text) override { return hl::Type(edit, text); }
+    bool Select(CQelItemControl& control, int index) override { return hl::Select(control, index); }
+    bool DoubleClick(rg_list_box& list, int index) override { return hl::DoubleClick(list, index); }
+    bool CloseBox(CQelWinForm& form) override { return hl::Close(form); }
+    bool IsUsable(const CQelControl& control) override { return hl::IsUsable(control); }
+    void DuringNextModal(std::function<void(CQelWinForm&)> action) override {
+        hl::OnModalForm([action](CQelWinForm& form) {
+            hl::OnModalForm(nullptr);
+            action(form);
+        });
+    }
+    void AnswerMessageBox(int button) override { hl::QueueMessageBoxAnswer(button); }
+    void AnswerInputBox(std::optional<CWString> text) override {
+        if (text) hl::QueueInputBoxAnswer(*text);
+        else hl::QueueInputBoxCancel();
+    }
+    std::vector<ShownBox> ShownBoxes() override {
+        std::vector<ShownBox> boxes;
+        for (const hl::CShownBox& box : hl::ShownBoxes()) boxes.push_back({box.text, box.title});
+        return boxes;
+    }
+};
+}  // namespace
+
+Driver& ContractDriver() {
+    static HeadlessDriver driver;
+    return driver;
+}
+
+}  // namespace ui_contract
