@@ -45,7 +45,7 @@ CQelNativeWindow* CWxBackend::CreateForm(CQelWinForm& form, const CQelFormSpec& 
     // An owned window stays above its owner and goes with it.
     if (owner) style |= wxFRAME_FLOAT_ON_PARENT;
     auto* frame = new CWxFrame(owner ? owner->Frame() : nullptr, ToWx(spec.caption), style);
-    return new CWxFormPeer(*this, form, frame, spec.clientWidth, spec.clientHeight);
+    return new CWxFormPeer(form, frame, spec.clientWidth, spec.clientHeight);
 }
 
 void CWxBackend::ShowForm(CQelNativeWindow& form) {
@@ -144,9 +144,10 @@ CWxSession::CWxSession(int& argc, char** argv) {
 CWxSession::~CWxSession() {
     if (!m_started) return;
     wxTheClipboard->Flush();
-    InstallBackend(std::make_unique<headless::CHeadlessBackend>());
     wxTheApp->OnExit();
+    // Windows still open go here, while their backend is still the one in use.
     wxEntryCleanup();
+    InstallBackend(std::make_unique<headless::CHeadlessBackend>());
 }
 
 }  // namespace rg_qelvane_base::wx

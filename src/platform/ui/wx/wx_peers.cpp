@@ -29,6 +29,9 @@ wxFont MakeFont(const CQelFont& spec) {
     return font;
 }
 
+// The wx backend while it is the one in use: windows that outlive it tell no one.
+CWxBackend* ActiveWxBackend() { return dynamic_cast<CWxBackend*>(&Backend()); }
+
 wxPoint At(wxPoint origin, const CQelRect& rect) { return origin + wxPoint(rect.x, rect.y); }
 wxSize SizeOf(const CQelRect& rect) { return {rect.width, rect.height}; }
 }  // namespace
@@ -80,9 +83,8 @@ void CWxPeer::DestroyWindow() { m_window->Destroy(); }
 
 // ---------------------------------------------------------------------------------------------
 
-CWxFormPeer::CWxFormPeer(CWxBackend& backend, CQelWinForm& form, CWxFrame* frame, int clientWidth,
-                         int clientHeight)
-    : CWxPeer(form, frame, {0, 0}), m_backend(backend), m_client(new wxPanel(frame)) {
+CWxFormPeer::CWxFormPeer(CQelWinForm& form, CWxFrame* frame, int clientWidth, int clientHeight)
+    : CWxPeer(form, frame, {0, 0}), m_client(new wxPanel(frame)) {
     frame->peer = this;
     frame->SetClientSize(clientWidth, clientHeight);
     frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
@@ -91,7 +93,8 @@ CWxFormPeer::CWxFormPeer(CWxBackend& backend, CQelWinForm& form, CWxFrame* frame
     });
     frame->Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
         event.Skip();
-        if (event.GetActive()) m_backend.NoteActivated(*this);
+        if (!event.GetActive()) return;
+        if (CWxBackend* backend = ActiveWxBackend()) backend->NoteActivated(*this);
     });
     m_client->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         event.Skip();
@@ -114,7 +117,7 @@ void CWxFormPeer::DestroyWindow() {
         if (owned && owned->peer && owned->peer->Control())
             static_cast<CQelWinForm*>(owned->peer->Control())->Close();
     }
-    m_backend.Forget(*this);
+    if (CWxBackend* backend = ActiveWxBackend()) backend->Forget(*this);
     Frame()->Hide();
     Frame()->Destroy();
 }
@@ -125,7 +128,7 @@ CQelRect CWxFormPeer::GetClientRect() const {
 }
 
 void CWxFormPeer::OnWindowGone() {
-    m_backend.Forget(*this);
+    if (CWxBackend* backend = ActiveWxBackend()) backend->Forget(*this);
     if (Control()) static_cast<CQelWinForm*>(Control())->NativeFormGone();
 }
 

@@ -11,8 +11,6 @@
 
 namespace rg_qelvane_base::wx {
 
-class CWxBackend;
-
 class CWxPeer : public CQelNativeWindow {
 public:
     // `origin`: where the parent's client corner is inside `window`'s wx parent.
@@ -59,7 +57,7 @@ public:
 
 class CWxFormPeer : public CWxPeer {
 public:
-    CWxFormPeer(CWxBackend& backend, CQelWinForm& form, CWxFrame* frame, int clientWidth, int clientHeight);
+    CWxFormPeer(CQelWinForm& form, CWxFrame* frame, int clientWidth, int clientHeight);
 
     CWxFrame* Frame() const { return static_cast<CWxFrame*>(m_window); }
     wxWindow* ChildContainer() const override { return m_client; }
@@ -74,7 +72,6 @@ protected:
     void OnWindowGone() override;
 
 private:
-    CWxBackend& m_backend;
     wxPanel* m_client;
 };
 

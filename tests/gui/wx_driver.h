@@ -1,0 +1,13 @@
+#pragma once
+// Acts on wx windows as a user would: the toolkit's own events, sent to the
+// control's wx window; modal boxes are answered through wx's modal hook.
+#include "platform_ui/contract_driver.h"
+
+class wxWindow;
+
+namespace ui_contract {
+
+// The wx window of a control; null while it has none.
+wxWindow* WxWindowOf(const CQelControl& control);
+
+}  // namespace ui_contract
