@@ -1,12 +1,20 @@
 #pragma once
-// Until this tool is built, its window is an empty form with its caption.
-#include "platform/ui/form.h"
+// The Android enum tool: a pasted Java enum in, one Qelvane value class with
+// its constants out.
+#include "androidwrap/android_source_window.h"
 
 namespace rg_qelvane_app {
 
-class rg_win_AnZhuoMeiJuFengZhuang : public rg_qelvane_base::CQelWinForm {
+class rg_win_AnZhuoMeiJuFengZhuang : public AndroidSourceWindow {
 public:
-    rg_win_AnZhuoMeiJuFengZhuang() : CQelWinForm(u"安卓枚举封装") {}
+    rg_win_AnZhuoMeiJuFengZhuang();
+
+protected:
+    void HookEvents() override;
+
+private:
+    void EnumWindow_OnClick(rg_qelvane_base::CQelControl& sender);
+    void EnumWindow_Parse();
 };
 
 }  // namespace rg_qelvane_app

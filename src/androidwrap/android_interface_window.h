@@ -1,12 +1,20 @@
 #pragma once
-// Until this tool is built, its window is an empty form with its caption.
-#include "platform/ui/form.h"
+// The Android interface tool: a pasted Java interface in, one Qelvane
+// reference class out.
+#include "androidwrap/android_source_window.h"
 
 namespace rg_qelvane_app {
 
-class rg_win_AnZhuoJieKouFengZhuang : public rg_qelvane_base::CQelWinForm {
+class rg_win_AnZhuoJieKouFengZhuang : public AndroidSourceWindow {
 public:
-    rg_win_AnZhuoJieKouFengZhuang() : CQelWinForm(u"安卓接口封装") {}
+    rg_win_AnZhuoJieKouFengZhuang();
+
+protected:
+    void HookEvents() override;
+
+private:
+    void InterfaceWindow_OnClick(rg_qelvane_base::CQelControl& sender);
+    void InterfaceWindow_Parse();
 };
 
 }  // namespace rg_qelvane_app

@@ -1,0 +1,32 @@
+#include "androidwrap/android_interface_window.h"
+
+#include "androidwrap/android_interface_engine.h"
+#include "shell/translation.h"
+
+namespace rg_qelvane_app {
+
+using namespace rg_qelvane_base;
+
+rg_win_AnZhuoJieKouFengZhuang::rg_win_AnZhuoJieKouFengZhuang()
+    : AndroidSourceWindow({u"安卓接口封装", u"接口名：", u"安卓接口源码"}) {}
+
+void rg_win_AnZhuoJieKouFengZhuang::HookEvents() {
+    BindButtons([this](CQelControl& sender) { InterfaceWindow_OnClick(sender); });
+}
+
+void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_OnClick(CQelControl& sender) {
+    if (&sender == &m_paste) PasteAndroidSource(m_source);
+    if (&sender == &m_parse) InterfaceWindow_Parse();
+    if (&sender == &m_copy) CopyAndroidOutput(*this, m_output);
+}
+
+void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_Parse() {
+    TranslateEnabled = m_translate.IsChecked();
+    CWString source = m_source.GetControlText();
+    CWString name = m_name.GetControlText();
+    CWString package = m_package.GetControlText();
+    rg_AnZhuoJieKouJieXiYinQing engine;
+    m_output.SetControlText(engine.ParseJavaInterface(source, name, package));
+}
+
+}  // namespace rg_qelvane_app
