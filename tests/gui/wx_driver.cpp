@@ -97,7 +97,7 @@ public:
         m_boxes.inputAnswers.clear();
         m_boxes.shown.clear();
         // Windows closed by the previous test go now.
-        wxTheApp->ProcessPendingEvents();
+        wxTheApp->ProcessIdle();
     }
 
     bool Click(CQelControl& control) override {

@@ -1,0 +1,81 @@
+// What only the real windows can show: pixels, fonts and the main loop.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/font.h>
+#include <wx/stattext.h>
+#include <wx/toplevel.h>
+
+#include "platform/ui/backend.h"
+#include "platform_ui/sample_window.h"
+#include "wx_driver.h"
+
+namespace ui_contract {
+
+namespace {
+class WxWindows : public ::testing::Test {
+protected:
+    void SetUp() override { ContractDriver().Reset(); }
+};
+}  // namespace
+
+TEST_F(WxWindows, ChildrenOfAGroupBoxAreRelativeToItsOuterCorner) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    wxWindow* group = WxWindowOf(w.group);
+    wxWindow* source = WxWindowOf(w.source);
+    ASSERT_TRUE(group && source);
+    EXPECT_EQ(source->GetParent(), group->GetParent()) << "beside the box, on the form's client area";
+    EXPECT_EQ(group->GetPosition(), wxPoint(10, 60));
+    EXPECT_EQ(source->GetPosition(), wxPoint(10 + 9, 60 + 21));
+    EXPECT_EQ(source->GetSize(), wxSize(380, 270));
+    w.Close();
+}
+
+TEST_F(WxWindows, FormsHaveTheirClientSizeAndControlsTheirFonts) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    EXPECT_EQ(WxWindowOf(w)->GetClientSize(), wxSize(800, 600));
+    EXPECT_EQ(WxWindowOf(w.button)->GetFont().GetPointSize(), 11);
+    EXPECT_EQ(WxWindowOf(w.button)->GetFont().GetWeight(), wxFONTWEIGHT_NORMAL);
+    EXPECT_TRUE(WxWindowOf(w.label)->HasFlag(wxALIGN_RIGHT));
+    w.label.SetControlFont(u", 9, 1, 0, 0, 0, 0");
+    EXPECT_EQ(WxWindowOf(w.label)->GetFont().GetPointSize(), 9);
+    EXPECT_EQ(WxWindowOf(w.label)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    w.Close();
+}
+
+TEST_F(WxWindows, LabelsShowCrLfTextOnSeparateLinesAndGiveItBackUnchanged) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    w.label.SetControlText(u"1.第一\r\n2.第二");
+    EXPECT_EQ(static_cast<wxStaticText*>(WxWindowOf(w.label))->GetLabel(), wxString::FromUTF8("1.第一\n2.第二"));
+    EXPECT_EQ(w.label.GetControlText(), u"1.第一\r\n2.第二");
+    w.Close();
+}
+
+TEST_F(WxWindows, DestroyingTheMainWindowEndsTheMainLoopWithZero) {
+    SampleWindow mainWindow(u"主窗口");
+    SampleWindow tool(u"工具");
+    mainWindow.CreateFormWindow();
+    MainWindowHandle = mainWindow.WindowHandle();
+    tool.OpenWindow(mainWindow);
+    wxTheApp->CallAfter([&] { ContractDriver().CloseBox(mainWindow); });
+    EXPECT_EQ(Backend().RunMainLoop(), 0);
+    EXPECT_FALSE(mainWindow.HasNativeWindow());
+    EXPECT_FALSE(tool.HasNativeWindow()) << "owned windows go with the main window";
+    EXPECT_EQ(MainWindowHandle, nullptr);
+}
+
+TEST_F(WxWindows, ClosedFormsLeaveNoTopLevelWindowBehind) {
+    {
+        SampleWindow w;
+        w.CreateFormWindow();
+        w.Close();
+        w.CreateFormWindow();
+    }  // destroyed while open
+    wxTheApp->ProcessIdle();  // where the main loop deletes closed windows
+    EXPECT_TRUE(wxTopLevelWindows.empty());
+}
+
+}  // namespace ui_contract
