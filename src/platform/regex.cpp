@@ -57,7 +57,9 @@ public:
         uint32_t lastType = 0, lastUnit = 0;
         pcre2_pattern_info(code_, PCRE2_INFO_LASTCODETYPE, &lastType);
         pcre2_pattern_info(code_, PCRE2_INFO_LASTCODEUNIT, &lastUnit);
-        if (lastType == 1) requiredUnit_ = static_cast<char16_t>(lastUnit);
+        // A letter may be required in either case ("(?i)"); other code units have only one.
+        bool letter = (lastUnit >= 'a' && lastUnit <= 'z') || (lastUnit >= 'A' && lastUnit <= 'Z');
+        if (lastType == 1 && !letter) requiredUnit_ = static_cast<char16_t>(lastUnit);
     }
     ~CompiledPattern() { pcre2_code_free(code_); }
     CompiledPattern(const CompiledPattern&) = delete;

@@ -100,3 +100,7 @@ TEST(RegexSearchLimits, MissingRequiredCharacterIsSeenAtOnce) {
     EXPECT_TRUE(FindAll(Repeated(u"private ", 100000), uR"(private [\s\S]*?\;)").empty());
     EXPECT_EQ(FindAll(Repeated(u"private ", 1000) + u";", uR"(private [\s\S]*?\;)").size(), 1u);
 }
+
+TEST(RegexSearchLimits, RequiredCharacterMatchedWithoutCase) {
+    EXPECT_EQ(FindAll(u"xAB", u"(?i)ab"), (rg_WenBenShuZuLei{u"AB"}));
+}
