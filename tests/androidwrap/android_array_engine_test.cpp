@@ -76,11 +76,3 @@ TEST_F(AndroidArray, NeverTranslates) {
                                         u"@模板实现类 = \"整数类, 整数枚举器类\">"));
     EXPECT_TRUE(TranslateEnabled);
 }
-
-TEST_F(AndroidArray, EndsWith) {
-    EXPECT_TRUE(rg_AnZhuoShuZuJieXiYinQing::EndsWith(u"abc", u""));
-    EXPECT_TRUE(rg_AnZhuoShuZuJieXiYinQing::EndsWith(u"abc", u"bc"));
-    EXPECT_TRUE(rg_AnZhuoShuZuJieXiYinQing::EndsWith(u"", u""));
-    EXPECT_FALSE(rg_AnZhuoShuZuJieXiYinQing::EndsWith(u"bc", u"abc"));
-    EXPECT_FALSE(rg_AnZhuoShuZuJieXiYinQing::EndsWith(u"abc", u"BC"));
-}

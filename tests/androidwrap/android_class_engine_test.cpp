@@ -188,11 +188,3 @@ TEST_F(AndroidClass, WhichFieldsBecomeReadProperties) {
     EXPECT_EQ(engine.classItem.fields,
               (std::vector<rg_AnZhuoShuXingXiang>{{u"names", u"List<String>"}, {u"id", u"long"}}));
 }
-
-TEST_F(AndroidClass, ConstructorsAreNumberedInOrder) {
-    CWString output = Run(u"class A {\r\npublic A() {}\r\npublic A(int a) {}\r\npublic A(long b) {}\r\n}");
-    EXPECT_TRUE(output.Contains(u"\t方法 创建 <"));
-    EXPECT_TRUE(output.Contains(u"\t方法 创建2 <"));
-    EXPECT_TRUE(output.Contains(u"\t方法 创建3 <"));
-    EXPECT_FALSE(output.Contains(u"欲操作本对象"));
-}

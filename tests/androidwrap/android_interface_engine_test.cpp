@@ -131,15 +131,3 @@ TEST_F(AndroidInterface, MethodEdgeCases) {
 TEST_F(AndroidInterface, WithoutPackageTheAliasStartsWithADot) {
     EXPECT_TRUE(Run(u"interface A {}").Contains(u"@别名 = \".A\""));
 }
-
-TEST_F(AndroidInterface, EngineKeepsItsCleanedSourceAndModel) {
-    rg_AnZhuoJieKouJieXiYinQing engine;
-    CWString output = engine.ParseJavaInterface(kStore, u"", u"");
-    EXPECT_EQ(engine.output, output);
-    EXPECT_FALSE(engine.source.Contains(u"import"));
-    EXPECT_EQ(engine.classItem.sourcePackage, u"com.x.api");
-    ASSERT_EQ(engine.classItem.methods.size(), 3u);
-    EXPECT_EQ(engine.classItem.methods[1].returnType, u"");
-    EXPECT_TRUE(engine.classItem.fields.empty());
-    EXPECT_EQ(engine.classItem.noCreate, 0);
-}
