@@ -5,9 +5,11 @@
 // dot-all mode; \w \d \s \b have their ASCII meaning. Each pattern text is
 // compiled once (JIT where the library has it) and kept for later calls.
 //
-// Every search runs under a match limit, so a pasted text on which a pattern
-// would backtrack without end cannot hang the program. A search that hits the
-// limit (or fails in any other way) stops there and keeps what it had found:
+// Every search runs under a match limit and a time budget of a few tenths of
+// a second, so a pasted text on which a pattern would backtrack without end,
+// or rescan the rest of the text from every position, cannot hang the
+// program. A search that runs out of either (or fails in any other way)
+// stops there and keeps what it had found:
 // RegexFindAll returns the matches before that point, RegexReplaceAll
 // replaces the matches before that point and copies the rest unchanged. An
 // invalid pattern matches nothing.
