@@ -1,14 +1,14 @@
-#include "android_test_support.h"
+#include "support/generator_test.h"
 #include "androidwrap/android_array_engine.h"
 
 using namespace rg_qelvane_app;
-using android_test::CrLfLines;
-using android_test::kHeader;
-using android_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 
 namespace {
 
-class AndroidArray : public android_test::AndroidToolTest {
+class AndroidArray : public generator_test::GeneratorTest {
 protected:
     static CWString Run(const CWString& name, const CWString& document = u"辅助类", const CWString& ending = u"类",
                         int twoDimensional = 0) {

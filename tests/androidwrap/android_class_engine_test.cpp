@@ -1,14 +1,14 @@
-#include "android_test_support.h"
+#include "support/generator_test.h"
 #include "androidwrap/android_class_engine.h"
 
 using namespace rg_qelvane_app;
-using android_test::CrLfLines;
-using android_test::kHeader;
-using android_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 
 namespace {
 
-class AndroidClass : public android_test::AndroidToolTest {
+class AndroidClass : public generator_test::GeneratorTest {
 protected:
     static CWString Run(const CWString& source, const CWString& name = u"", const CWString& package = u"",
                         int noCreate = 0) {

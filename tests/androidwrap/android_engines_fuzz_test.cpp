@@ -2,7 +2,7 @@
 // return, and a generated text keeps its fixed frame, whatever it is fed.
 #include <random>
 
-#include "android_test_support.h"
+#include "support/generator_test.h"
 #include "androidwrap/android_array_engine.h"
 #include "androidwrap/android_class_engine.h"
 #include "androidwrap/android_enum_engine.h"
@@ -51,7 +51,7 @@ const std::u16string_view kHostile[] = {
 
 // A generated class ends with its brace; a refusal is one message.
 void ExpectFrame(const CWString& output) {
-    EXPECT_TRUE(output.starts_with(android_test::kHeader) ? output.ends_with(u"\r\n}") : !output.empty());
+    EXPECT_TRUE(output.starts_with(generator_test::kHeader) ? output.ends_with(u"\r\n}") : !output.empty());
 }
 
 void Feed(const CWString& source) {
@@ -61,7 +61,7 @@ void Feed(const CWString& source) {
         ExpectFrame(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, name, u"", 1));
     }
     CWString family = rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(source.Left(40), source.Mid(40, 10), u"类", 1);
-    EXPECT_TRUE(family.starts_with(android_test::kHeader));
+    EXPECT_TRUE(family.starts_with(generator_test::kHeader));
 }
 
 CWString Mutated(std::u16string_view seed, std::mt19937& random) {
@@ -86,7 +86,7 @@ CWString Mutated(std::u16string_view seed, std::mt19937& random) {
 
 }  // namespace
 
-class AndroidEnginesFuzz : public android_test::AndroidToolTest {};
+class AndroidEnginesFuzz : public generator_test::GeneratorTest {};
 
 TEST_F(AndroidEnginesFuzz, HostileSources) {
     for (std::u16string_view source : kHostile) Feed(CWString(source));

@@ -1,5 +1,5 @@
 // The four Android windows driven through the headless backend as a user would.
-#include "android_test_support.h"
+#include "support/generator_test.h"
 #include "androidwrap/android_array_window.h"
 #include "androidwrap/android_class_window.h"
 #include "androidwrap/android_enum_window.h"
@@ -9,18 +9,18 @@
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;
-using android_test::CrLfLines;
-using android_test::kHeader;
-using android_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 using rg_qelvane_base::GetClipboardText;
 using rg_qelvane_base::SetClipboardText;
 
 namespace {
 
-class AndroidWindows : public android_test::AndroidToolTest {
+class AndroidWindows : public generator_test::GeneratorTest {
 protected:
     void SetUp() override {
-        AndroidToolTest::SetUp();
+        GeneratorTest::SetUp();
         UseHeadlessBackend();
     }
     static void ExpectOneNotice(std::u16string_view text) {

@@ -1,13 +1,13 @@
 // Cleaning, package extraction, declaration checks and parameter splitting
 // shared by the interface, enum and class tools.
-#include "android_test_support.h"
+#include "support/generator_test.h"
 #include "androidwrap/java_cleaning.h"
 #include "androidwrap/java_declarations.h"
 #include "androidwrap/java_parameters.h"
 
 using namespace rg_qelvane_app;
-using android_test::CrLfLines;
-using android_test::U8;
+using generator_test::CrLfLines;
+using generator_test::U8;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // keep the output's fixed frame, whatever it is fed.
 #include <random>
 
-#include "go_test_support.h"
+#include "support/generator_test.h"
 #include "gowrap/go_constants_engine.h"
 #include "gowrap/go_interface_engine.h"
 #include "gowrap/go_methods_engine.h"
@@ -48,7 +48,7 @@ class Engines {
 public:
     void Feed(const CWString& source) {
         CWString output = rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"", u"p", u"", 0);
-        EXPECT_TRUE(output.starts_with(go_test::kHeader));
+        EXPECT_TRUE(output.starts_with(generator_test::kHeader));
         rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"C", u"p", u"M", 1);
         rg_GOChangLiangJieXiYinQing().ParseAndGenerate(source, u"", u"p", u"");
         rg_GOJieKouJieXiYinQing().ParseAndGenerate(source, u"", u"p");

@@ -1,15 +1,15 @@
 #include "gowrap/go_interface_engine.h"
 
-#include "go_test_support.h"
+#include "support/generator_test.h"
 
 using namespace rg_qelvane_app;
-using go_test::CrLfLines;
-using go_test::kHeader;
-using go_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 
 namespace {
 
-class GoInterface : public go_test::GoToolTest {
+class GoInterface : public generator_test::GeneratorTest {
 protected:
     CWString Run(const CWString& source, const CWString& className = u"", const CWString& packageName = u"kv") {
         return rg_GOJieKouJieXiYinQing().ParseAndGenerate(source, className, packageName);

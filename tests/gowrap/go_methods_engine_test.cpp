@@ -1,11 +1,11 @@
 #include "gowrap/go_methods_engine.h"
 
-#include "go_test_support.h"
+#include "support/generator_test.h"
 
 using namespace rg_qelvane_app;
-using go_test::CrLfLines;
-using go_test::kHeader;
-using go_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 
 namespace {
 
@@ -32,7 +32,7 @@ CWString Body(std::u16string_view source, const Inputs& in = {}) {
 
 CWString Comment(std::u16string_view message) { return CWString(u"\r\n# ") + CWString(message) + u"\r\n"; }
 
-using GoMethods = go_test::GoToolTest;
+using GoMethods = generator_test::GeneratorTest;
 
 TEST_F(GoMethods, WorkedExampleWithReceiver) {
     CWString expected = CrLfLines({kHeader, u"方法 Run <公开 静态 类型= G @嵌入式方法 = \"\" >",

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "go_test_support.h"
+#include "support/generator_test.h"
 #include "gowrap/go_interface_engine.h"
 #include "gowrap/go_source_lines.h"
 

@@ -1,16 +1,16 @@
 #include "gowrap/go_struct_engine.h"
 
-#include "go_test_support.h"
+#include "support/generator_test.h"
 #include "gowrap/go_source_lines.h"
 
 using namespace rg_qelvane_app;
-using go_test::CrLfLines;
-using go_test::kHeader;
-using go_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 
 namespace {
 
-class GoStruct : public go_test::GoToolTest {
+class GoStruct : public generator_test::GeneratorTest {
 protected:
     CWString Run(const CWString& source, const CWString& className = u"", const CWString& packageName = u"model",
                  const CWString& aliasKind = u"本地类") {

@@ -1,5 +1,5 @@
 // The four Go windows driven through the headless backend as a user would.
-#include "go_test_support.h"
+#include "support/generator_test.h"
 #include "gowrap/go_constants_window.h"
 #include "gowrap/go_interface_window.h"
 #include "gowrap/go_methods_window.h"
@@ -9,17 +9,17 @@
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;
-using go_test::CrLfLines;
-using go_test::kHeader;
-using go_test::U8;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
 using rg_qelvane_base::GetClipboardText;
 
 namespace {
 
-class GoWindows : public go_test::GoToolTest {
+class GoWindows : public generator_test::GeneratorTest {
 protected:
     void SetUp() override {
-        GoToolTest::SetUp();
+        GeneratorTest::SetUp();
         UseHeadlessBackend();
     }
     static void ExpectOneNotice(std::u16string_view text) {
