@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/font.h"
+#include "platform/ui/headless/driver.h"
+#include "platform/ui/line_ends.h"
+#include "platform_ui/sample_window.h"
+
+using namespace rg_qelvane_base;
+namespace hl = rg_qelvane_base::headless;
+using ui_contract::SampleWindow;
+
+TEST(FontDescription, FieldsOnTopOfTheDefaults) {
+    struct Case {
+        const char16_t* text;
+        CQelFont font;
+    };
+    const Case cases[] = {
+        {u", 11, 0, 0, 0, 0, 0", {u"", 11}},
+        {u", 9, 0, 0, 0, 0, 0", {u"", 9}},
+        {u"宋体, 12, 1, 1, 1, 1, 900", {u"宋体", 12, true, true, true, true, 900}},
+        {u"", {}},
+        {u"Sans", {u"Sans"}},
+        {u", abc, 2", {u"", 0, true}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseFontDescription(c.text), c.font) << CWString(c.text).ToUtf8();
+}
+
+TEST(LineEnds, LoneLineFeedsBecomeCrLfAndBack) {
+    EXPECT_EQ(ToCrLf(u"a\nb\r\nc\n"), u"a\r\nb\r\nc\r\n");
+    EXPECT_EQ(ToCrLf(u"\n\n"), u"\r\n\r\n");
+    EXPECT_EQ(ToCrLf(u"a\rb"), u"a\rb");
+    EXPECT_EQ(ToLf(u"a\r\nb\rc\n"), u"a\nb\rc\n");
+    EXPECT_EQ(ToCrLf(ToLf(u"x\r\ny\r\n")), u"x\r\ny\r\n");
+}
+
+class HeadlessDriver : public ::testing::Test {
+protected:
+    void SetUp() override { hl::UseHeadlessBackend(); }
+};
+
+TEST_F(HeadlessDriver, DisabledOrClosedControlsCannotBeUsed) {
+    SampleWindow w;
+    EXPECT_FALSE(hl::Click(w.button)) << "no native window";
+    w.CreateFormWindow();
+    w.button.Enable(false);
+    EXPECT_FALSE(hl::Click(w.button));
+    w.group.Enable(false);
+    EXPECT_FALSE(hl::Type(w.source, u"x")) << "its group box is disabled";
+    w.list.Show(false);
+    w.list.AddItem(u"a");
+    EXPECT_FALSE(hl::Select(w.list, 0));
+    EXPECT_FALSE(hl::Select(w.combo, 3)) << "no entry 3";
+    EXPECT_TRUE(w.log.empty());
+    w.Close();
+    w.CreateFormWindow();
+    EXPECT_FALSE(hl::IsUsable(w.button)) << "the enabled state is a creation property";
+    w.button.Enable(true);
+    EXPECT_TRUE(hl::Click(w.button));
+}
+
+TEST_F(HeadlessDriver, UnscriptedBoxesAnswerWithoutChangingAnything) {
+    EXPECT_EQ(ShowMessageBox(nullptr, u"a", MB_OK, u"t"), IDOK);
+    EXPECT_EQ(ShowMessageBox(nullptr, u"b", MB_YESNO, u"t"), IDNO);
+    CWString text = u"x";
+    EXPECT_EQ(ShowInputBox(nullptr, text, u"p", u"", u"d"), 0);
+    EXPECT_EQ(text, u"");
+    CWString path = u"kept";
+    EXPECT_FALSE(ShowOpenFileDialog(nullptr, u"Sqlite数据库文件(*.db)|*.db", path));
+    EXPECT_EQ(path, u"kept");
+    hl::QueueFileDialogAnswer(u"/tmp/a.db");
+    EXPECT_TRUE(ShowOpenFileDialog(nullptr, u"f", path));
+    EXPECT_EQ(path, u"/tmp/a.db");
+    ASSERT_EQ(hl::ShownBoxes().size(), 5u);
+    EXPECT_EQ(hl::ShownBoxes()[2].defaultText, u"d");
+    EXPECT_EQ(hl::ShownBoxes()[3].kind, hl::CShownBox::Kind::OpenFile);
+}
+
+TEST_F(HeadlessDriver, BoxesAreOwnedByTheFormOfTheAskingControl) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    ShowMessageBox(&w.source, u"来自编辑框", MB_OK, u"信息:");
+    w.Close();
+    ShowMessageBox(&w, u"窗口已关", MB_OK, u"信息:");
+    EXPECT_EQ(hl::ShownBoxes()[0].owner, &w);
+    EXPECT_EQ(hl::ShownBoxes()[1].owner, nullptr) << "a closed window owns nothing";
+}
+
+TEST_F(HeadlessDriver, AModalFormWithoutOwnerIsOwnedByTheLastActiveWindow) {
+    SampleWindow mainWindow, tool, dialog;
+    mainWindow.CreateFormWindow();
+    tool.OpenWindow(mainWindow);
+    hl::Activate(mainWindow);
+    const CQelWinForm* owner = nullptr;
+    hl::OnModalForm([&](CQelWinForm& form) { owner = hl::FindWindow(form)->owner->Control()->Form(); });
+    dialog.ShowModal();
+    EXPECT_EQ(owner, &mainWindow);
+    EXPECT_EQ(Backend().LastActiveForm(), &mainWindow) << "the owner is activated afterwards";
+    hl::Activate(tool);
+    dialog.ShowModal();
+    EXPECT_EQ(owner, &tool);
+    EXPECT_EQ(hl::FindWindow(dialog), nullptr);
+    mainWindow.Close();
+}
+
+TEST_F(HeadlessDriver, HandlersMayCloseTheWindowThatRaisedTheirEvent) {
+    SampleWindow w;
+    w.onButton = [&] { w.Close(); };
+    w.CreateFormWindow();
+    EXPECT_TRUE(hl::Click(w.button));
+    EXPECT_FALSE(w.HasNativeWindow());
+    w.CreateFormWindow();
+    w.Bind(CQelEvent::Destroyed, [&](CQelControl&) { w.Close(); });
+    w.Close();
+    EXPECT_FALSE(w.HasNativeWindow()) << "a close from the Destroyed handler does not recurse";
+}
+
+TEST_F(HeadlessDriver, ControlsOutliveTheirFormsWindowAndTheFormOutlivesNothing) {
+    auto form = std::make_unique<SampleWindow>();
+    rg_button1 stray;
+    form->CreateFormWindow();
+    stray.Create(*form, 1, {0, 0, 10, 10}, u"外来");
+    EXPECT_TRUE(stray.HasNativeWindow());
+    form.reset();
+    EXPECT_FALSE(stray.HasNativeWindow()) << "the form took its controls' windows with it";
+    EXPECT_EQ(stray.GetControlText(), u"外来");
+}
