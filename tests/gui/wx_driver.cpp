@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/checklst.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
@@ -141,6 +142,14 @@ public:
         wxWindow* window = WxWindowOf(list);
         if (!Reachable(window)) return false;
         Send(window, wxEVT_LISTBOX_DCLICK, index);
+        return true;
+    }
+
+    bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) override {
+        auto* window = dynamic_cast<wxCheckListBox*>(WxWindowOf(list));
+        if (!Reachable(window) || index < 0 || index >= static_cast<int>(window->GetCount())) return false;
+        window->Check(index, !window->IsChecked(index));
+        Send(window, wxEVT_CHECKLISTBOX, index);
         return true;
     }
 

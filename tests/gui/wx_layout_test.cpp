@@ -32,6 +32,18 @@ TEST_F(WxWindows, ChildrenOfAGroupBoxAreRelativeToItsOuterCorner) {
     w.Close();
 }
 
+TEST_F(WxWindows, PagesAreRealContainersInsideTheirGroupBox) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    wxWindow* pages = WxWindowOf(w.pages);
+    wxWindow* path = WxWindowOf(w.first.path);
+    ASSERT_TRUE(pages && path);
+    EXPECT_EQ(pages->GetPosition(), wxPoint(10 + 129, 5 + 17));
+    EXPECT_EQ(path->GetParent(), WxWindowOf(w.first));
+    EXPECT_EQ(path->GetPosition(), wxPoint(78, 4));
+    w.Close();
+}
+
 TEST_F(WxWindows, FormsHaveTheirClientSizeAndControlsTheirFonts) {
     SampleWindow w;
     w.CreateFormWindow();

@@ -26,6 +26,7 @@ public:
     virtual bool Type(rg_edit_box& edit, const CWString& text) = 0;
     virtual bool Select(CQelItemControl& control, int index) = 0;
     virtual bool DoubleClick(rg_list_box& list, int index) = 0;
+    virtual bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) = 0;
     virtual bool CloseBox(CQelWinForm& form) = 0;
     virtual bool IsUsable(const CQelControl& control) = 0;
 

@@ -278,4 +278,81 @@ TEST_F(UiContract, ClipboardHoldsTheLastTextSet) {
     EXPECT_EQ(GetClipboardText(), u"");
 }
 
+TEST_F(UiContract, CheckListEntriesCarryCheckMarks) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    rg_XuanZeLieBiaoKuang& tables = w.tables;
+    tables.AddItem(u"users");
+    tables.AddItem(u"orders");
+    EXPECT_FALSE(tables.GetCheck(0));
+    tables.SetCheck(1, true);
+    EXPECT_TRUE(tables.GetCheck(1));
+    EXPECT_FALSE(tables.GetCheck(5));
+    EXPECT_TRUE(w.log.empty()) << "a check set from code raises nothing";
+    driver().ClickCheckMark(tables, 0);
+    EXPECT_TRUE(tables.GetCheck(0));
+    driver().Select(tables, 1);
+    EXPECT_EQ(tables.GetCurSel(), 1);
+    EXPECT_EQ(w.log, (Log{"check", "select"}));
+    tables.ClearItems();
+    EXPECT_EQ(tables.GetItemCount(), 0);
+    w.Close();
+    EXPECT_FALSE(tables.GetCheck(0));
+}
+
+TEST_F(UiContract, ReportListRowsCellsAndSelections) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    rg_ChaoJiLieBiaoKuang& grid = w.grid;
+    ASSERT_EQ(grid.GetColumnCount(), 2) << "columns from the description text";
+    EXPECT_EQ(grid.AddRow(u"Name"), 0);
+    grid.SetCellText(0, 1, u"名称");
+    EXPECT_EQ(grid.AddRow(u"Age"), 1);
+    grid.SelectRow(1, true);
+    EXPECT_EQ(grid.InsertRow(0, u"请输入内容"), 0);
+    ASSERT_EQ(grid.GetRowCount(), 3);
+    EXPECT_EQ(grid.GetCellText(0, 0), u"请输入内容");
+    EXPECT_EQ(grid.GetCellText(0, 1), u"");
+    EXPECT_EQ(grid.GetCellText(1, 1), u"名称");
+    EXPECT_EQ(grid.GetCellText(9, 0), u"");
+    EXPECT_TRUE(grid.IsRowSelected(2)) << "the selection stays on its row";
+    EXPECT_EQ(grid.GetFirstSelectedRow(), 2);
+    EXPECT_TRUE(grid.DeleteRow(0));
+    EXPECT_FALSE(grid.DeleteRow(7));
+    EXPECT_EQ(grid.GetCellText(0, 0), u"Name");
+
+    grid.AddColumn(u"备注", 100);
+    EXPECT_EQ(grid.GetColumnCount(), 3);
+    EXPECT_EQ(grid.GetCellText(0, 1), u"名称") << "adding a column keeps the cells";
+    EXPECT_TRUE(grid.IsRowSelected(1));
+    grid.SetCellText(0, 2, u"说明");
+    EXPECT_EQ(grid.GetCellText(0, 2), u"说明");
+    grid.DeleteAllRows();
+    EXPECT_EQ(grid.GetRowCount(), 0);
+    EXPECT_EQ(grid.GetFirstSelectedRow(), -1);
+    while (grid.GetColumnCount() > 0) grid.DeleteColumn(grid.GetColumnCount() - 1);
+    EXPECT_EQ(grid.GetColumnCount(), 0);
+    w.Close();
+    EXPECT_EQ(grid.GetRowCount(), 0);
+}
+
+TEST_F(UiContract, APageHolderShowsOnePageAndPagesBuildTheirOwnControls) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    EXPECT_EQ(w.first.path.GetControlText(), u"第一页");
+    EXPECT_TRUE(driver().IsUsable(w.first.open));
+    EXPECT_FALSE(driver().IsUsable(w.second.open));
+    EXPECT_TRUE(driver().Click(w.first.open));
+    EXPECT_EQ(w.first.clicks, 1);
+    w.pages.ShowPage(1);
+    EXPECT_FALSE(driver().IsUsable(w.first.open));
+    EXPECT_TRUE(driver().Click(w.second.open));
+    EXPECT_EQ(w.second.clicks, 1);
+    w.pages.ShowPage(-1);
+    EXPECT_FALSE(driver().IsUsable(w.second.open));
+    driver().Type(w.second.path, u"typed");
+    w.Close();
+    EXPECT_EQ(w.second.path.GetControlText(), u"第二页");
+}
+
 }  // namespace ui_contract

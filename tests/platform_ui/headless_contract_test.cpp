@@ -14,6 +14,7 @@ public:
     bool Type(rg_edit_box& edit, const CWString& text) override { return hl::Type(edit, text); }
     bool Select(CQelItemControl& control, int index) override { return hl::Select(control, index); }
     bool DoubleClick(rg_list_box& list, int index) override { return hl::DoubleClick(list, index); }
+    bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) override { return hl::ClickCheckMark(list, index); }
     bool CloseBox(CQelWinForm& form) override { return hl::Close(form); }
     bool IsUsable(const CQelControl& control) override { return hl::IsUsable(control); }
     void DuringNextModal(std::function<void(CQelWinForm&)> action) override {

@@ -86,4 +86,59 @@ private:
     }
 };
 
+// A page of a page holder, with its own controls and handlers.
+class SamplePanel : public rg_ZuJianBuJuQi {
+public:
+    explicit SamplePanel(const CWString& text) : m_text(text) {}
+    rg_button1 open;
+    rg_edit_box path;
+    int clicks = 0;
+
+protected:
+    void HookEvents() override {
+        open.Bind(CQelEvent::Click, [this](CQelControl& sender) { clicks += &sender == &open; });
+    }
+    void BuildControls() override {
+        open.Create(*this, 101, {324, 2, 80, 26}, u"打开");
+        path.Create(*this, 103, {78, 4, 240, 24}, m_text, u", 11, 0, 0, 0, 0, 0");
+    }
+
+private:
+    CWString m_text;
+};
+
+// The list kinds of the database and translation windows, and a page holder.
+class ListsWindow : public CQelWinForm {
+public:
+    ListsWindow() : CQelWinForm(u"列表") {}
+
+    rg_FenZuKuang tablesGroup;
+    rg_XuanZeLieBiaoKuang tables;
+    rg_ChaoJiLieBiaoKuang grid;
+    rg_FenZuKuang settings;
+    rg_ZuJianBuJuQi pages;
+    SamplePanel first{u"第一页"};
+    SamplePanel second{u"第二页"};
+    std::vector<std::string> log;
+
+protected:
+    void HookEvents() override {
+        tables.Bind(CQelEvent::SelectionChanged, [this](CQelControl&) { log.push_back("select"); });
+        tables.Bind(CQelEvent::CheckChanged, [this](CQelControl&) { log.push_back("check"); });
+    }
+    void BuildControls() override {
+        tablesGroup.Create(*this, 113, {13, 70, 176, 520}, u"数据库表");
+        tables.Create(tablesGroup, 116, {8, 20, 160, 452});
+        grid.SetColumnsText(u"0\n-1\n0\n200\n英文\n0\n-1\n0\n200\n中文");
+        grid.Create(*this, 106, {196, 70, 584, 300}, u"", u"", CQelStyle::EditableCells);
+        settings.Create(*this, 117, {10, 5, 779, 56}, u"数据库设置");
+        pages.Create(settings, 118, {129, 17, 588, 32});
+        second.SetPageNumber(1);
+        second.Create(pages, 119, {0, 0, 584, 32});
+        first.SetPageNumber(0);
+        first.Create(pages, 124, {0, 0, 584, 32});
+        pages.ShowPage(0);
+    }
+};
+
 }  // namespace ui_contract

@@ -124,3 +124,44 @@ TEST_F(HeadlessDriver, ControlsOutliveTheirFormsWindowAndTheFormOutlivesNothing)
     EXPECT_FALSE(stray.HasNativeWindow()) << "the form took its controls' windows with it";
     EXPECT_EQ(stray.GetControlText(), u"外来");
 }
+
+TEST_F(HeadlessDriver, CellsAreEditedInPlaceOnlyWhereTheListAllowsIt) {
+    ui_contract::ListsWindow w;
+    w.CreateFormWindow();
+    w.grid.AddRow(u"Name");
+    EXPECT_TRUE(hl::EditCell(w.grid, 0, 1, u"名称"));
+    EXPECT_EQ(w.grid.GetCellText(0, 1), u"名称");
+    EXPECT_FALSE(hl::EditCell(w.grid, 0, 5, u"x")) << "no such column";
+    EXPECT_TRUE(hl::SelectRows(w.grid, {0}));
+    EXPECT_EQ(w.grid.GetFirstSelectedRow(), 0);
+    EXPECT_EQ(hl::FindWindow(w.grid)->columns[1], (hl::CHeadlessColumn{u"中文", 200}));
+    rg_ChaoJiLieBiaoKuang readOnly;
+    readOnly.Create(w, 2, {0, 0, 10, 10});
+    readOnly.AddColumn(u"序号", 50);
+    readOnly.AddRow(u"1");
+    EXPECT_FALSE(hl::EditCell(readOnly, 0, 0, u"2"));
+}
+
+TEST_F(HeadlessDriver, TheBrowserKeepsItsAddressAndOptionsForEachNewWebView) {
+    class ChatWindow : public CQelWinForm {
+    public:
+        rg_EdgeLiuLanKuang browser;
+
+    protected:
+        void BuildControls() override {
+            EXPECT_TRUE(browser.Navigate(u"chat.deepseek.com"));
+            browser.EnablePasswordAutosave(true);
+            browser.EnableGeneralAutofill(true);
+            browser.Create(*this, 102, {5, 45, 792, 552});
+        }
+    } w;
+    w.CreateFormWindow();
+    EXPECT_EQ(hl::FindWindow(w.browser)->address, u"https://chat.deepseek.com");
+    EXPECT_TRUE(hl::FindWindow(w.browser)->browserOptions.passwordAutosave);
+    EXPECT_FALSE(w.browser.Navigate(u"")) << "an empty address is refused";
+    EXPECT_TRUE(w.browser.Navigate(u"about:blank"));
+    EXPECT_EQ(hl::FindWindow(w.browser)->address, u"about:blank");
+    w.Close();
+    w.CreateFormWindow();
+    EXPECT_EQ(hl::FindWindow(w.browser)->address, u"https://chat.deepseek.com");
+}

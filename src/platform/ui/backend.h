@@ -4,6 +4,7 @@
 // the control, form, dialog and clipboard services talks to a backend.
 #include <memory>
 
+#include "platform/ui/browser.h"
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
@@ -50,6 +51,26 @@ public:
     virtual int GetSelection() const { return -1; }
     virtual void SetSelection(int index) {}
     virtual void SetRowSpacing(int pixels) {}
+    virtual bool GetItemCheck(int index) const { return false; }
+    virtual void SetItemCheck(int index, bool checked) {}
+
+    // Report lists: columns, then rows of cells.
+    virtual int GetColumnCount() const { return 0; }
+    virtual void AddColumn(const CWString& title, int width) {}
+    virtual void SetColumnWidth(int column, int width) {}
+    virtual bool DeleteColumn(int column) { return false; }
+    virtual int GetRowCount() const { return 0; }
+    virtual int InsertRow(int row, const CWString& firstCell) { return -1; }
+    virtual bool DeleteRow(int row) { return false; }
+    virtual void DeleteAllRows() {}
+    virtual CWString GetCellText(int row, int column) const { return {}; }
+    virtual void SetCellText(int row, int column, const CWString& text) {}
+    virtual bool IsRowSelected(int row) const { return false; }
+    virtual void SelectRow(int row, bool selected) {}
+
+    // Browsers.
+    virtual void Navigate(const CWString& address) {}
+    virtual void SetBrowserOptions(const CQelBrowserOptions& options) {}
 
     virtual CQelRect GetClientRect() const { return {}; }
 

@@ -35,6 +35,7 @@ struct CQelStyle {
     static constexpr unsigned ReadOnly = 1u << 6;      // edit
     static constexpr unsigned Password = 1u << 7;      // edit: shows "*" for every character
     static constexpr unsigned DropDownList = 1u << 8;  // combo: choose from the list only, no typing
+    static constexpr unsigned EditableCells = 1u << 9; // report list: every cell can be edited in place
 };
 
 enum class CQelControlKind {
@@ -47,6 +48,10 @@ enum class CQelControlKind {
     RadioButton,
     ComboBox,
     ListBox,
+    CheckListBox,
+    ReportList,
+    Container,
+    Browser,
 };
 
 // What a handler can be bound to. A handler receives the control that raised it.
@@ -55,7 +60,7 @@ enum class CQelEvent {
     DoubleClick,       // list box entry double-clicked
     SelectionChanged,  // list box selection changed by the user; combo item chosen (also the one already shown)
     TextChanged,       // edit text changed: typed, pasted, or set from code
-    CheckChanged,      // the user changed a check mark
+    CheckChanged,      // the user changed a check mark (check box, radio button, check list entry)
     Created,           // form: controls built, before the creating call returns
     Destroyed,         // form: native window about to go, its controls still readable
     Resized,           // form: client area changed size

@@ -50,6 +50,14 @@ void CQelItemControl::SetCurSel(int index) {
     if (NativeWindow()) NativeWindow()->SetSelection(index);
 }
 
+bool rg_XuanZeLieBiaoKuang::GetCheck(int index) const {
+    return NativeWindow() && NativeWindow()->GetItemCheck(index);
+}
+
+void rg_XuanZeLieBiaoKuang::SetCheck(int index, bool checked) {
+    if (NativeWindow()) NativeWindow()->SetItemCheck(index, checked);
+}
+
 void rg_list_box::SetRowSpacing(int pixels) {
     m_rowSpacing = pixels;
     if (NativeWindow()) NativeWindow()->SetRowSpacing(pixels);

@@ -85,6 +85,17 @@ private:
     int m_rowSpacing = 1;
 };
 
+// A list box whose entries carry check marks the user can click; no entry is
+// ticked when added. Clicking a mark raises CheckChanged, a click on the text SelectionChanged.
+class rg_XuanZeLieBiaoKuang : public CQelItemControl {
+public:
+    rg_XuanZeLieBiaoKuang() : CQelItemControl(CQelControlKind::CheckListBox) {}
+    // False for an entry out of range and without a native window.
+    bool GetCheck(int index) const;
+    // From code: redraws the entry and raises nothing.
+    void SetCheck(int index, bool checked);
+};
+
 // GetControlText of a drop-down-list combo gives the chosen entry's text.
 class rg_combo_box : public CQelItemControl {
 public:

@@ -69,6 +69,29 @@ bool SetCheck(CQelCheckControl& control, bool checked) {
     return control.IsChecked() == checked || Click(control);
 }
 
+bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) {
+    CHeadlessWindow* window = Usable(list);
+    if (!window || index < 0 || index >= window->GetItemCount()) return false;
+    window->SetItemCheck(index, !window->GetItemCheck(index));
+    list.RaiseEvent(CQelEvent::CheckChanged);
+    return true;
+}
+
+bool SelectRows(rg_ChaoJiLieBiaoKuang& grid, const std::vector<int>& rows) {
+    CHeadlessWindow* window = Usable(grid);
+    if (!window) return false;
+    for (int row = 0; row < window->GetRowCount(); ++row) window->SelectRow(row, false);
+    for (int row : rows) window->SelectRow(row, true);
+    return true;
+}
+
+bool EditCell(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) {
+    CHeadlessWindow* window = Usable(grid);
+    if (!window || !grid.HasStyle(CQelStyle::EditableCells) || !window->HoldsCell(row, column)) return false;
+    window->SetCellText(row, column, text);
+    return true;
+}
+
 bool Close(CQelWinForm& form) {
     if (!Usable(form)) return false;
     form.Close();

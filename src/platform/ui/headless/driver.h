@@ -8,6 +8,7 @@
 //   Click(window.m_parse);                     // raises Click (a check box or radio button toggles first)
 //   Select(window.m_list, 2);                  // selects entry 2, raises SelectionChanged
 //   DoubleClick(window.m_list, 2);             // selects, then raises DoubleClick
+//   ClickCheckMark(window.m_tables, 0);  SelectRows(window.m_grid, {1, 3});  EditCell(window.m_grid, 1, 1, u"中")
 //   EXPECT_EQ(window.m_output.GetControlText(), u"...");   // read state through the controls themselves
 //
 //   QueueMessageBoxAnswer(IDYES);              // answers, in order; unscripted boxes answer OK / No / Cancel
@@ -28,6 +29,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
+#include "platform/ui/report_list.h"
 #include "platform/ui/headless/headless_backend.h"
 
 namespace rg_qelvane_base::headless {
@@ -49,6 +51,12 @@ bool Select(CQelItemControl& control, int index);
 bool DoubleClick(rg_list_box& list, int index = -1);
 // Clicks the box when its state differs from `checked`.
 bool SetCheck(CQelCheckControl& control, bool checked);
+// Clicks the check mark of a check list entry: toggles it, raises CheckChanged.
+bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index);
+// Selects exactly these rows, as clicks with Ctrl held would.
+bool SelectRows(rg_ChaoJiLieBiaoKuang& grid, const std::vector<int>& rows);
+// Edits a cell in place (only in a list with editable cells).
+bool EditCell(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text);
 // The close box.
 bool Close(CQelWinForm& form);
 // Brings the form to the front, as a click on it would.

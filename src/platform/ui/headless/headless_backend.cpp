@@ -100,6 +100,50 @@ void CHeadlessWindow::SetSelection(int index) {
     if (kind == CQelControlKind::ComboBox && selection >= 0) text = items[selection].text;
 }
 
+void CHeadlessWindow::SetItemCheck(int index, bool value) {
+    if (Holds(index)) items[index].checked = value;
+}
+
+void CHeadlessWindow::SetColumnWidth(int column, int width) {
+    if (column >= 0 && column < GetColumnCount()) columns[column].width = width;
+}
+
+bool CHeadlessWindow::DeleteColumn(int column) {
+    if (column < 0 || column >= GetColumnCount()) return false;
+    columns.erase(columns.begin() + column);
+    for (CHeadlessRow& row : rows)
+        if (column < static_cast<int>(row.cells.size())) row.cells.erase(row.cells.begin() + column);
+    return true;
+}
+
+int CHeadlessWindow::InsertRow(int row, const CWString& firstCell) {
+    if (!HoldsRow(row)) row = GetRowCount();
+    rows.insert(rows.begin() + row, CHeadlessRow{{firstCell}, false});
+    return row;
+}
+
+bool CHeadlessWindow::DeleteRow(int row) {
+    if (!HoldsRow(row)) return false;
+    rows.erase(rows.begin() + row);
+    return true;
+}
+
+CWString CHeadlessWindow::GetCellText(int row, int column) const {
+    if (!HoldsCell(row, column) || column >= static_cast<int>(rows[row].cells.size())) return {};
+    return rows[row].cells[column];
+}
+
+void CHeadlessWindow::SetCellText(int row, int column, const CWString& value) {
+    if (!HoldsCell(row, column)) return;
+    std::vector<CWString>& cells = rows[row].cells;
+    if (column >= static_cast<int>(cells.size())) cells.resize(column + 1);
+    cells[column] = value;
+}
+
+void CHeadlessWindow::SelectRow(int row, bool value) {
+    if (HoldsRow(row)) rows[row].selected = value;
+}
+
 CQelRect CHeadlessWindow::GetClientRect() const { return {0, 0, rect.width, rect.height}; }
 
 CHeadlessBackend::~CHeadlessBackend() {

@@ -15,7 +15,19 @@ class CHeadlessBackend;
 struct CHeadlessItem {
     CWString text;
     long long data = 0;
+    bool checked = false;  // check list boxes
     bool operator==(const CHeadlessItem&) const = default;
+};
+
+struct CHeadlessColumn {
+    CWString title;
+    int width = 0;
+    bool operator==(const CHeadlessColumn&) const = default;
+};
+
+struct CHeadlessRow {
+    std::vector<CWString> cells;
+    bool selected = false;
 };
 
 // One native window. The fields are what a user would see of it.
@@ -34,6 +46,10 @@ public:
     std::vector<CHeadlessItem> items;
     int selection = -1;
     int rowSpacing = 1;
+    std::vector<CHeadlessColumn> columns;  // report lists
+    std::vector<CHeadlessRow> rows;
+    CWString address;  // browsers: where the web view went last
+    CQelBrowserOptions browserOptions;
     // Forms only.
     CQelBorderStyle border = CQelBorderStyle::Sizable;
     CHeadlessWindow* owner = nullptr;
@@ -69,10 +85,32 @@ public:
     int GetSelection() const override { return selection; }
     void SetSelection(int index) override;
     void SetRowSpacing(int pixels) override { rowSpacing = pixels; }
+    bool GetItemCheck(int index) const override { return Holds(index) && items[index].checked; }
+    void SetItemCheck(int index, bool value) override;
+    int GetColumnCount() const override { return static_cast<int>(columns.size()); }
+    void AddColumn(const CWString& title, int width) override { columns.push_back({title, width}); }
+    void SetColumnWidth(int column, int width) override;
+    bool DeleteColumn(int column) override;
+    int GetRowCount() const override { return static_cast<int>(rows.size()); }
+    int InsertRow(int row, const CWString& firstCell) override;
+    bool DeleteRow(int row) override;
+    void DeleteAllRows() override { rows.clear(); }
+    CWString GetCellText(int row, int column) const override;
+    void SetCellText(int row, int column, const CWString& value) override;
+    bool IsRowSelected(int row) const override { return HoldsRow(row) && rows[row].selected; }
+    void SelectRow(int row, bool value) override;
+    void Navigate(const CWString& value) override { address = value; }
+    void SetBrowserOptions(const CQelBrowserOptions& options) override { browserOptions = options; }
     CQelRect GetClientRect() const override;
+
+    // A cell that exists: row in range, column 0 or a column of the list.
+    bool HoldsCell(int row, int column) const {
+        return HoldsRow(row) && column >= 0 && (column == 0 || column < GetColumnCount());
+    }
 
 private:
     bool Holds(int index) const { return index >= 0 && index < GetItemCount(); }
+    bool HoldsRow(int row) const { return row >= 0 && row < GetRowCount(); }
     CHeadlessBackend& m_backend;
 };
 

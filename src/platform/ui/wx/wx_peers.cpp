@@ -2,6 +2,8 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/checklst.h>
+#include <wx/dataview.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
@@ -10,6 +12,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/webview.h>
 
 #include "platform/ui/line_ends.h"
 #include "platform/ui/wx/wx_backend_impl.h"
@@ -364,6 +367,147 @@ public:
     void SetText(const CWString& text) override { static_cast<wxComboBox*>(m_window)->ChangeValue(ToWx(text)); }
 };
 
+class CWxCheckListPeer : public CWxItemsPeer {
+public:
+    CWxCheckListPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxItemsPeer(control, new wxCheckListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
+                                                   control.HasStyle(CQelStyle::StaticEdge) ? wxBORDER_STATIC : 0),
+                       origin) {
+        m_window->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
+        m_window->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent&) { Raise(CQelEvent::CheckChanged); });
+    }
+    bool GetItemCheck(int index) const override { return Holds(index) && List()->IsChecked(index); }
+    void SetItemCheck(int index, bool checked) override {
+        if (Holds(index)) List()->Check(index, checked);
+    }
+
+private:
+    wxCheckListBox* List() const { return static_cast<wxCheckListBox*>(m_window); }
+};
+
+// Rows of text cells; several rows may be selected.
+class CWxReportPeer : public CWxPeer {
+public:
+    CWxReportPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxDataViewListCtrl(container, wxID_ANY, At(origin, rect), SizeOf(rect), Style(control)),
+                  origin),
+          m_editable(control.HasStyle(CQelStyle::EditableCells)) {}
+
+    int GetColumnCount() const override { return static_cast<int>(List()->GetColumnCount()); }
+    void AddColumn(const CWString& title, int width) override {
+        m_columns.push_back({title, width});
+        Rebuild();
+    }
+    void SetColumnWidth(int column, int width) override {
+        if (column < 0 || column >= GetColumnCount()) return;
+        m_columns[column].width = width;
+        List()->GetColumn(column)->SetWidth(width);
+    }
+    bool DeleteColumn(int column) override {
+        if (column < 0 || column >= GetColumnCount()) return false;
+        std::vector<std::vector<CWString>> cells = Cells();
+        for (auto& row : cells) row.erase(row.begin() + column);
+        m_columns.erase(m_columns.begin() + column);
+        Rebuild(cells);
+        return true;
+    }
+    int GetRowCount() const override { return List()->GetItemCount(); }
+    int InsertRow(int row, const CWString& firstCell) override {
+        if (row < 0 || row > GetRowCount()) row = GetRowCount();
+        wxVector<wxVariant> values(GetColumnCount(), wxVariant(wxString()));
+        if (!values.empty()) values[0] = ToWx(firstCell);
+        List()->InsertItem(row, values);
+        return row;
+    }
+    bool DeleteRow(int row) override {
+        if (row < 0 || row >= GetRowCount()) return false;
+        List()->DeleteItem(row);
+        return true;
+    }
+    void DeleteAllRows() override { List()->DeleteAllItems(); }
+    CWString GetCellText(int row, int column) const override {
+        if (!Holds(row, column)) return {};
+        return FromWx(List()->GetTextValue(row, column));
+    }
+    void SetCellText(int row, int column, const CWString& text) override {
+        if (Holds(row, column)) List()->SetTextValue(ToWx(text), row, column);
+    }
+    bool IsRowSelected(int row) const override { return row >= 0 && row < GetRowCount() && List()->IsRowSelected(row); }
+    void SelectRow(int row, bool selected) override {
+        if (row < 0 || row >= GetRowCount()) return;
+        if (selected) List()->SelectRow(row);
+        else List()->UnselectRow(row);
+    }
+
+private:
+    struct Column {
+        CWString title;
+        int width;
+    };
+    static long Style(const CQelControl& control) {
+        long style = wxDV_MULTIPLE | wxDV_HORIZ_RULES | wxDV_VERT_RULES;
+        if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
+        return style;
+    }
+    wxDataViewListCtrl* List() const { return static_cast<wxDataViewListCtrl*>(m_window); }
+    bool Holds(int row, int column) const {
+        return row >= 0 && row < GetRowCount() && column >= 0 && column < GetColumnCount();
+    }
+    std::vector<std::vector<CWString>> Cells() const {
+        std::vector<std::vector<CWString>> cells(GetRowCount());
+        for (int row = 0; row < GetRowCount(); ++row)
+            for (int column = 0; column < GetColumnCount(); ++column) cells[row].push_back(GetCellText(row, column));
+        return cells;
+    }
+    void Rebuild() { Rebuild(Cells()); }
+    // The toolkit's rows cannot change their number of cells: changing the
+    // columns puts every row back with the new layout.
+    void Rebuild(const std::vector<std::vector<CWString>>& cells) {
+        std::vector<bool> selected;
+        for (int row = 0; row < GetRowCount(); ++row) selected.push_back(IsRowSelected(row));
+        List()->DeleteAllItems();
+        List()->ClearColumns();
+        wxDataViewCellMode mode = m_editable ? wxDATAVIEW_CELL_EDITABLE : wxDATAVIEW_CELL_INERT;
+        for (const Column& column : m_columns) List()->AppendTextColumn(ToWx(column.title), mode, column.width, wxALIGN_LEFT);
+        for (size_t row = 0; row < cells.size(); ++row) {
+            wxVector<wxVariant> values(m_columns.size(), wxVariant(wxString()));
+            for (size_t column = 0; column < values.size() && column < cells[row].size(); ++column)
+                values[column] = ToWx(cells[row][column]);
+            List()->AppendItem(values);
+            if (selected[row]) List()->SelectRow(static_cast<unsigned>(row));
+        }
+    }
+
+    bool m_editable;
+    std::vector<Column> m_columns;
+};
+
+class CWxContainerPeer : public CWxPeer {
+public:
+    CWxContainerPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, new wxPanel(container, wxID_ANY, At(origin, rect), SizeOf(rect)), origin) {}
+};
+
+class CWxBrowserPeer : public CWxPeer {
+public:
+    CWxBrowserPeer(CQelControl& control, wxWebView* view, wxPoint origin) : CWxPeer(control, view, origin) {}
+
+    static CWxPeer* Make(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect) {
+        if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) return nullptr;
+        wxWebView* view = wxWebView::New(container, wxID_ANY, wxWebViewDefaultURLStr, At(origin, rect), SizeOf(rect));
+        return view ? new CWxBrowserPeer(control, view, origin) : nullptr;
+    }
+    void Navigate(const CWString& address) override { View()->LoadURL(ToWx(address)); }
+    // Script stays on and autofill is the toolkit's own: wx has no switch for them.
+    void SetBrowserOptions(const CQelBrowserOptions& options) override {
+        View()->EnableContextMenu(options.defaultContextMenus);
+        View()->EnableAccessToDevTools(options.devTools);
+    }
+
+private:
+    wxWebView* View() const { return static_cast<wxWebView*>(m_window); }
+};
+
 }  // namespace
 
 CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect& rect) {
@@ -380,6 +524,10 @@ CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect
             if (control.HasStyle(CQelStyle::DropDownList)) return new CWxChoicePeer(control, container, origin, rect);
             return new CWxComboPeer(control, container, origin, rect);
         case CQelControlKind::ListBox: return new CWxListPeer(control, container, origin, rect);
+        case CQelControlKind::CheckListBox: return new CWxCheckListPeer(control, container, origin, rect);
+        case CQelControlKind::ReportList: return new CWxReportPeer(control, container, origin, rect);
+        case CQelControlKind::Container: return new CWxContainerPeer(control, container, origin, rect);
+        case CQelControlKind::Browser: return CWxBrowserPeer::Make(control, container, origin, rect);
         case CQelControlKind::Form: return nullptr;
     }
     return nullptr;
