@@ -165,3 +165,16 @@ TEST_F(HeadlessDriver, TheBrowserKeepsItsAddressAndOptionsForEachNewWebView) {
     w.CreateFormWindow();
     EXPECT_EQ(hl::FindWindow(w.browser)->address, u"https://chat.deepseek.com");
 }
+
+TEST_F(HeadlessDriver, ResizingASizableFormRaisesResizedWithTheNewClientArea) {
+    SampleWindow w;
+    CQelRect seen;
+    w.CreateFormWindow();
+    w.Bind(CQelEvent::Resized, [&](CQelControl&) { seen = w.GetClientRect(); });
+    EXPECT_TRUE(hl::ResizeClient(w, 800, 300));
+    EXPECT_EQ(seen, (CQelRect{0, 0, 800, 300}));
+    w.Close();
+    w.SetBorderStyle(CQelBorderStyle::FixedSingle);
+    w.CreateFormWindow();
+    EXPECT_FALSE(hl::ResizeClient(w, 10, 10)) << "a fixed border cannot be dragged";
+}

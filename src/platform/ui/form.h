@@ -64,7 +64,6 @@ public:
 
     // For backends: the native window went away on its own (its owner was destroyed).
     void NativeFormGone();
-    bool IsModalRunning() const { return m_modal; }
     // The controls of the current opening, in creation order.
     const std::vector<CQelControl*>& CreatedControls() const { return m_created; }
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/ui/scale.h"
+
 namespace rg_qelvane_base::headless {
 
 namespace {
@@ -102,6 +104,15 @@ bool Activate(CQelWinForm& form) {
     CHeadlessWindow* window = Usable(form);
     if (!window) return false;
     Headless().Activate(*window);
+    return true;
+}
+
+bool ResizeClient(CQelWinForm& form, int width, int height) {
+    CHeadlessWindow* window = Usable(form);
+    if (!window || window->border != CQelBorderStyle::Sizable) return false;
+    window->rect.width = ScaleLength(width);
+    window->rect.height = ScaleLength(height);
+    form.RaiseEvent(CQelEvent::Resized);
     return true;
 }
 

@@ -61,6 +61,8 @@ bool EditCell(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& 
 bool Close(CQelWinForm& form);
 // Brings the form to the front, as a click on it would.
 bool Activate(CQelWinForm& form);
+// Drags the form's border until its client area has this size (before the display scale); raises Resized.
+bool ResizeClient(CQelWinForm& form, int width, int height);
 
 void QueueMessageBoxAnswer(int button);
 void QueueInputBoxAnswer(const CWString& text);
