@@ -85,6 +85,17 @@ TEST(GoEnginesFuzz, HostileSources) {
     for (std::u16string_view source : kHostile) engines.Feed(CWString(source));
 }
 
+// With translation on, every odd type and name also becomes a lookup key.
+class GoEnginesFuzzTranslated : public generator_test::GeneratorTest {};
+
+TEST_F(GoEnginesFuzzTranslated, HostileSourcesAsLookupKeys) {
+    UseTranslations({u"int=整数", u"=空键", u"[]=括号", u"*=星", u"a=b=c"});
+    Engines engines;
+    for (std::u16string_view source : kHostile) engines.Feed(CWString(source));
+    std::mt19937 random(99);
+    for (int i = 0; i < 500; ++i) engines.Feed(Mutated(kSeeds[i % std::size(kSeeds)], random));
+}
+
 TEST(GoEnginesFuzz, HugeLines) {
     Engines engines;
     engines.Feed(CWString(100000, u'('));
