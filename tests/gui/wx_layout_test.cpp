@@ -57,6 +57,30 @@ TEST_F(WxWindows, FormsHaveTheirClientSizeAndControlsTheirFonts) {
     w.Close();
 }
 
+TEST_F(WxWindows, ARightAlignedCaptionTooWideForItsBoxGrowsLeftKeepingItsRightEdge) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    wxWindow* label = WxWindowOf(w.label);
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->GetRect(), wxRect(140, 10, 90, 24)) << "a caption that fits keeps its rectangle";
+    w.label.SetControlText(u"一个比它的方框宽得多的标签：");
+    EXPECT_EQ(label->GetRect().GetRight(), 140 + 90 - 1);
+    EXPECT_LT(label->GetRect().x, 140);
+    EXPECT_EQ(label->GetRect().height, 24);
+    w.Close();
+}
+
+TEST_F(WxWindows, AComboFieldIsAsTallAsItsFontNeeds) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    wxWindow* combo = WxWindowOf(w.combo);
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->GetPosition(), wxPoint(420, 100));
+    EXPECT_EQ(combo->GetSize().x, 150);
+    EXPECT_GE(combo->GetSize().y, combo->GetBestSize().y);
+    w.Close();
+}
+
 TEST_F(WxWindows, LabelsShowCrLfTextOnSeparateLinesAndGiveItBackUnchanged) {
     SampleWindow w;
     w.CreateFormWindow();

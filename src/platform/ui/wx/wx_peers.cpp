@@ -1,5 +1,6 @@
 #include "platform/ui/wx/wx_peers.h"
 
+#include <algorithm>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
@@ -21,9 +22,14 @@
 namespace rg_qelvane_base::wx {
 
 namespace {
+// The windows were laid out for a Chinese system's interface font, whose Latin
+// letters are narrower than the toolkit's default face: with that face every
+// caption fits its button again.
+constexpr char kDefaultFace[] = "WenQuanYi Zen Hei";
+
 wxFont MakeFont(const CQelFont& spec) {
     wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-    if (!spec.face.empty()) font.SetFaceName(ToWx(spec.face));
+    font.SetFaceName(spec.face.empty() ? wxString::FromUTF8(kDefaultFace) : ToWx(spec.face));
     if (spec.points > 0) font.SetPointSize(spec.points);
     font.SetWeight(spec.bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL);
     font.SetStyle(spec.italic ? wxFONTSTYLE_ITALIC : wxFONTSTYLE_NORMAL);
@@ -37,6 +43,9 @@ CWxBackend* ActiveWxBackend() { return dynamic_cast<CWxBackend*>(&Backend()); }
 
 wxPoint At(wxPoint origin, const CQelRect& rect) { return origin + wxPoint(rect.x, rect.y); }
 wxSize SizeOf(const CQelRect& rect) { return {rect.width, rect.height}; }
+// A combo's rectangle includes its dropped-down list; the field itself is as
+// tall as its font needs.
+wxSize ComboSizeOf(const CQelRect& rect) { return {rect.width, -1}; }
 }  // namespace
 
 CWxPeer::CWxPeer(CQelControl& control, wxWindow* window, wxPoint origin)
@@ -154,7 +163,8 @@ public:
     CWxLabelPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
         : CWxPeer(control, new wxStaticText(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
                                             Style(control)),
-                  origin) {
+                  origin),
+          m_rect(rect) {
         SetText(m_text);
     }
 
@@ -162,15 +172,41 @@ public:
         CWxPeer::SetText(text);
         if (Control() && Control()->HasStyle(CQelStyle::WordWrap))
             static_cast<wxStaticText*>(m_window)->Wrap(m_window->GetSize().x);
+        else
+            FitOneLine();
+    }
+    void SetFont(const CQelFont& font) override {
+        CWxPeer::SetFont(font);
+        FitOneLine();
+    }
+    void Move(const CQelRect& rect) override {
+        m_rect = rect;
+        CWxPeer::Move(rect);
+        FitOneLine();
     }
 
 private:
+    // A right-aligned caption before a box, a few pixels wider than its
+    // rectangle, would break into two clipped lines here; it gets the room it
+    // needs to its left instead (notes keep wrapping at their width).
+    void FitOneLine() {
+        if (!Control() || !Control()->HasStyle(CQelStyle::AlignRight) || m_text.find(u'\n') != CWString::npos) return;
+        int needed = m_window->GetTextExtent(m_window->GetLabel()).x;
+        if (needed <= m_rect.width) return;
+        wxPoint at = At(m_origin, m_rect);
+        int right = at.x + m_rect.width;
+        at.x = std::max(0, right - needed);
+        m_window->SetSize(wxRect(at, wxSize(right - at.x, m_rect.height)));
+    }
+
     static long Style(const CQelControl& control) {
         long style = wxST_NO_AUTORESIZE;
         if (control.HasStyle(CQelStyle::AlignRight)) style |= wxALIGN_RIGHT;
         if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
         return style;
     }
+
+    CQelRect m_rect;
 };
 
 class CWxGroupPeer : public CWxPeer {
@@ -345,7 +381,7 @@ private:
 class CWxChoicePeer : public CWxItemsPeer {
 public:
     CWxChoicePeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxItemsPeer(control, new wxChoice(container, wxID_ANY, At(origin, rect), SizeOf(rect)), origin) {
+        : CWxItemsPeer(control, new wxChoice(container, wxID_ANY, At(origin, rect), ComboSizeOf(rect)), origin) {
         m_window->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
     }
     CWString GetText() const override {
@@ -359,7 +395,7 @@ class CWxComboPeer : public CWxItemsPeer {
 public:
     CWxComboPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
         : CWxItemsPeer(control, new wxComboBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                               SizeOf(rect)),
+                                               ComboSizeOf(rect)),
                        origin) {
         m_window->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
     }
