@@ -1,0 +1,93 @@
+#include "shell/translation_window.h"
+
+#include "platform/ui/dialogs.h"
+#include "shell/batch_insert_window.h"
+#include "shell/translation.h"
+
+namespace rg_qelvane_app {
+
+using namespace rg_qelvane_base;
+
+namespace {
+constexpr const char16_t* kFont = u", 11, 0, 0, 0, 0, 0";
+constexpr const char16_t* kInfoTitle = u"信息:";
+constexpr const char16_t* kSection = u"[translation]";
+constexpr int kEnglish = 0;
+constexpr int kChinese = 1;
+}  // namespace
+
+rg_win_FanYiGuanLi::rg_win_FanYiGuanLi() : CQelWinForm(u"翻译管理") {}
+
+void rg_win_FanYiGuanLi::HookEvents() {
+    Bind(CQelEvent::Created, [this](CQelControl&) { LoadTable(); });
+    for (rg_button1* button : {&m_batchInsert, &m_delete, &m_insert, &m_save})
+        button->Bind(CQelEvent::Click, this, &rg_win_FanYiGuanLi::OnClick);
+}
+
+void rg_win_FanYiGuanLi::BuildControls() {
+    m_batchInsert.Create(*this, 101, {21, 550, 136, 40}, u"批量插入", kFont);
+    m_delete.Create(*this, 102, {325, 550, 136, 40}, u"删除", kFont);
+    m_insert.Create(*this, 103, {173, 550, 136, 40}, u"插入", kFont);
+    m_save.Create(*this, 104, {653, 550, 136, 40}, u"保存", kFont);
+    m_contentGroup.Create(*this, 105, {13, 6, 776, 536}, u"内容", kFont);
+    m_grid.SetColumnsText(u"0\n-1\n0\n200\n英文\n0\n-1\n0\n200\n中文");
+    m_grid.Create(m_contentGroup, 106, {8, 24, 760, 504}, u"", kFont, CQelStyle::EditableCells);
+}
+
+void rg_win_FanYiGuanLi::LoadTable() {
+    CWString text = CWString::LoadTextFile(TranslationTablePath(), 2);
+    for (const CWString& line : SplitText(text, u"\r\n")) {
+        // The section header, lines without "=" and lines with more than one
+        // non-empty "=" part are not entries of the table.
+        rg_WenBenShuZuLei parts = SplitText(line, u"=");
+        if (parts.size() != 2) continue;
+        int row = m_grid.AddRow(parts[kEnglish]);
+        m_grid.SetCellText(row, kChinese, parts[kChinese]);
+    }
+}
+
+bool rg_win_FanYiGuanLi::SaveTable() {
+    CWString text = CWString(kSection) + u"\r\n";
+    for (int row = 0; row < m_grid.GetRowCount(); ++row)
+        text += m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese) + u"\r\n";
+    return CWString::SaveTextFile(text, TranslationTablePath());
+}
+
+void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {
+    if (&sender == &m_batchInsert) {
+        BatchInsert();
+    } else if (&sender == &m_save) {
+        bool saved = SaveTable();
+        ShowMessageBox(this, saved ? u"保存成功！" : u"保存失败！", MB_OK, kInfoTitle);
+    } else if (&sender == &m_delete) {
+        DeleteSelectedRows();
+    } else if (&sender == &m_insert) {
+        InsertPlaceholderRow();
+    }
+}
+
+void rg_win_FanYiGuanLi::BatchInsert() {
+    rg_win_PiLiangChaRu batchWindow;
+    CQelCreateRecord record;
+    record.dialogFrame = true;
+    batchWindow.ShowModal(record);
+    const rg_WenBenShuZuLei& english = batchWindow.m_englishLines;
+    const rg_WenBenShuZuLei& chinese = batchWindow.m_chineseLines;
+    for (size_t i = 0; i < english.size() && i < chinese.size(); ++i) {
+        int row = m_grid.AddRow(english[i]);
+        m_grid.SetCellText(row, kChinese, chinese[i]);
+    }
+}
+
+void rg_win_FanYiGuanLi::DeleteSelectedRows() {
+    for (int row = m_grid.GetRowCount() - 1; row >= 0; --row)
+        if (m_grid.IsRowSelected(row)) m_grid.DeleteRow(row);
+}
+
+// Before the first selected row, or at the end when none is selected.
+void rg_win_FanYiGuanLi::InsertPlaceholderRow() {
+    int row = m_grid.GetFirstSelectedRow();
+    m_grid.InsertRow(row < 0 ? m_grid.GetRowCount() : row, u"请输入内容");
+}
+
+}  // namespace rg_qelvane_app
