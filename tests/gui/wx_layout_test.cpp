@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/dataview.h>
 #include <wx/font.h>
 #include <wx/stattext.h>
 #include <wx/toplevel.h>
@@ -101,6 +102,21 @@ TEST_F(WxWindows, DestroyingTheMainWindowEndsTheMainLoopWithZero) {
     EXPECT_FALSE(mainWindow.HasNativeWindow());
     EXPECT_FALSE(tool.HasNativeWindow()) << "owned windows go with the main window";
     EXPECT_EQ(MainWindowHandle, nullptr);
+}
+
+TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    auto* list = dynamic_cast<wxDataViewListCtrl*>(WxWindowOf(w.grid));
+    ASSERT_NE(list, nullptr);
+    for (const char16_t* word : {u"a", u"b", u"c", u"d"}) w.grid.AddRow(word);
+    list->SetCurrentItem(list->RowToItem(2));  // where the user's last click went
+    for (int row : {0, 2}) w.grid.SelectRow(row, true);
+    EXPECT_TRUE(w.grid.DeleteRow(2));
+    EXPECT_TRUE(w.grid.IsRowSelected(0));
+    EXPECT_FALSE(w.grid.IsRowSelected(1));
+    EXPECT_FALSE(w.grid.IsRowSelected(2)) << "the row that moved up under the cursor";
+    w.Close();
 }
 
 TEST_F(WxWindows, ClosedFormsLeaveNoTopLevelWindowBehind) {

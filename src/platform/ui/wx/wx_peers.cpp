@@ -455,9 +455,16 @@ public:
         List()->InsertItem(row, values);
         return row;
     }
+    // The toolkit moves the cursor off a deleted row and selects only its new
+    // row, so the other rows' selections are put back afterwards.
     bool DeleteRow(int row) override {
         if (row < 0 || row >= GetRowCount()) return false;
+        std::vector<int> keep;
+        for (int other = 0; other < GetRowCount(); ++other)
+            if (other != row && IsRowSelected(other)) keep.push_back(other < row ? other : other - 1);
         List()->DeleteItem(row);
+        List()->UnselectAll();
+        for (int selected : keep) List()->SelectRow(selected);
         return true;
     }
     void DeleteAllRows() override { List()->DeleteAllItems(); }
