@@ -37,8 +37,8 @@ void rg_win_FanYiGuanLi::BuildControls() {
 void rg_win_FanYiGuanLi::LoadTable() {
     CWString text = CWString::LoadTextFile(TranslationTablePath(), 2);
     for (const CWString& line : SplitText(text, u"\r\n")) {
-        // The section header, lines without "=" and lines with more than one
-        // non-empty "=" part are not entries of the table.
+        // An entry splits at "=" into exactly two non-empty parts: the section
+        // header, "Name=" and "a=b=c" are none, while "a==b" is (a, b).
         rg_WenBenShuZuLei parts = SplitText(line, u"=");
         if (parts.size() != 2) continue;
         int row = m_grid.AddRow(parts[kEnglish]);
