@@ -3,7 +3,6 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
-#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -16,24 +15,20 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Backtracking steps one attempt may take before the search gives up: far
-// above what any pattern of the program needs on real Java text, reached only
-// by a pattern that explodes on some paste.
+// Backtracking steps one starting position may take before the search gives
+// up: far above what any pattern of the program needs on real Java text,
+// reached only by a pattern that explodes on some paste.
 constexpr uint32_t kMatchLimit = 5'000'000;
 
 // The limit above counts per starting position, so a pattern that scans to
 // the end of the text from each of many positions (an unclosed comment opened
 // a hundred thousand times) stays under it and is still quadratic. A whole
-// search therefore also has a time budget. It reads its clock between
-// stretches of starting positions; stretches grow while they are quick and
-// shrink when they are slow, so the clock is read often where the work is
-// heavy and seldom where it is light.
+// search therefore also has a time budget. The matcher calls out before every
+// item of the pattern, and the watch reads its clock every so many calls, so
+// the budget holds however the work is spread over the text; one matcher call
+// that had to finish first could take seconds.
 constexpr auto kSearchBudget = std::chrono::milliseconds(300);
-constexpr PCRE2_SIZE kMinStretch = 16;
-constexpr PCRE2_SIZE kFirstStretch = 64;
-constexpr PCRE2_SIZE kMaxStretch = 8192;
-constexpr auto kQuickStretch = std::chrono::microseconds(200);
-constexpr auto kSlowStretch = std::chrono::milliseconds(2);
+constexpr uint32_t kCalloutsPerClockRead = 256;
 
 // The JIT keeps its backtracking frames on a stack of its own; a long
 // documentation comment full of stars needs more than the default 32 KiB.
@@ -50,7 +45,7 @@ public:
         int error = 0;
         PCRE2_SIZE errorOffset = 0;
         code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
-                              PCRE2_USE_OFFSET_LIMIT, &error, &errorOffset, nullptr);
+                              PCRE2_USE_OFFSET_LIMIT | PCRE2_AUTO_CALLOUT, &error, &errorOffset, nullptr);
         if (!code_) return;
         pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // without JIT the interpreter runs
         pcre2_pattern_info(code_, PCRE2_INFO_CAPTURECOUNT, &groups_);
@@ -68,9 +63,10 @@ public:
     const pcre2_code* Code() const { return code_; }
     uint32_t Groups() const { return groups_; }
 
-    // Every match holds the pattern's required code unit (when it has one) at
-    // or after its start, so no match starts behind the last one. Searching
-    // stretch by stretch would otherwise look for it again in every stretch.
+    // Every match holds the pattern's required code unit (when it has one)
+    // after its start, so no match starts behind the last one. The library
+    // looks for that unit only near each starting position; without this
+    // bound every start behind it would scan to the end of the text.
     std::optional<PCRE2_SIZE> LastPossibleStart(std::u16string_view subject) const {
         if (!requiredUnit_) return subject.size();
         size_t last = subject.rfind(*requiredUnit_);
@@ -96,6 +92,19 @@ std::shared_ptr<const CompiledPattern> Compiled(std::u16string_view pattern) {
     return compiled;
 }
 
+// The time budget of one search.
+struct SearchWatch {
+    Clock::time_point deadline;
+    uint32_t calloutsLeft = kCalloutsPerClockRead;
+};
+
+int WatchSearch(pcre2_callout_block*, void* data) {
+    auto* watch = static_cast<SearchWatch*>(data);
+    if (--watch->calloutsLeft > 0) return 0;
+    watch->calloutsLeft = kCalloutsPerClockRead;
+    return Clock::now() > watch->deadline ? PCRE2_ERROR_CALLOUT : 0;
+}
+
 // Match context and JIT stack of the calling thread.
 class MatchResources {
 public:
@@ -112,7 +121,12 @@ public:
     MatchResources(const MatchResources&) = delete;
     MatchResources& operator=(const MatchResources&) = delete;
 
-    pcre2_match_context* Context() const { return context_; }
+    // The context for one search: matches start at or before `lastStart`.
+    pcre2_match_context* Context(SearchWatch& watch, PCRE2_SIZE lastStart) const {
+        pcre2_set_callout(context_, WatchSearch, &watch);
+        pcre2_set_offset_limit(context_, lastStart);
+        return context_;
+    }
 
 private:
     pcre2_match_context* context_;
@@ -122,12 +136,6 @@ private:
 struct MatchDataDeleter {
     void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
 };
-
-PCRE2_SIZE NextStretch(PCRE2_SIZE stretch, Clock::duration took) {
-    if (took < kQuickStretch) return std::min(kMaxStretch, stretch * 2);
-    if (took > kSlowStretch) return std::max(kMinStretch, stretch / 8);
-    return stretch;
-}
 
 // Calls `onMatch(ovector, setPairs, groups)` for every successive
 // non-overlapping match; pairs from `setPairs` on belong to groups that took
@@ -146,24 +154,12 @@ void ForEachMatch(std::u16string_view subject, std::u16string_view pattern, OnMa
 
     static const char16_t kEmpty = 0;
     auto text = reinterpret_cast<PCRE2_SPTR>(subject.empty() ? &kEmpty : subject.data());
-    const auto deadline = Clock::now() + kSearchBudget;
-    PCRE2_SIZE start = 0, stretch = kFirstStretch;
+    SearchWatch watch{Clock::now() + kSearchBudget};
+    pcre2_match_context* context = resources.Context(watch, *lastStart);
+    PCRE2_SIZE start = 0;
     uint32_t options = 0;
     while (start <= *lastStart) {
-        auto began = Clock::now();
-        if (began > deadline) return;
-        // Only matches that start inside the stretch are looked for; a later
-        // one is found by the search of the next stretch.
-        PCRE2_SIZE stretchEnd = std::min(*lastStart, start + stretch);
-        pcre2_set_offset_limit(resources.Context(), stretchEnd);
-        int rc = pcre2_match(compiled->Code(), text, subject.size(), start, options, matchData.get(),
-                             resources.Context());
-        stretch = NextStretch(stretch, Clock::now() - began);
-        if (rc == PCRE2_ERROR_NOMATCH && stretchEnd < *lastStart) {
-            start = stretchEnd + 1;
-            options = 0;
-            continue;
-        }
+        int rc = pcre2_match(compiled->Code(), text, subject.size(), start, options, matchData.get(), context);
         if (rc < 0) return;
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(matchData.get());
         onMatch(ovector, static_cast<uint32_t>(rc), compiled->Groups());

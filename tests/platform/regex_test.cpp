@@ -96,6 +96,21 @@ TEST(RegexSearchLimits, QuadraticScanningEndsAndKeepsTheText) {
     EXPECT_EQ(RegexReplaceAll(text, uR"(\/\*\*([^*]*(?:\*(?!\/)[^*]*)*)\*\/)", u""), text);
 }
 
+TEST(RegexSearchLimits, QuadraticScanningAfterALongQuietStretchEnds) {
+    // Nothing to look at for a million characters, then a hundred thousand
+    // starting positions that each scan to the end: the search must not take
+    // the quiet part as a promise about the rest.
+    CWString text = CWString(1000000, u'x') + Repeated(u"/** ", 100000) + u"/";
+    EXPECT_EQ(RegexReplaceAll(text, uR"(\/\*\*([^*]*(?:\*(?!\/)[^*]*)*)\*\/)", u""), text);
+    CWString statics = CWString(1000000, u'x') + Repeated(u"public static a ", 100000) + u"{";
+    EXPECT_TRUE(FindAll(statics, uR"((?:public)\s+static\s+(?:\w+\s+)*\w+\s*\([^)]*\)\s*\{)").empty());
+}
+
+TEST(RegexSearchLimits, StartsBehindTheLastRequiredCharacterAreNotTried) {
+    // A match needs a ";" after its start; every "private " here lies behind the last one.
+    EXPECT_EQ(FindAll(u"a;" + Repeated(u"private ", 100000), uR"(private [\s\S]*?\;)").size(), 0u);
+}
+
 TEST(RegexSearchLimits, MissingRequiredCharacterIsSeenAtOnce) {
     EXPECT_TRUE(FindAll(Repeated(u"private ", 100000), uR"(private [\s\S]*?\;)").empty());
     EXPECT_EQ(FindAll(Repeated(u"private ", 1000) + u";", uR"(private [\s\S]*?\;)").size(), 1u);
