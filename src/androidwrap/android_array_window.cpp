@@ -16,23 +16,23 @@ void rg_win_AnZhuoShuZuFengZhuang::HookEvents() {
 
 void rg_win_AnZhuoShuZuFengZhuang::BuildControls() {
     m_twoDimensional.Create(*this, 101, {213, 14, 48, 24}, u"二维");
-    m_endingLabel.Create(*this, 102, {413, 14, 136, 24}, u"封装时去掉的结尾：", kAndroidWindowFont, kAndroidLabelStyle);
-    m_ending.Create(*this, 103, {557, 10, 64, 31}, u"类", kAndroidWindowFont);
-    m_className.Create(*this, 104, {50, 9, 155, 31}, u"", kAndroidWindowFont);
-    m_documentLabel.Create(*this, 105, {269, 14, 48, 24}, u"文档：", kAndroidWindowFont, kAndroidLabelStyle);
-    m_document.Create(*this, 106, {325, 9, 80, 31}, u"辅助类", kAndroidWindowFont);
-    m_classNameLabel.Create(*this, 107, {10, 14, 43, 24}, u"类名：", kAndroidWindowFont, kAndroidLabelStyle);
-    m_outputGroup.Create(*this, 108, {9, 54, 783, 537}, u"Qelvane源码", kAndroidWindowFont);
-    m_output.Create(m_outputGroup, 109, {8, 24, 768, 503}, u"", kAndroidWindowFont, kAndroidOutputEditStyle);
-    m_copy.Create(*this, 110, {717, 5, 74, 40}, u"复制", kAndroidWindowFont);
-    m_parse.Create(*this, 111, {631, 5, 74, 40}, u"解析", kAndroidWindowFont);
+    m_endingLabel.Create(*this, 102, {413, 14, 136, 24}, u"封装时去掉的结尾：", kToolWindowFont, kAndroidLabelStyle);
+    m_ending.Create(*this, 103, {557, 10, 64, 31}, u"类", kToolWindowFont);
+    m_className.Create(*this, 104, {50, 9, 155, 31}, u"", kToolWindowFont);
+    m_documentLabel.Create(*this, 105, {269, 14, 48, 24}, u"文档：", kToolWindowFont, kAndroidLabelStyle);
+    m_document.Create(*this, 106, {325, 9, 80, 31}, u"辅助类", kToolWindowFont);
+    m_classNameLabel.Create(*this, 107, {10, 14, 43, 24}, u"类名：", kToolWindowFont, kAndroidLabelStyle);
+    m_outputGroup.Create(*this, 108, {9, 54, 783, 537}, u"Qelvane源码", kToolWindowFont);
+    m_output.Create(m_outputGroup, 109, {8, 24, 768, 503}, u"", kToolWindowFont, kAndroidOutputEditStyle);
+    m_copy.Create(*this, 110, {717, 5, 74, 40}, u"复制", kToolWindowFont);
+    m_parse.Create(*this, 111, {631, 5, 74, 40}, u"解析", kToolWindowFont);
 }
 
 void rg_win_AnZhuoShuZuFengZhuang::ArrayWindow_OnClick(CQelControl& sender) {
-    if (&sender == &m_copy) CopyAndroidOutput(*this, m_output);
+    if (&sender == &m_copy) CopyOutputToClipboard(*this, m_output);
     if (&sender == &m_parse) {
         // Tested as read: a name of blanks passes and is trimmed to nothing.
-        if (m_className.GetControlText().empty()) ShowAndroidNotice(*this, u"数组名不为空！");
+        if (m_className.GetControlText().empty()) ShowInfo(*this, u"数组名不为空！");
         else ArrayWindow_Parse();
     }
 }

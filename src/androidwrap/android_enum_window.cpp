@@ -15,9 +15,9 @@ void rg_win_AnZhuoMeiJuFengZhuang::HookEvents() {
 }
 
 void rg_win_AnZhuoMeiJuFengZhuang::EnumWindow_OnClick(CQelControl& sender) {
-    if (&sender == &m_paste) PasteAndroidSource(m_source);
+    if (&sender == &m_paste) PasteSourceFromClipboard(m_source);
     if (&sender == &m_parse) EnumWindow_Parse();
-    if (&sender == &m_copy) CopyAndroidOutput(*this, m_output);
+    if (&sender == &m_copy) CopyOutputToClipboard(*this, m_output);
 }
 
 void rg_win_AnZhuoMeiJuFengZhuang::EnumWindow_Parse() {

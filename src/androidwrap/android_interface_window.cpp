@@ -15,9 +15,9 @@ void rg_win_AnZhuoJieKouFengZhuang::HookEvents() {
 }
 
 void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_OnClick(CQelControl& sender) {
-    if (&sender == &m_paste) PasteAndroidSource(m_source);
+    if (&sender == &m_paste) PasteSourceFromClipboard(m_source);
     if (&sender == &m_parse) InterfaceWindow_Parse();
-    if (&sender == &m_copy) CopyAndroidOutput(*this, m_output);
+    if (&sender == &m_copy) CopyOutputToClipboard(*this, m_output);
 }
 
 void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_Parse() {

@@ -19,30 +19,30 @@ void rg_win_GOJieKouFengZhuang::HookEvents() {
 void rg_win_GOJieKouFengZhuang::BuildControls() {
     m_translate.Create(*this, 101, {405, 78, 104, 24}, u"翻译");
     m_translate.SetCheck(true);
-    m_className.Create(*this, 102, {58, 9, 139, 31}, u"", kGoWindowFont);
-    m_packageLabel.Create(*this, 103, {206, 14, 45, 24}, u"包名：", kGoWindowFont, kGoLabelStyle);
-    m_package.Create(*this, 104, {252, 9, 139, 31}, u"", kGoWindowFont);
-    m_classNameLabel.Create(*this, 105, {10, 14, 47, 24}, u"类名：", kGoWindowFont, kGoLabelStyle);
-    m_paste.Create(*this, 106, {9, 68, 116, 40}, u"粘贴GO源码", kGoWindowFont);
+    m_className.Create(*this, 102, {58, 9, 139, 31}, u"", kToolWindowFont);
+    m_packageLabel.Create(*this, 103, {206, 14, 45, 24}, u"包名：", kToolWindowFont, kGoLabelStyle);
+    m_package.Create(*this, 104, {252, 9, 139, 31}, u"", kToolWindowFont);
+    m_classNameLabel.Create(*this, 105, {10, 14, 47, 24}, u"类名：", kToolWindowFont, kGoLabelStyle);
+    m_paste.Create(*this, 106, {9, 68, 116, 40}, u"粘贴GO源码", kToolWindowFont);
     m_note.Create(*this, 107, {405, 11, 384, 59}, u"1.多返回值不支持封装。\r\n2.可扩展性参数不支持封装。", kGoNoteFont,
                   kGoNoteStyle);
     m_note.SetStaticEdgeBorder();
-    m_outputGroup.Create(*this, 108, {9, 342, 783, 248}, u"Qelvane源码", kGoWindowFont);
-    m_output.Create(m_outputGroup, 109, {8, 24, 768, 216}, u"", kGoWindowFont, kGoOutputEditStyle);
+    m_outputGroup.Create(*this, 108, {9, 342, 783, 248}, u"Qelvane源码", kToolWindowFont);
+    m_output.Create(m_outputGroup, 109, {8, 24, 768, 216}, u"", kToolWindowFont, kGoOutputEditStyle);
     m_output.SetStaticEdgeBorder();
-    m_copy.Create(*this, 110, {281, 68, 116, 40}, u"复制Qelvane代码", kGoWindowFont);
-    m_parse.Create(*this, 111, {145, 68, 116, 40}, u"解析为Qelvane代码", kGoWindowFont);
-    m_sourceGroup.Create(*this, 112, {9, 113, 782, 221}, u"GO接口源码", kGoWindowFont);
-    m_source.Create(m_sourceGroup, 113, {9, 21, 765, 192}, u"", kGoWindowFont, kGoSourceEditStyle);
+    m_copy.Create(*this, 110, {281, 68, 116, 40}, u"复制Qelvane代码", kToolWindowFont);
+    m_parse.Create(*this, 111, {145, 68, 116, 40}, u"解析为Qelvane代码", kToolWindowFont);
+    m_sourceGroup.Create(*this, 112, {9, 113, 782, 221}, u"GO接口源码", kToolWindowFont);
+    m_source.Create(m_sourceGroup, 113, {9, 21, 765, 192}, u"", kToolWindowFont, kGoSourceEditStyle);
     m_source.SetStaticEdgeBorder();
 }
 
 void rg_win_GOJieKouFengZhuang::OnButtonClick(CQelControl& sender) {
-    if (&sender == &m_paste) PasteGoSource(m_source);
-    if (&sender == &m_copy) CopyQelvaneCode(*this, m_output);
+    if (&sender == &m_paste) PasteSourceFromClipboard(m_source);
+    if (&sender == &m_copy) CopyOutputToClipboard(*this, m_output);
     if (&sender == &m_parse) {
         // Tested before trimming: a package of blanks passes and becomes empty.
-        if (m_package.GetControlText().empty()) ShowGoNotice(*this, u"包名不为空！");
+        if (m_package.GetControlText().empty()) ShowInfo(*this, u"包名不为空！");
         else ParseSource();
     }
 }

@@ -43,7 +43,6 @@ private:
     void CreateRuleGroup();
     void RenameRuleGroup();
     void DeleteRuleGroup();
-    void ShowInfo(const CWString& text);
     bool AskRuleGroupName(const CWString& defaultName, CWString& name);
 
 public:

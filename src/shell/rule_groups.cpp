@@ -3,6 +3,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/files.h"
 #include "shell/main_window.h"
+#include "shell/window_actions.h"
 
 namespace rg_qelvane_app {
 
@@ -11,7 +12,6 @@ using namespace rg_qelvane_base;
 CWString CurrentRuleGroupName;
 
 namespace {
-constexpr const char16_t* kInfoTitle = u"信息:";
 constexpr const char16_t* kNamePrompt = u"请输入规则组名称";
 constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
 }  // namespace
@@ -41,7 +41,7 @@ void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWStrin
     CWString text;
     for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) text += m_ruleGroupList.GetListItemText(i) + u"\n";
     if (!TextToUtf8Bytes(text, false).WriteFile(RuleGroupListPath()))
-        ShowInfo(u"规则组列表保存失败！");
+        ShowInfo(*this, u"规则组列表保存失败！");
     if (!oldName.empty() && !newName.empty()) {
         CWString oldIni = RuleGroupRoot() + oldName + u".ini";
         if (PathExists(oldIni)) MovePath(oldIni, RuleGroupRoot() + newName + u".ini");
@@ -52,21 +52,19 @@ bool rg_my_main_window::RenameRuleGroupFolder(const CWString& oldName, const CWS
     return MovePath(RuleGroupRoot() + oldName, RuleGroupRoot() + newName);
 }
 
-void rg_my_main_window::ShowInfo(const CWString& text) { ShowMessageBox(this, text, MB_OK, kInfoTitle); }
-
 // False when the user cancelled or the name was refused (the message is shown).
 bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& name) {
     if (ShowInputBox(this, name, kNamePrompt, u"输入框", defaultName) != 1) return false;
     if (name.empty()) {
-        ShowInfo(u"输入名称不能为空！");
+        ShowInfo(*this, u"输入名称不能为空！");
         return false;
     }
     if (RuleGroupExists(name)) {
-        ShowInfo(u"与已有名称重复！");
+        ShowInfo(*this, u"与已有名称重复！");
         return false;
     }
     if (!IsSafeRuleGroupName(name)) {
-        ShowInfo(kUnsafeName);
+        ShowInfo(*this, kUnsafeName);
         return false;
     }
     return true;
@@ -83,7 +81,7 @@ void rg_my_main_window::CreateRuleGroup() {
 void rg_my_main_window::RenameRuleGroup() {
     int index = m_ruleGroupList.GetCurSel();
     if (index < 0) {
-        ShowInfo(u"请选择一项");
+        ShowInfo(*this, u"请选择一项");
         return;
     }
     CWString oldName = m_ruleGroupList.GetListItemText(index);
@@ -100,7 +98,7 @@ void rg_my_main_window::RenameRuleGroup() {
 void rg_my_main_window::DeleteRuleGroup() {
     int index = m_ruleGroupList.GetCurSel();
     if (index < 0) {
-        ShowInfo(u"请选择一项");
+        ShowInfo(*this, u"请选择一项");
         return;
     }
     CWString name = m_ruleGroupList.GetListItemText(index);

@@ -1,4 +1,5 @@
 #include "shell/translation_window.h"
+#include "shell/window_actions.h"
 
 #include "platform/ui/dialogs.h"
 #include "shell/batch_insert_window.h"
@@ -9,8 +10,6 @@ namespace rg_qelvane_app {
 using namespace rg_qelvane_base;
 
 namespace {
-constexpr const char16_t* kFont = u", 11, 0, 0, 0, 0, 0";
-constexpr const char16_t* kInfoTitle = u"信息:";
 constexpr const char16_t* kSection = u"[translation]";
 constexpr int kEnglish = 0;
 constexpr int kChinese = 1;
@@ -25,13 +24,13 @@ void rg_win_FanYiGuanLi::HookEvents() {
 }
 
 void rg_win_FanYiGuanLi::BuildControls() {
-    m_batchInsert.Create(*this, 101, {21, 550, 136, 40}, u"批量插入", kFont);
-    m_delete.Create(*this, 102, {325, 550, 136, 40}, u"删除", kFont);
-    m_insert.Create(*this, 103, {173, 550, 136, 40}, u"插入", kFont);
-    m_save.Create(*this, 104, {653, 550, 136, 40}, u"保存", kFont);
-    m_contentGroup.Create(*this, 105, {13, 6, 776, 536}, u"内容", kFont);
+    m_batchInsert.Create(*this, 101, {21, 550, 136, 40}, u"批量插入", kToolWindowFont);
+    m_delete.Create(*this, 102, {325, 550, 136, 40}, u"删除", kToolWindowFont);
+    m_insert.Create(*this, 103, {173, 550, 136, 40}, u"插入", kToolWindowFont);
+    m_save.Create(*this, 104, {653, 550, 136, 40}, u"保存", kToolWindowFont);
+    m_contentGroup.Create(*this, 105, {13, 6, 776, 536}, u"内容", kToolWindowFont);
     m_grid.SetColumnsText(u"0\n-1\n0\n200\n英文\n0\n-1\n0\n200\n中文");
-    m_grid.Create(m_contentGroup, 106, {8, 24, 760, 504}, u"", kFont, CQelStyle::EditableCells);
+    m_grid.Create(m_contentGroup, 106, {8, 24, 760, 504}, u"", kToolWindowFont, CQelStyle::EditableCells);
 }
 
 void rg_win_FanYiGuanLi::LoadTable() {
@@ -58,7 +57,7 @@ void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {
         BatchInsert();
     } else if (&sender == &m_save) {
         bool saved = SaveTable();
-        ShowMessageBox(this, saved ? u"保存成功！" : u"保存失败！", MB_OK, kInfoTitle);
+        ShowInfo(*this, saved ? u"保存成功！" : u"保存失败！");
     } else if (&sender == &m_delete) {
         DeleteSelectedRows();
     } else if (&sender == &m_insert) {

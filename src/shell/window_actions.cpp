@@ -1,0 +1,19 @@
+#include "shell/window_actions.h"
+
+#include "platform/ui/clipboard.h"
+#include "platform/ui/dialogs.h"
+
+namespace rg_qelvane_app {
+
+using namespace rg_qelvane_base;
+
+void ShowInfo(const CQelControl& window, const CWString& text) { ShowMessageBox(&window, text, MB_OK, kInfoTitle); }
+
+void PasteSourceFromClipboard(rg_edit_box& source) { source.SetControlText(ReadClipboardText()); }
+
+void CopyOutputToClipboard(const CQelControl& window, const rg_edit_box& output) {
+    SetClipboardText(output.GetControlText());
+    ShowInfo(window, u"复制成功，去粘贴！");
+}
+
+}  // namespace rg_qelvane_app

@@ -1,0 +1,22 @@
+#pragma once
+// What every tool window does the same way: its notices, and the paste and
+// copy buttons around the source and output boxes.
+#include "platform/ui/controls.h"
+
+namespace rg_qelvane_app {
+
+using rg_qelvane_base::CWString;
+
+// The title of every notice and question the program shows.
+inline constexpr char16_t kInfoTitle[] = u"信息:";
+// The font of most controls; check boxes and a few others keep the default one.
+inline constexpr char16_t kToolWindowFont[] = u", 11, 0, 0, 0, 0, 0";
+
+// A notice with an OK button, owned by the window of `window`.
+void ShowInfo(const rg_qelvane_base::CQelControl& window, const CWString& text);
+// The source box's text becomes the clipboard's (empty when it holds no text).
+void PasteSourceFromClipboard(rg_qelvane_base::rg_edit_box& source);
+// Puts the output on the clipboard and says so, whatever the clipboard answered.
+void CopyOutputToClipboard(const rg_qelvane_base::CQelControl& window, const rg_qelvane_base::rg_edit_box& output);
+
+}  // namespace rg_qelvane_app
