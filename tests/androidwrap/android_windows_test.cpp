@@ -1,5 +1,5 @@
 // The four Android windows driven through the headless backend as a user would.
-#include "support/generator_test.h"
+#include "support/tool_window_test.h"
 #include "androidwrap/android_array_window.h"
 #include "androidwrap/android_class_window.h"
 #include "androidwrap/android_enum_window.h"
@@ -17,21 +17,7 @@ using rg_qelvane_base::SetClipboardText;
 
 namespace {
 
-class AndroidWindows : public generator_test::GeneratorTest {
-protected:
-    void SetUp() override {
-        GeneratorTest::SetUp();
-        UseHeadlessBackend();
-    }
-    static void ExpectOneNotice(std::u16string_view text) {
-        ASSERT_EQ(ShownBoxes().size(), 1u);
-        const CShownBox& box = ShownBoxes().front();
-        EXPECT_EQ(box.kind, CShownBox::Kind::Message);
-        EXPECT_EQ(U8(box.text), U8(CWString(text)));
-        EXPECT_EQ(U8(box.title), "信息:");
-        EXPECT_EQ(box.flags, 0);
-    }
-};
+using AndroidWindows = generator_test::ToolWindowTest;
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // The four Go windows driven through the headless backend as a user would.
-#include "support/generator_test.h"
+#include "support/tool_window_test.h"
 #include "gowrap/go_constants_window.h"
 #include "gowrap/go_interface_window.h"
 #include "gowrap/go_methods_window.h"
@@ -16,21 +16,7 @@ using rg_qelvane_base::GetClipboardText;
 
 namespace {
 
-class GoWindows : public generator_test::GeneratorTest {
-protected:
-    void SetUp() override {
-        GeneratorTest::SetUp();
-        UseHeadlessBackend();
-    }
-    static void ExpectOneNotice(std::u16string_view text) {
-        ASSERT_EQ(ShownBoxes().size(), 1u);
-        const CShownBox& box = ShownBoxes().front();
-        EXPECT_EQ(box.kind, CShownBox::Kind::Message);
-        EXPECT_EQ(U8(box.text), U8(CWString(text)));
-        EXPECT_EQ(U8(box.title), "信息:");
-        EXPECT_EQ(box.flags, 0);
-    }
-};
+using GoWindows = generator_test::ToolWindowTest;
 
 TEST_F(GoWindows, MethodsWindowFromClipboardToClipboard) {
     rg_win_GOFangFaFengZhuang window;

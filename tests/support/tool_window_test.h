@@ -1,0 +1,27 @@
+#pragma once
+// Shared by the tool window tests: the headless backend and the check that a
+// click showed exactly one notice.
+#include "platform/ui/headless/driver.h"
+#include "support/generator_test.h"
+
+namespace generator_test {
+
+class ToolWindowTest : public GeneratorTest {
+protected:
+    void SetUp() override {
+        GeneratorTest::SetUp();
+        rg_qelvane_base::headless::UseHeadlessBackend();
+    }
+    static void ExpectOneNotice(std::u16string_view text) {
+        using rg_qelvane_base::headless::CShownBox;
+        const auto& boxes = rg_qelvane_base::headless::ShownBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        const CShownBox& box = boxes.front();
+        EXPECT_EQ(box.kind, CShownBox::Kind::Message);
+        EXPECT_EQ(U8(box.text), U8(CWString(text)));
+        EXPECT_EQ(U8(box.title), "信息:");
+        EXPECT_EQ(box.flags, 0);
+    }
+};
+
+}  // namespace generator_test
