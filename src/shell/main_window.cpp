@@ -7,9 +7,6 @@ namespace rg_qelvane_app {
 
 using namespace rg_qelvane_base;
 
-namespace {
-}
-
 rg_my_main_window::rg_my_main_window() : CQelWinForm(u"Qelvane 封装工具") {}
 
 void rg_my_main_window::HookEvents() {
