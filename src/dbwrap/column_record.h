@@ -1,0 +1,29 @@
+#pragma once
+// One column of one table as the database parser reads it; the column grid
+// shows these records and the table class generators turn them into fields.
+#include <vector>
+
+#include "platform/text.h"
+
+namespace rg_qelvane_app {
+
+using rg_qelvane_base::CWString;
+
+class rg_ShuJuKuBiaoJieGou {
+public:
+    CWString columnName;
+    CWString type;  // what text this is depends on the kind of database
+    int primaryKey = 0;  // the three flags hold only 0 or 1
+    int autoIncrement = 0;
+    int nullable = 0;
+    CWString maxLength;  // as the database reports it; empty when it has none
+    CWString defaultValue;  // empty when the column has none
+    CWString comment;  // no reader fills it; the plain generator writes it out
+
+    bool operator==(const rg_ShuJuKuBiaoJieGou&) const = default;
+};
+
+// The columns of one table, in the order the database gives them.
+using rg_ShuJuKuBiaoJieGouShuZu = std::vector<rg_ShuJuKuBiaoJieGou>;
+
+}  // namespace rg_qelvane_app
