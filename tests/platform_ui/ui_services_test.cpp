@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/ui/dialogs.h"
 #include "platform/ui/font.h"
 #include "platform/ui/headless/driver.h"
 #include "platform/ui/line_ends.h"
@@ -112,6 +113,35 @@ TEST_F(HeadlessDriver, HandlersMayCloseTheWindowThatRaisedTheirEvent) {
     w.Bind(CQelEvent::Destroyed, [&](CQelControl&) { w.Close(); });
     w.Close();
     EXPECT_FALSE(w.HasNativeWindow()) << "a close from the Destroyed handler does not recurse";
+}
+
+// A Destroyed handler that empties lists and asks questions, as a database
+// window closing its connection does: safe however the window ends.
+TEST_F(HeadlessDriver, DestroyedHandlersRunOnWholeWindowsOrOnNoneAndOwnNoBoxes) {
+    SampleWindow w;
+    std::vector<int> itemsSeen;
+    std::vector<CQelWinForm*> activeSeen;
+    auto onDestroyed = [&](CQelControl&) {
+        itemsSeen.push_back(w.list.GetItemCount());
+        activeSeen.push_back(Backend().LastActiveForm());
+        w.list.ClearItems();
+        w.button.SetControlText(u"连接");
+        ShowMessageBox(&w, u"关闭", MB_OK, u"信息:");
+    };
+    w.CreateFormWindow();
+    w.Bind(CQelEvent::Destroyed, onDestroyed);
+    w.list.AddItem(u"users");
+    w.Close();
+    w.CreateFormWindow();
+    w.Bind(CQelEvent::Destroyed, onDestroyed);
+    w.list.AddItem(u"users");
+    w.NativeFormGone();
+    EXPECT_EQ(itemsSeen, (std::vector<int>{1, 0})) << "whole when closed; without windows when taken away";
+    EXPECT_EQ(activeSeen, (std::vector<CQelWinForm*>{nullptr, nullptr}));
+    ASSERT_EQ(hl::ShownBoxes().size(), 2u);
+    EXPECT_EQ(hl::ShownBoxes()[0].owner, nullptr);
+    EXPECT_EQ(hl::ShownBoxes()[1].owner, nullptr);
+    EXPECT_EQ(w.button.GetControlText(), u"连接");
 }
 
 TEST_F(HeadlessDriver, ControlsOutliveTheirFormsWindowAndTheFormOutlivesNothing) {

@@ -7,7 +7,7 @@ namespace rg_qelvane_base {
 namespace {
 CQelWinForm* OwnerOf(const CQelControl* window) {
     CQelWinForm* form = window ? window->Form() : nullptr;
-    return form && form->HasNativeWindow() ? form : nullptr;
+    return form && form->HasNativeWindow() && !form->IsClosing() ? form : nullptr;
 }
 }  // namespace
 

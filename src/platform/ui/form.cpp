@@ -14,7 +14,7 @@ CQelWinForm::CQelWinForm(const CWString& caption) : CQelControl(CQelControlKind:
 
 CQelWinForm::~CQelWinForm() {
     // No handler may run now: the derived window is already gone.
-    if (CQelNativeWindow* native = TearDown(false)) native->DestroyWindow();
+    if (CQelNativeWindow* native = TearDown(Ending::Silent)) native->DestroyWindow();
 }
 
 bool CQelWinForm::MakeNativeWindow(const CQelCreateRecord& record, bool modal) {
@@ -54,15 +54,15 @@ int CQelWinForm::ShowModal(const CQelCreateRecord& record) {
 }
 
 void CQelWinForm::Close() {
-    if (CQelNativeWindow* native = TearDown(true)) native->DestroyWindow();
+    if (CQelNativeWindow* native = TearDown(Ending::Closed)) native->DestroyWindow();
 }
 
-void CQelWinForm::NativeFormGone() { TearDown(true); }
+void CQelWinForm::NativeFormGone() { TearDown(Ending::Gone); }
 
-CQelNativeWindow* CQelWinForm::TearDown(bool raiseDestroyed) {
+CQelNativeWindow* CQelWinForm::TearDown(Ending ending) {
     if (!NativeWindow() || m_tearingDown) return nullptr;
     m_tearingDown = true;
-    if (raiseDestroyed) RaiseEvent(CQelEvent::Destroyed);
+    if (ending == Ending::Closed) RaiseEvent(CQelEvent::Destroyed);
     CQelNativeWindow* native = NativeWindow();
     std::vector<CQelControl*> created;
     created.swap(m_created);
@@ -75,6 +75,7 @@ CQelNativeWindow* CQelWinForm::TearDown(bool raiseDestroyed) {
         m_modal = false;
         Backend().EndModal(*this);
     }
+    if (ending == Ending::Gone) RaiseEvent(CQelEvent::Destroyed);
     m_tearingDown = false;
     if (native && native == MainWindowHandle) {
         MainWindowHandle = nullptr;

@@ -2,10 +2,24 @@
 // Forms: top-level windows whose object lives for the whole run (or, for a
 // modal form, for the one call) while the native window comes and goes.
 //
-// Creating the native window always runs, before the call returns:
-//   HookEvents()  ->  BuildControls()  ->  the Created event.
-// Closing destroys only the native window (after the Destroyed event); the
-// next opening builds every control again with its creation text.
+// Lifetime of one opening:
+//  1. Creating the native window runs, before the call returns:
+//     HookEvents()  ->  BuildControls()  ->  the Created event.
+//  2. Every ending raises the Destroyed event exactly once:
+//     - closed by the program, the close box or the owner's closing: first,
+//       while the form and all its controls still have their native windows,
+//       so the handler reads and changes them as at any other time;
+//     - taken away by the toolkit on its own (it cannot wait): last, once the
+//       form and its controls have let go of their native windows.
+//     While it runs the form is no longer an owner: boxes shown then have no
+//     owner, it is not the last active form, and Close() does nothing.
+//  3. After that every control works as one that was never created (texts
+//     read their creation text, lists are empty, changes are dropped or
+//     stored for the next opening), so a handler that runs later, such as
+//     a database connection's events, is always safe.
+//  4. Destroying the form object raises nothing: a window whose handlers
+//     must not run then unbinds them in its own destructor.
+// The next opening builds every control again with its creation text.
 #include <vector>
 
 #include "platform/ui/control.h"
@@ -62,8 +76,10 @@ public:
     void SetBorderStyle(CQelBorderStyle style) { m_border = style; }
     CQelBorderStyle BorderStyle() const { return m_border; }
 
-    // For backends: the native window went away on its own (its owner was destroyed).
+    // For backends: the toolkit took the native window away on its own.
     void NativeFormGone();
+    // True while the Destroyed event of an ending runs.
+    bool IsClosing() const { return m_tearingDown; }
     // The controls of the current opening, in creation order.
     const std::vector<CQelControl*>& CreatedControls() const { return m_created; }
 
@@ -76,8 +92,10 @@ private:
     void AddCreatedControl(CQelControl& control);
     void RemoveCreatedControl(CQelControl& control);
     bool MakeNativeWindow(const CQelCreateRecord& record, bool modal);
-    // Detaches the form and its controls from their native windows; returns the form's one.
-    CQelNativeWindow* TearDown(bool raiseDestroyed);
+    enum class Ending { Closed, Gone, Silent };
+    // Detaches the form and its controls from their native windows, raising
+    // Destroyed as the ending asks; returns the form's native window.
+    CQelNativeWindow* TearDown(Ending ending);
 
     CQelBorderStyle m_border = CQelBorderStyle::Sizable;
     std::vector<CQelControl*> m_created;

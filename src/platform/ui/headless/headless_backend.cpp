@@ -191,7 +191,7 @@ void CHeadlessBackend::Destroy(CHeadlessWindow& window) {
                                       [&](auto& w) { return w->owner == &window; });
             if (owned == m_topLevels.end()) break;
             CHeadlessWindow& ownedWindow = **owned;
-            if (CQelWinForm* form = FormOf(&ownedWindow)) form->NativeFormGone();
+            if (CQelWinForm* form = FormOf(&ownedWindow)) form->Close();
             if (IsTopLevel(&ownedWindow)) Destroy(ownedWindow);
         }
         std::erase(m_activation, &window);
@@ -214,7 +214,7 @@ void CHeadlessBackend::Activate(CHeadlessWindow& form) {
 
 CQelWinForm* CHeadlessBackend::LastActiveForm() const {
     for (auto it = m_activation.rbegin(); it != m_activation.rend(); ++it)
-        if (CQelWinForm* form = FormOf(*it)) return form;
+        if (CQelWinForm* form = FormOf(*it); form && !form->IsClosing()) return form;
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <wx/clipbrd.h>
 #include <wx/evtloop.h>
 #include <wx/gdicmn.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include "platform/ui/headless/headless_backend.h"
@@ -70,7 +71,7 @@ void CWxBackend::Forget(CWxFormPeer& form) { std::erase(m_activation, &form); }
 
 CQelWinForm* CWxBackend::LastActiveForm() const {
     for (auto it = m_activation.rbegin(); it != m_activation.rend(); ++it)
-        if (CQelControl* control = (*it)->Control()) return static_cast<CQelWinForm*>(control);
+        if (auto* form = static_cast<CQelWinForm*>((*it)->Control()); form && !form->IsClosing()) return form;
     return nullptr;
 }
 
@@ -145,7 +146,13 @@ CWxSession::~CWxSession() {
     if (!m_started) return;
     wxTheClipboard->Flush();
     wxTheApp->OnExit();
-    // Windows still open go here, while their backend is still the one in use.
+    // Windows still open close as the close box would close them, so their
+    // handlers run while the windows are whole; the toolkit then deletes them.
+    wxWindowList open = wxTopLevelWindows;
+    for (wxWindow* window : open) {
+        auto* frame = dynamic_cast<CWxFrame*>(window);
+        if (frame && frame->peer && frame->peer->Control()) static_cast<CQelWinForm*>(frame->peer->Control())->Close();
+    }
     wxEntryCleanup();
     InstallBackend(std::make_unique<headless::CHeadlessBackend>());
 }
