@@ -2,6 +2,7 @@
 // The interface between the control objects and a windowing backend
 // (headless records for tests, wxWidgets for the real program). Nothing but
 // the control, form, dialog and clipboard services talks to a backend.
+#include <functional>
 #include <memory>
 
 #include "platform/ui/browser.h"
@@ -120,6 +121,14 @@ public:
 
     virtual bool SetClipboardText(const CWString& text) = 0;
     virtual CWString GetClipboardText() = 0;
+
+    // Callable from any thread: runs `task` later on the UI thread, from the
+    // event loop (the headless backend keeps it until the test driver runs it).
+    virtual void PostToUiThread(std::function<void()> task) = 0;
+    // On the UI thread: returns once `done` gives true, which another thread
+    // brings about. Meanwhile windows keep painting, but no user input is
+    // taken (it waits until afterwards).
+    virtual void WaitRepainting(const std::function<bool()>& done) = 0;
 };
 
 // The backend in use; the headless one until another is installed.

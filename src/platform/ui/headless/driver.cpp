@@ -125,6 +125,9 @@ const std::vector<CShownBox>& ShownBoxes() { return Headless().shownBoxes; }
 void ClearShownBoxes() { Headless().shownBoxes.clear(); }
 
 void OnModalForm(std::function<void(CQelWinForm&)> hook) { Headless().modalHook = std::move(hook); }
+int RunPostedTasks() { return Headless().RunPostedTasks(); }
+int WaitForPostedTasks(int milliseconds) { return Headless().WaitForPostedTasks(milliseconds); }
+
 void OnMainLoop(std::function<void()> hook) { Headless().mainLoopHook = std::move(hook); }
 int MainLoopRuns() { return Headless().mainLoopRuns; }
 void SetDisplayDpi(int dpi) { Headless().SetDisplayDpi(dpi); }

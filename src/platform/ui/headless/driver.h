@@ -18,6 +18,7 @@
 //
 //   OnModalForm([](CQelWinForm& form) { ...act...; Close(form); });
 //                                              // runs inside every modal run; the form is closed afterwards anyway
+//   WaitForPostedTasks(20000);                // runs what other threads posted to the UI thread
 //   OnMainLoop([] { ... });                    // runs as the main loop; without it the loop closes the main window
 //
 // Acting on a control that has no native window, is disabled (itself or any
@@ -71,6 +72,11 @@ void QueueFileDialogAnswer(const CWString& path);
 void QueueFileDialogCancel();
 const std::vector<CShownBox>& ShownBoxes();
 void ClearShownBoxes();
+
+// Tasks posted to the UI thread (an asynchronous database open's completion)
+// run only when a test asks: now, or after waiting up to `milliseconds` for one.
+int RunPostedTasks();
+int WaitForPostedTasks(int milliseconds);
 
 void OnModalForm(std::function<void(CQelWinForm&)> hook);
 void OnMainLoop(std::function<void()> hook);

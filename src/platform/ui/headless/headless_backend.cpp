@@ -1,6 +1,8 @@
 #include "platform/ui/headless/headless_backend.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/line_ends.h"
@@ -284,6 +286,42 @@ bool CHeadlessBackend::OpenFileDialog(CQelWinForm* owner, const CWString& filter
 bool CHeadlessBackend::SetClipboardText(const CWString& text) {
     m_clipboard = text;
     return true;
+}
+
+}  // namespace rg_qelvane_base::headless
+
+namespace rg_qelvane_base::headless {
+
+void CHeadlessBackend::PostToUiThread(std::function<void()> task) {
+    std::lock_guard lock(m_postedLock);
+    m_posted.push_back(std::move(task));
+}
+
+void CHeadlessBackend::WaitRepainting(const std::function<bool()>& done) {
+    // Nothing to paint here: just wait.
+    while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+int CHeadlessBackend::RunPostedTasks() {
+    std::deque<std::function<void()>> tasks;
+    {
+        std::lock_guard lock(m_postedLock);
+        tasks.swap(m_posted);
+    }
+    for (auto& task : tasks) task();
+    return static_cast<int>(tasks.size());
+}
+
+int CHeadlessBackend::WaitForPostedTasks(int milliseconds) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < until) {
+        {
+            std::lock_guard lock(m_postedLock);
+            if (!m_posted.empty()) break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return RunPostedTasks();
 }
 
 }  // namespace rg_qelvane_base::headless

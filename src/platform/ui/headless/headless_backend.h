@@ -3,6 +3,7 @@
 // it through headless/driver.h; this header is for that driver.
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -144,6 +145,13 @@ public:
     bool OpenFileDialog(CQelWinForm* owner, const CWString& filter, CWString& path) override;
     bool SetClipboardText(const CWString& text) override;
     CWString GetClipboardText() override { return m_clipboard; }
+    void PostToUiThread(std::function<void()> task) override;
+    void WaitRepainting(const std::function<bool()>& done) override;
+
+    // Runs the tasks posted so far, in order; returns how many ran.
+    int RunPostedTasks();
+    // Waits up to `milliseconds` for a posted task, then runs what is posted.
+    int WaitForPostedTasks(int milliseconds);
 
     // Used by the records and the driver.
     void Destroy(CHeadlessWindow& window);
@@ -164,6 +172,8 @@ private:
     std::vector<std::unique_ptr<CHeadlessWindow>> m_topLevels;
     std::vector<CHeadlessWindow*> m_activation;  // oldest first
     CWString m_clipboard;
+    std::mutex m_postedLock;
+    std::deque<std::function<void()>> m_posted;
     int m_dpi = 96;
     int m_exitCode = 0;
 };

@@ -97,6 +97,19 @@ void CWxBackend::EndModal(CQelWinForm& form) {
         if (run.form == &form && run.loop->IsRunning()) run.loop->Exit(0);
 }
 
+void CWxBackend::PostToUiThread(std::function<void()> task) {
+    // Queuing an event is safe from any thread; the task runs from the event loop.
+    if (wxTheApp) wxTheApp->CallAfter(std::move(task));
+}
+
+void CWxBackend::WaitRepainting(const std::function<bool()>& done) {
+    // Only the UI category: paints and sizes happen, clicks and keys wait.
+    while (!done()) {
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
+        wxMilliSleep(10);
+    }
+}
+
 int CWxBackend::RunMainLoop() { return wxTheApp->MainLoop(); }
 
 void CWxBackend::QuitMainLoop(int exitCode) {

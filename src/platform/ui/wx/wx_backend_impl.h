@@ -27,6 +27,8 @@ public:
     bool OpenFileDialog(CQelWinForm* owner, const CWString& filter, CWString& path) override;
     bool SetClipboardText(const CWString& text) override;
     CWString GetClipboardText() override;
+    void PostToUiThread(std::function<void()> task) override;
+    void WaitRepainting(const std::function<bool()>& done) override;
 
     // Kept by the form peers.
     void NoteActivated(CWxFormPeer& form);

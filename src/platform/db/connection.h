@@ -1,0 +1,98 @@
+#pragma once
+// The ADO-style database connection over unixODBC.
+//
+// Connection strings are taken exactly as ADO would take them (OLE DB
+// provider forms included) and turned into ODBC ones (see
+// connection_string.h). Copies share one connection: a copy sees every open
+// and close made through any other copy, and the event handlers are shared.
+//
+// Threading: every member is called on the UI thread. An open runs on one
+// worker thread inside this layer (the only thread the program starts):
+//  - asynchronous open: Open returns at once with the state "connecting" (2);
+//    ConnectComplete is posted to the UI thread through the event loop
+//    (CQelUiBackend::PostToUiThread) and raised there later;
+//  - synchronous open: the UI thread waits, repainting but taking no input
+//    (CQelUiBackend::WaitRepainting), and ConnectComplete is raised before
+//    Open returns.
+// Every open has a login timeout of 15 seconds, so none waits longer.
+//
+// Events, always on the UI thread:
+//  - ConnectComplete(source, status): 1 connected, 2 failed (no driver, no
+//    server, refused credentials, timeout), 4 cancelled (Close while an
+//    asynchronous open is still running).
+//  - Disconnect(source): an open connection was closed.
+//
+// Failures are silent: Execute and OpenSchema give a closed record set (count
+// 0, empty fields) when there is no connection or the call fails; a lost
+// connection stays "open" until closed, and its calls just give nothing.
+#include <functional>
+#include <memory>
+
+#include "platform/db/record_set.h"
+
+namespace rg_qelvane_windows_ShuJuKu {
+
+enum CQelAdoState : int { adStateClosed = 0, adStateOpen = 1, adStateConnecting = 2 };
+enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusCancel = 4 };
+enum CQelAdoSchema : int { adSchemaColumns = 4, adSchemaTables = 20, adSchemaPrimaryKeys = 28 };
+
+constexpr int LoginTimeoutSeconds = 15;
+
+class rg_ShuJuKuLei {
+public:
+    using ConnectCompleteHandler = std::function<void(rg_ShuJuKuLei& source, int status)>;
+    using DisconnectHandler = std::function<void(rg_ShuJuKuLei& source)>;
+
+    // A closed connection.
+    rg_ShuJuKuLei();
+    ~rg_ShuJuKuLei();
+    // Copies share the connection and the handlers.
+    rg_ShuJuKuLei(const rg_ShuJuKuLei&) = default;
+    rg_ShuJuKuLei& operator=(const rg_ShuJuKuLei&) = default;
+
+    // The object system's null flag; a null object has state 0 and does nothing.
+    bool IsNullObject() const { return m_null; }
+    void SetNullObject(bool null) { m_null = null; }
+
+    // 0 closed, 1 open, 2 an asynchronous open still running.
+    int GetState() const;
+    // Closes an open connection (raises Disconnect) or cancels a running
+    // asynchronous open (its ConnectComplete brings 4). Nothing when closed.
+    void Close();
+    // Opens with a client-side cursor. False, with no event, when the
+    // connection is not closed; otherwise the outcome comes as ConnectComplete.
+    // Synchronous: true when connected. Asynchronous: true when started.
+    bool Open(const CWString& connection, const CWString& user, const CWString& password, bool async);
+
+    // Build the connection string of each kind of database, then Open.
+    bool ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
+                      const CWString& password, int port, const CWString& driver, bool async);
+    bool ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,
+                           const CWString& password, int port, const CWString& driver, bool async);
+    bool ConnectOracle(const CWString& address, const CWString& user, const CWString& password,
+                       const CWString& driver, bool async);
+    bool ConnectSqlServer(const CWString& address, const CWString& database, const CWString& user,
+                          const CWString& password, bool async, bool encrypted);
+    // Always synchronous, with empty user and password.
+    bool ConnectAccess(const CWString& path, const CWString& password, bool latestVersion);
+
+    // Runs the statement and fetches its whole result.
+    rg_JiLuJiLei Execute(const CWString& sql) const;
+    // adSchemaTables, adSchemaColumns or adSchemaPrimaryKeys, with ADO's field
+    // names and ADO data-type codes; any other number gives a closed record set.
+    rg_JiLuJiLei OpenSchema(int schema) const;
+
+    // Replace the handler of the shared connection.
+    void OnConnectComplete(ConnectCompleteHandler handler);
+    void OnDisconnect(DisconnectHandler handler);
+
+    struct Shared;
+
+private:
+    explicit rg_ShuJuKuLei(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
+
+    std::shared_ptr<Shared> m_shared;
+    bool m_null = false;
+};
+
+}  // namespace rg_qelvane_windows_ShuJuKu
