@@ -150,6 +150,7 @@ public:
         if (!Reachable(window) || index < 0 || index >= static_cast<int>(window->GetCount())) return false;
         window->Check(index, !window->IsChecked(index));
         Send(window, wxEVT_CHECKLISTBOX, index);
+        wxTheApp->ProcessPendingEvents();  // the click is over before the user acts again
         return true;
     }
 

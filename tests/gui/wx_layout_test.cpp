@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/checklst.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 #include <wx/dataview.h>
 #include <wx/font.h>
 #include <wx/stattext.h>
@@ -128,6 +131,38 @@ TEST_F(WxWindows, ClosedFormsLeaveNoTopLevelWindowBehind) {
     }  // destroyed while open
     wxTheApp->ProcessIdle();  // where the main loop deletes closed windows
     EXPECT_TRUE(wxTopLevelWindows.empty());
+}
+
+namespace {
+// Lets the toolkit handle what the display sent, for `rounds` times 10 ms.
+void Settle(int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+        wxMilliSleep(10);
+        wxYield();
+    }
+}
+}  // namespace
+
+// A real mouse click on a check mark: the toolkit would also select the
+// entry, but a click on a mark only ticks it.
+TEST_F(WxWindows, AClickOnACheckMarkTicksWithoutSelecting) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    for (const char16_t* name : {u"users", u"orders", u"goods"}) w.tables.AddItem(name);
+    w.tables.SetCurSel(2);
+    auto* list = static_cast<wxCheckListBox*>(WxWindowOf(w.tables));
+    Settle(50);  // until the window is on the screen
+    int half = list->GetItemHeight() / 2;
+    ASSERT_GT(half, 0);
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(list->ClientToScreen(wxPoint(half + 2, half)));  // the first entry's mark
+    Settle(10);
+    mouse.MouseClick();
+    Settle(50);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"check"}));
+    EXPECT_TRUE(w.tables.GetCheck(0));
+    EXPECT_EQ(w.tables.GetCurSel(), 2);
+    w.Close();
 }
 
 }  // namespace ui_contract

@@ -409,8 +409,21 @@ public:
         : CWxItemsPeer(control, new wxCheckListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
                                                    control.HasStyle(CQelStyle::StaticEdge) ? wxBORDER_STATIC : 0),
                        origin) {
-        m_window->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
-        m_window->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent&) { Raise(CQelEvent::CheckChanged); });
+        // The toolkit also selects the entry whose mark was clicked, just
+        // after reporting the mark: a click on a mark only ticks, so the
+        // selection goes back to where it was and nobody hears of it.
+        m_window->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent&) {
+            if (!m_markClicked) {
+                m_markClicked = true;
+                m_selectionBeforeMark = GetSelection();
+                m_window->CallAfter([this] { m_markClicked = false; });
+            }
+            Raise(CQelEvent::CheckChanged);
+        });
+        m_window->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) {
+            if (m_markClicked) SetSelection(m_selectionBeforeMark);
+            else Raise(CQelEvent::SelectionChanged);
+        });
     }
     bool GetItemCheck(int index) const override { return Holds(index) && List()->IsChecked(index); }
     void SetItemCheck(int index, bool checked) override {
@@ -419,6 +432,9 @@ public:
 
 private:
     wxCheckListBox* List() const { return static_cast<wxCheckListBox*>(m_window); }
+
+    bool m_markClicked = false;  // until the toolkit has done with the click
+    int m_selectionBeforeMark = -1;
 };
 
 // Rows of text cells; several rows may be selected.
