@@ -1,0 +1,54 @@
+#pragma once
+// The logic of the database window's connect operation, apart from its
+// controls: the window reads its kind box and the shown panel's edits, calls
+// ConnectDatabase, and reacts to the outcome.
+#include "dbwrap/database_parser.h"
+
+namespace rg_qelvane_app {
+
+// The texts of the connection panels' edits exactly as typed; each kind uses
+// the ones its panel has (the file path for Access and SQLite).
+struct DatabasePanelValues {
+    CWString address;
+    CWString port;  // converted as _wtoi does: no number gives 0
+    CWString database;
+    CWString user;
+    CWString password;
+    CWString filePath;
+};
+
+// The objects the window owns for its whole life.
+struct DatabaseConnectionObjects {
+    rg_ShuJuKuLei& database;
+    rg_SQLiteShuJuKuLei& sqliteDatabase;
+    rg_ShuJuKuJieXiQi& parser;
+};
+
+// What an ADO kind's connect hands to the connection's Open: the kind's
+// connection string, built from the panel and the driver settings.
+struct AdoOpenRequest {
+    CWString connection;
+    CWString user;
+    CWString password;
+    bool async = false;
+
+    bool operator==(const AdoOpenRequest&) const = default;
+};
+
+// For kinds 0 to 4; reads "setup.ini" afresh.
+AdoOpenRequest AdoOpenRequestFor(int kind, const DatabasePanelValues& panel);
+
+enum class ConnectOutcome {
+    kNothing,       // no kind selected: only an open ADO connection was closed
+    kAdoOpening,    // the outcome comes as the connection's ConnectComplete
+    kSqliteOpened,  // show "数据库连接成功！", list the tables, caption "断开"
+    kSqliteFailed,  // show "打开失败！", nothing else
+};
+
+// Closes an open ADO connection, binds the parser for `kind` (the kind box's
+// selection, -1 for none) and opens the kind's connection with the driver
+// settings read afresh. With Async off, ConnectComplete is raised before this
+// returns.
+ConnectOutcome ConnectDatabase(DatabaseConnectionObjects objects, int kind, const DatabasePanelValues& panel);
+
+}  // namespace rg_qelvane_app

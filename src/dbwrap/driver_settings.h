@@ -1,0 +1,27 @@
+#pragma once
+// The database driver settings: "setup.ini" in the program folder, edited by
+// hand and only ever read. Every value is read again at each connect, so an
+// edit takes effect at the next connect.
+#include <string_view>
+
+#include "platform/text.h"
+
+namespace rg_qelvane_app {
+
+using rg_qelvane_base::CWString;
+
+CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std::u16string_view defaultValue);
+
+// A flag is off only when it reads exactly "0": empty, "00" and "false" are on.
+bool IsSettingOn(const CWString& value);
+
+// The ODBC driver name of "Mysql", "Postgresql" or "Oracle", with its default.
+CWString ReadDriverSetting(std::u16string_view section);
+// "Async" of "Mysql", "Postgresql", "Oracle" or "Mssql".
+bool ReadAsyncSetting(std::u16string_view section);
+// "Mssql"/"Encrypt": the encrypting SQL Server driver.
+bool ReadEncryptSetting();
+// "Access"/"IsLatestVersion": the ACE provider for ".accdb" files.
+bool ReadLatestVersionSetting();
+
+}  // namespace rg_qelvane_app

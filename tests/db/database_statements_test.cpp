@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "dbwrap/database_statements.h"
+
+using namespace rg_qelvane_app;
+
+namespace {
+
+// The statements are written here with LF line ends; the program sends CR LF.
+// Trailing blanks at the ends of lines are part of the statements.
+CWString WithCrLf(std::u16string_view lines) { return CWString(lines).ReplacedAll(u"\n", u"\r\n"); }
+
+const char16_t kPostgreSqlColumns[] = uR"(SELECT 
+    c.column_name AS "字段名称",
+    c.data_type AS "字段类型",
+    c.character_maximum_length AS "最大长度",
+    c.is_nullable AS "是否为空",
+    c.column_default AS "默认值",
+    CASE WHEN pk.column_name IS NOT NULL THEN '是' ELSE '否' END AS "是否主键",
+    CASE 
+        WHEN c.column_default LIKE 'nextval(%' THEN '是'
+        WHEN c.is_identity = 'YES' THEN '是'
+        ELSE '否'
+    END AS "是否自增"
+FROM information_schema.columns c
+LEFT JOIN (
+    SELECT 
+        ku.table_name,
+        ku.column_name
+    FROM information_schema.table_constraints tc
+    JOIN information_schema.key_column_usage ku 
+        ON tc.constraint_name = ku.constraint_name
+    WHERE tc.constraint_type = 'PRIMARY KEY'
+) pk ON c.table_name = pk.table_name AND c.column_name = pk.column_name
+WHERE c.table_schema = 'public' 
+    AND c.table_name = 'users'
+ORDER BY c.ordinal_position;)";
+
+const char16_t kSqlServerColumns[] = uR"(SELECT 
+    c.COLUMN_NAME AS 字段名称,
+    c.DATA_TYPE AS 字段类型,
+    c.CHARACTER_MAXIMUM_LENGTH AS 最大长度,
+    c.IS_NULLABLE AS 是否为空,
+    CASE WHEN tc.CONSTRAINT_TYPE = 'PRIMARY KEY' THEN 'YES' ELSE 'NO' END AS 是否主键,
+    COLUMNPROPERTY(OBJECT_ID(c.TABLE_SCHEMA + '.' + c.TABLE_NAME), c.COLUMN_NAME, 'IsIdentity') AS 是否自增,
+    c.COLUMN_DEFAULT AS 默认值
+FROM 
+    INFORMATION_SCHEMA.COLUMNS c
+LEFT JOIN 
+    INFORMATION_SCHEMA.KEY_COLUMN_USAGE kcu ON c.TABLE_NAME = kcu.TABLE_NAME AND c.COLUMN_NAME = kcu.COLUMN_NAME
+LEFT JOIN 
+    INFORMATION_SCHEMA.TABLE_CONSTRAINTS tc ON kcu.CONSTRAINT_NAME = tc.CONSTRAINT_NAME AND tc.CONSTRAINT_TYPE = 'PRIMARY KEY'
+WHERE 
+    c.TABLE_NAME = 'users'
+ORDER BY 
+    c.ORDINAL_POSITION;)";
+
+const char16_t kOracleColumns[] = uR"(SELECT 
+    c.column_name AS "字段名称",
+    c.data_type AS "字段类型",
+    c.data_length AS "最大长度",
+    c.nullable AS "是否为空",
+    c.data_default AS "默认值",
+    CASE 
+        WHEN EXISTS (
+            SELECT 1 
+            FROM all_cons_columns ucc
+            JOIN all_constraints uc ON ucc.constraint_name = uc.constraint_name
+            WHERE uc.table_name = c.table_name
+                AND uc.owner = c.owner
+                AND ucc.column_name = c.column_name
+                AND uc.constraint_type = 'P'
+        ) THEN '是'
+        ELSE '否'
+    END AS "是否主键"
+FROM all_tab_columns c
+WHERE c.table_name = UPPER('users')
+    AND c.owner = UPPER('SCOTT') 
+ORDER BY c.column_id)";
+
+TEST(DatabaseStatementsTest, PlainNamesGiveTheStatementsAsWritten) {
+    const struct {
+        CWString actual;
+        CWString expected;
+    } cases[] = {
+        {kMySqlListTables, u"SHOW TABLES;"},
+        {kPostgreSqlListTables,
+         u"SELECT table_name FROM information_schema.tables WHERE table_schema = 'public' AND table_type = 'BASE TABLE';"},
+        {kSqlServerListTables, u"SELECT name AS table_name\nFROM sys.tables\nORDER BY name;"},
+        {kSqliteListTables, u"SELECT name FROM sqlite_master WHERE type='table'"},
+        {OracleListTablesStatement(u"SCOTT"), u"SELECT table_name FROM all_tables WHERE owner = 'SCOTT' ORDER BY table_name"},
+        {MySqlTablesField(u"shop"), u"Tables_in_shop"},
+        {PostgreSqlColumnsStatement(u"users"), WithCrLf(kPostgreSqlColumns)},
+        {SqlServerColumnsStatement(u"users"), WithCrLf(kSqlServerColumns)},
+        {OracleColumnsStatement(u"users", u"SCOTT"), WithCrLf(kOracleColumns)},
+        // Identifiers are always quoted, so a reserved word is a name too.
+        {MySqlColumnsStatement(u"users"), u"DESC `users`;"},
+        {AccessEmptyQueryStatement(u"users"), u"select * from [users] where 1=0"},
+        {SqliteColumnsStatement(u"users"), u"PRAGMA table_info(\"users\")"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected);
+}
+
+TEST(DatabaseStatementsTest, NamesCannotBreakOutOfTheirQuotes) {
+    const struct {
+        DatabaseKind kind;
+        CWString name;
+        CWString literal;
+        CWString identifier;
+    } cases[] = {
+        {kKindMySql, u"it's `x`; drop", u"'it''s `x`; drop'", u"`it's ``x``; drop`"},
+        {kKindSqlite, u"a \"b\" 'c'", u"'a \"b\" ''c'''", u"\"a \"\"b\"\" 'c'\""},
+        {kKindAccess, u"Asset Items", u"'Asset Items'", u"[Asset Items]"},
+        {kKindAccess, u"x]; drop table y", u"'x]; drop table y'", u""},
+        // A backslash escapes under non-standard strings: the E form means the
+        // same whatever the server's setting.
+        {kKindPostgreSql, u"a\\'b", u"E'a\\\\''b'", u"\"a\\'b\""},
+        {kKindPostgreSql, u"订单", u"'订单'", u"\"订单\""},
+        {kKindSqlServer, u"订单's", u"N'订单''s'", u"\"订单's\""},
+        {kKindOracle, u"O'Brien", u"'O''Brien'", u"\"O'Brien\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QuotedSqlText(c.kind, c.name), c.literal) << c.name.ToUtf8();
+        EXPECT_EQ(QuotedSqlName(c.kind, c.name), c.identifier) << c.name.ToUtf8();
+    }
+    EXPECT_EQ(AccessEmptyQueryStatement(u"x]y"), u"");
+    EXPECT_EQ(OracleListTablesStatement(u"A' OR 'X'='X"),
+              u"SELECT table_name FROM all_tables WHERE owner = 'A'' OR ''X''=''X' ORDER BY table_name");
+}
+
+}  // namespace
