@@ -61,16 +61,26 @@ TEST_F(WxWindows, FormsHaveTheirClientSizeAndControlsTheirFonts) {
     w.Close();
 }
 
-TEST_F(WxWindows, ARightAlignedCaptionTooWideForItsBoxGrowsLeftKeepingItsRightEdge) {
+TEST_F(WxWindows, ACaptionTooWideForItsRectangleIsDrawnSmallerDownToEightPoints) {
     SampleWindow w;
     w.CreateFormWindow();
     wxWindow* label = WxWindowOf(w.label);
     ASSERT_TRUE(label);
-    EXPECT_EQ(label->GetRect(), wxRect(140, 10, 90, 24)) << "a caption that fits keeps its rectangle";
-    w.label.SetControlText(u"一个比它的方框宽得多的标签：");
-    EXPECT_EQ(label->GetRect().GetRight(), 140 + 90 - 1);
-    EXPECT_LT(label->GetRect().x, 140);
-    EXPECT_EQ(label->GetRect().height, 24);
+    struct Case {
+        const char16_t* text;
+        int smallest, largest;  // points
+    };
+    const Case cases[] = {
+        {u"标签：", 11, 11},                          // fits: the described size
+        {u"一个比方框宽的标签：", 8, 10},             // the largest size that fits
+        {u"一个比它的方框宽得多得多的标签：", 8, 8},  // fits at no size: never below 8
+    };
+    for (const Case& c : cases) {
+        w.label.SetControlText(c.text);
+        EXPECT_EQ(label->GetRect(), wxRect(140, 10, 90, 24)) << "the rectangle stays";
+        EXPECT_GE(label->GetFont().GetPointSize(), c.smallest);
+        EXPECT_LE(label->GetFont().GetPointSize(), c.largest);
+    }
     w.Close();
 }
 

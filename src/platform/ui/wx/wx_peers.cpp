@@ -1,6 +1,7 @@
 #include "platform/ui/wx/wx_peers.h"
 
-#include <algorithm>
+#include <vector>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
@@ -17,6 +18,7 @@
 
 #include "platform/ui/line_ends.h"
 #include "platform/ui/wx/wx_backend_impl.h"
+#include "platform/ui/wx/wx_captions.h"
 #include "platform/ui/wx/wx_text.h"
 
 namespace rg_qelvane_base::wx {
@@ -148,74 +150,76 @@ void CWxFormPeer::OnWindowGone() {
 
 namespace {
 
-class CWxButtonPeer : public CWxPeer {
+// A control that shows a caption: whatever changes its text, font or size
+// fits the caption into its rectangle again.
+class CWxCaptionPeer : public CWxPeer {
+public:
+    CWxCaptionPeer(CQelControl& control, wxWindow* window, wxPoint origin, const CQelRect& rect)
+        : CWxPeer(control, window, origin), m_size(SizeOf(rect)) {}
+
+    void SetText(const CWString& text) override {
+        CWxPeer::SetText(text);
+        Fit();
+    }
+    void SetFont(const CQelFont& font) override {
+        m_described = MakeFont(font);
+        Fit();
+    }
+    void Move(const CQelRect& rect) override {
+        m_size = SizeOf(rect);
+        CWxPeer::Move(rect);
+        Fit();
+    }
+
+protected:
+    void Fit() { FitCaption(m_window, m_described, m_size); }
+
+private:
+    // Controls without a font description draw with the program's default face.
+    wxFont m_described = MakeFont({});
+    wxSize m_size;
+};
+
+class CWxButtonPeer : public CWxCaptionPeer {
 public:
     CWxButtonPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                        SizeOf(rect)),
-                  origin) {
+        : CWxCaptionPeer(control, new wxButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                               SizeOf(rect)),
+                         origin, rect) {
+        UseNarrowPadding(m_window);
+        Fit();
         m_window->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Raise(CQelEvent::Click); });
     }
 };
 
-class CWxLabelPeer : public CWxPeer {
+class CWxLabelPeer : public CWxCaptionPeer {
 public:
     CWxLabelPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxStaticText(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
-                                            Style(control)),
-                  origin),
-          m_rect(rect) {
+        : CWxCaptionPeer(control, new wxStaticText(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
+                                                   Style(control)),
+                         origin, rect) {
+        SetWordWrap(m_window, control.HasStyle(CQelStyle::WordWrap));
         SetText(m_text);
     }
 
-    void SetText(const CWString& text) override {
-        CWxPeer::SetText(text);
-        if (Control() && Control()->HasStyle(CQelStyle::WordWrap))
-            static_cast<wxStaticText*>(m_window)->Wrap(m_window->GetSize().x);
-        else
-            FitOneLine();
-    }
-    void SetFont(const CQelFont& font) override {
-        CWxPeer::SetFont(font);
-        FitOneLine();
-    }
-    void Move(const CQelRect& rect) override {
-        m_rect = rect;
-        CWxPeer::Move(rect);
-        FitOneLine();
-    }
-
 private:
-    // A right-aligned caption before a box, a few pixels wider than its
-    // rectangle, would break into two clipped lines here; it gets the room it
-    // needs to its left instead (notes keep wrapping at their width).
-    void FitOneLine() {
-        if (!Control() || !Control()->HasStyle(CQelStyle::AlignRight) || m_text.find(u'\n') != CWString::npos) return;
-        int needed = m_window->GetTextExtent(m_window->GetLabel()).x;
-        if (needed <= m_rect.width) return;
-        wxPoint at = At(m_origin, m_rect);
-        int right = at.x + m_rect.width;
-        at.x = std::max(0, right - needed);
-        m_window->SetSize(wxRect(at, wxSize(right - at.x, m_rect.height)));
-    }
-
     static long Style(const CQelControl& control) {
         long style = wxST_NO_AUTORESIZE;
         if (control.HasStyle(CQelStyle::AlignRight)) style |= wxALIGN_RIGHT;
         if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
         return style;
     }
-
-    CQelRect m_rect;
 };
 
-class CWxGroupPeer : public CWxPeer {
+class CWxGroupPeer : public CWxCaptionPeer {
 public:
     CWxGroupPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxStaticBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                           SizeOf(rect)),
-                  origin),
-          m_childOrigin(At(origin, rect)) {}
+        : CWxCaptionPeer(control, new wxStaticBox(container, wxID_ANY, ToWx(control.CreationText()),
+                                                  At(origin, rect), SizeOf(rect)),
+                         origin, rect),
+          m_childOrigin(At(origin, rect)) {
+        Fit();
+    }
 
     wxWindow* ChildContainer() const override { return m_window->GetParent(); }
     wxPoint ChildOrigin() const override { return m_childOrigin; }
@@ -279,12 +283,13 @@ private:
     bool m_quiet = false;
 };
 
-class CWxCheckPeer : public CWxPeer {
+class CWxCheckPeer : public CWxCaptionPeer {
 public:
     CWxCheckPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxCheckBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                          SizeOf(rect)),
-                  origin) {
+        : CWxCaptionPeer(control, new wxCheckBox(container, wxID_ANY, ToWx(control.CreationText()),
+                                                 At(origin, rect), SizeOf(rect)),
+                         origin, rect) {
+        Fit();
         m_window->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { RaiseClickAndCheck(*this); });
     }
     bool GetCheck() const override { return static_cast<wxCheckBox*>(m_window)->GetValue(); }
@@ -296,12 +301,14 @@ public:
     }
 };
 
-class CWxRadioPeer : public CWxPeer {
+class CWxRadioPeer : public CWxCaptionPeer {
 public:
     CWxRadioPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxRadioButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                             SizeOf(rect), StartsGroup(container) ? wxRB_GROUP : 0),
-                  origin) {
+        : CWxCaptionPeer(control, new wxRadioButton(container, wxID_ANY, ToWx(control.CreationText()),
+                                                    At(origin, rect), SizeOf(rect),
+                                                    StartsGroup(container) ? wxRB_GROUP : 0),
+                         origin, rect) {
+        Fit();
         m_window->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { CWxCheckPeer::RaiseClickAndCheck(*this); });
     }
     bool GetCheck() const override { return static_cast<wxRadioButton*>(m_window)->GetValue(); }

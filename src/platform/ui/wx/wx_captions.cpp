@@ -1,0 +1,139 @@
+#include "platform/ui/wx/wx_captions.h"
+
+#include <map>
+
+#include <gtk/gtk.h>
+#include <wx/fontutil.h>
+#include <wx/window.h>
+
+namespace rg_qelvane_base::wx {
+
+namespace {
+
+constexpr char kNarrowPadding[] = "button { padding-left: 4px; padding-right: 4px; }";
+
+void AddCss(GtkWidget* widget, const char* css) {
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, css, -1, nullptr);
+    gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
+                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
+}
+
+GtkWidget* LabelInside(GtkWidget* widget) {
+    if (GTK_IS_LABEL(widget)) return widget;
+    if (GTK_IS_FRAME(widget)) return gtk_frame_get_label_widget(GTK_FRAME(widget));
+    if (GTK_IS_BUTTON(widget)) {
+        GtkWidget* child = gtk_bin_get_child(GTK_BIN(widget));
+        return GTK_IS_LABEL(child) ? child : nullptr;
+    }
+    return nullptr;
+}
+
+bool HasNarrowPadding(GtkWidget* widget) { return g_object_get_data(G_OBJECT(widget), "qel-narrow-padding"); }
+
+// What a kind of widget takes around its label's text, measured once on a
+// fresh widget of that kind in the toolkit's own style. The font does not
+// change it: padding, frames and indicators are given in pixels.
+wxSize ChromeOf(GtkWidget* widget) {
+    static std::map<std::pair<GType, bool>, wxSize> measured;
+    const bool narrow = HasNarrowPadding(widget);
+    const auto key = std::make_pair(G_OBJECT_TYPE(widget), narrow);
+    if (auto found = measured.find(key); found != measured.end()) return found->second;
+
+    GtkWidget* probe = GTK_WIDGET(g_object_new(key.first, "label", "M", nullptr));
+    g_object_ref_sink(probe);
+    gtk_widget_show(probe);  // a hidden widget asks for no room at all
+    if (narrow) AddCss(probe, kNarrowPadding);
+    int textWidth = 0, textHeight = 0;
+    pango_layout_get_pixel_size(gtk_label_get_layout(GTK_LABEL(LabelInside(probe))), &textWidth, &textHeight);
+    int minimum = 0, width = 0, height = 0;
+    gtk_widget_get_preferred_width(probe, &minimum, &width);
+    gtk_widget_get_preferred_height(probe, &minimum, &height);
+    gtk_widget_destroy(probe);
+    g_object_unref(probe);
+    return measured[key] = wxSize(width - textWidth, height - textHeight);
+}
+
+PangoAttrList* LinePitch(int pitch) {
+    if (pitch <= 0) return nullptr;
+    PangoAttrList* attributes = pango_attr_list_new();
+    pango_attr_list_insert(attributes, pango_attr_line_height_new_absolute(pitch * PANGO_SCALE));
+    return attributes;
+}
+
+struct Layout {
+    wxSize extent;
+    int lines;
+};
+
+// The text laid out as `label` draws it with `font`: wrapped at the room's
+// width where the label wraps, lines `pitch` pixels apart where pitch is set.
+Layout LayOut(GtkWidget* label, const wxString& text, const wxFont& font, int wrapWidth, int pitch = 0) {
+    PangoLayout* layout = gtk_widget_create_pango_layout(label, text.utf8_str());
+    pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
+    if (gtk_label_get_line_wrap(GTK_LABEL(label))) {
+        pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);
+        pango_layout_set_wrap(layout, gtk_label_get_line_wrap_mode(GTK_LABEL(label)));
+    }
+    if (PangoAttrList* attributes = LinePitch(pitch)) {
+        pango_layout_set_attributes(layout, attributes);
+        pango_attr_list_unref(attributes);
+    }
+    int width = 0, height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    const int lines = pango_layout_get_line_count(layout);
+    g_object_unref(layout);
+    return {{width, height}, lines};
+}
+
+bool Fits(wxSize extent, wxSize room) { return extent.x <= room.x && extent.y <= room.y; }
+
+void SetLinePitch(GtkWidget* label, int pitch) {
+    PangoAttrList* attributes = LinePitch(pitch);
+    gtk_label_set_attributes(GTK_LABEL(label), attributes);
+    if (attributes) pango_attr_list_unref(attributes);
+}
+
+}  // namespace
+
+GtkWidget* CaptionLabel(wxWindow* control) {
+    auto* widget = static_cast<GtkWidget*>(control->GetHandle());
+    return widget ? LabelInside(widget) : nullptr;
+}
+
+void FitCaption(wxWindow* control, const wxFont& described, wxSize size) {
+    GtkWidget* label = CaptionLabel(control);
+    if (!label) {
+        control->SetFont(described);
+        return;
+    }
+    // A check box's indicator may not push its text out of the box: the toolkit
+    // complains of a label wider than its room, so one too long ends in "…".
+    if (GTK_IS_CHECK_BUTTON(control->GetHandle())) gtk_label_set_ellipsize(GTK_LABEL(label), PANGO_ELLIPSIZE_END);
+
+    const wxString text = wxString::FromUTF8(gtk_label_get_text(GTK_LABEL(label)));
+    const wxSize room = size - ChromeOf(static_cast<GtkWidget*>(control->GetHandle()));
+    wxFont font = described;
+    while (font.GetPointSize() > kSmallestCaptionPoints && !Fits(LayOut(label, text, font, room.x).extent, room))
+        font.SetPointSize(font.GetPointSize() - 1);
+    control->SetFont(font);
+
+    const Layout smallest = LayOut(label, text, font, room.x);
+    const int pitch = smallest.extent.y > room.y && smallest.lines > 1 ? room.y / smallest.lines : 0;
+    SetLinePitch(label, pitch);
+}
+
+void SetWordWrap(wxWindow* label, bool wrap) {
+    auto* widget = GTK_LABEL(label->GetHandle());
+    gtk_label_set_line_wrap(widget, wrap);
+    gtk_label_set_line_wrap_mode(widget, PANGO_WRAP_WORD_CHAR);
+}
+
+void UseNarrowPadding(wxWindow* button) {
+    auto* widget = static_cast<GtkWidget*>(button->GetHandle());
+    g_object_set_data(G_OBJECT(widget), "qel-narrow-padding", GINT_TO_POINTER(1));
+    AddCss(widget, kNarrowPadding);
+}
+
+}  // namespace rg_qelvane_base::wx

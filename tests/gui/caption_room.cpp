@@ -1,0 +1,120 @@
+#include "caption_room.h"
+
+#include <map>
+
+#include <gtk/gtk.h>
+#include <wx/app.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+namespace ui_contract {
+
+namespace {
+
+struct Box {
+    int x, y, width, height;
+};
+
+Box Allocation(GtkWidget* widget, GtkWidget* top) {
+    GtkAllocation allocation;
+    gtk_widget_get_allocation(widget, &allocation);
+    int x = 0, y = 0;
+    gtk_widget_translate_coordinates(widget, top, 0, 0, &x, &y);
+    return {x, y, allocation.width, allocation.height};
+}
+
+Box Intersect(Box a, Box b) {
+    int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
+    int right = std::min(a.x + a.width, b.x + b.width), bottom = std::min(a.y + a.height, b.y + b.height);
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+// Where the label may draw its text: its own box less its padding and border,
+// cut by the boxes of every widget around it up to the window.
+Box TextRoom(GtkWidget* label, GtkWidget* top) {
+    GtkStyleContext* style = gtk_widget_get_style_context(label);
+    GtkStateFlags state = gtk_style_context_get_state(style);
+    GtkBorder padding, border;
+    gtk_style_context_get_padding(style, state, &padding);
+    gtk_style_context_get_border(style, state, &border);
+    Box room = Allocation(label, top);
+    room.x += padding.left + border.left;
+    room.y += padding.top + border.top;
+    room.width -= padding.left + padding.right + border.left + border.right;
+    room.height -= padding.top + padding.bottom + border.top + border.bottom;
+    for (GtkWidget* around = gtk_widget_get_parent(label); around && around != top; around = gtk_widget_get_parent(around))
+        room = Intersect(room, Allocation(around, top));
+    return room;
+}
+
+// The label's own layout, font, attributes and wrapping width included, with
+// nothing shortened to an ellipsis.
+Box TextExtent(GtkWidget* label) {
+    PangoLayout* layout = pango_layout_copy(gtk_label_get_layout(GTK_LABEL(label)));
+    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_NONE);
+    if (!gtk_label_get_line_wrap(GTK_LABEL(label))) pango_layout_set_width(layout, -1);
+    int width = 0, height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    return {0, 0, width, height};
+}
+
+void CollectLabels(GtkWidget* widget, std::vector<GtkWidget*>& labels) {
+    if (!gtk_widget_get_mapped(widget)) return;
+    if (GTK_IS_LABEL(widget)) labels.push_back(widget);
+    if (GTK_IS_CONTAINER(widget))
+        gtk_container_forall(
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer found) { CollectLabels(child, *static_cast<std::vector<GtkWidget*>*>(found)); },
+            &labels);
+}
+
+void MapWxWindows(wxWindow* window, std::map<GtkWidget*, wxWindow*>& windows) {
+    windows[static_cast<GtkWidget*>(window->GetHandle())] = window;
+    for (wxWindow* child : window->GetChildren())
+        if (!child->IsTopLevel()) MapWxWindows(child, windows);
+}
+
+std::string ControlName(GtkWidget* label, const std::map<GtkWidget*, wxWindow*>& windows) {
+    for (GtkWidget* widget = label; widget; widget = gtk_widget_get_parent(widget))
+        if (auto found = windows.find(widget); found != windows.end())
+            return std::string(wxString(found->second->GetClassInfo()->GetClassName()).utf8_str()) + " \"" +
+                   std::string(found->second->GetLabel().utf8_str()) + "\"";
+    return "?";
+}
+
+}  // namespace
+
+std::vector<std::string> CaptionsCut(wxWindow* topLevel) {
+    std::map<GtkWidget*, wxWindow*> windows;
+    MapWxWindows(topLevel, windows);
+    auto* top = static_cast<GtkWidget*>(topLevel->GetHandle());
+    const std::string title(static_cast<wxTopLevelWindow*>(topLevel)->GetTitle().utf8_str());
+    std::vector<GtkWidget*> labels;
+    for (wxWindow* child : topLevel->GetChildren())
+        if (!child->IsTopLevel()) CollectLabels(static_cast<GtkWidget*>(child->GetHandle()), labels);
+
+    std::vector<std::string> cut;
+    for (GtkWidget* label : labels) {
+        const std::string caption = gtk_label_get_text(GTK_LABEL(label));
+        if (caption.empty()) continue;
+        Box room = TextRoom(label, top), text = TextExtent(label);
+        if (text.width <= room.width && text.height <= room.height) continue;
+        cut.push_back("window \"" + title + "\", " + ControlName(label, windows) + ": caption \"" + caption + "\" is " +
+                      std::to_string(text.width) + "x" + std::to_string(text.height) + ", room " +
+                      std::to_string(room.width) + "x" + std::to_string(room.height));
+    }
+    return cut;
+}
+
+void Settle() {
+    // Layout happens on the toolkit's frame clock, a few milliseconds apart.
+    for (int round = 0; round < 10; ++round) {
+        while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+        wxTheApp->ProcessPendingEvents();
+        wxMilliSleep(10);
+    }
+}
+
+}  // namespace ui_contract

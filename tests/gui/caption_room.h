@@ -1,0 +1,18 @@
+#pragma once
+// Measures captions on the toolkit's own labels, after layout: the text as the
+// label lays it out with its real font, against the room the label was given
+// inside its control (and every control around it).
+#include <string>
+#include <vector>
+
+class wxWindow;
+
+namespace ui_contract {
+
+// One line per caption of `topLevel` that is drawn cut: window, control, caption, sizes.
+std::vector<std::string> CaptionsCut(wxWindow* topLevel);
+
+// Lets the toolkit lay out and draw what is pending.
+void Settle();
+
+}  // namespace ui_contract
