@@ -1,5 +1,6 @@
 #include "caption_room.h"
 
+#include <limits>
 #include <map>
 
 #include <gtk/gtk.h>
@@ -30,6 +31,22 @@ Box Intersect(Box a, Box b) {
     return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
+// A column header widens its column to fit its title, and the last column
+// takes what room is left: a title's room is the list's own width for its
+// column less what the header puts around the title.
+int HeaderRoom(GtkWidget* header, GtkWidget* label) {
+    GtkWidget* list = gtk_widget_get_parent(header);
+    if (!GTK_IS_TREE_VIEW(list)) return std::numeric_limits<int>::max();
+    for (int i = 0; GtkTreeViewColumn* column = gtk_tree_view_get_column(GTK_TREE_VIEW(list), i); ++i) {
+        if (gtk_tree_view_column_get_button(column) != header) continue;
+        int minimum = 0, headerWidth = 0, labelWidth = 0;
+        gtk_widget_get_preferred_width(header, &minimum, &headerWidth);
+        gtk_widget_get_preferred_width(label, &minimum, &labelWidth);
+        return gtk_tree_view_column_get_fixed_width(column) - (headerWidth - labelWidth);
+    }
+    return std::numeric_limits<int>::max();
+}
+
 // Where the label may draw its text: its own box less its padding and border,
 // cut by the boxes of every widget around it up to the window.
 Box TextRoom(GtkWidget* label, GtkWidget* top) {
@@ -43,8 +60,10 @@ Box TextRoom(GtkWidget* label, GtkWidget* top) {
     room.y += padding.top + border.top;
     room.width -= padding.left + padding.right + border.left + border.right;
     room.height -= padding.top + padding.bottom + border.top + border.bottom;
-    for (GtkWidget* around = gtk_widget_get_parent(label); around && around != top; around = gtk_widget_get_parent(around))
+    for (GtkWidget* around = gtk_widget_get_parent(label); around && around != top; around = gtk_widget_get_parent(around)) {
         room = Intersect(room, Allocation(around, top));
+        room.width = std::min(room.width, HeaderRoom(around, label));
+    }
     return room;
 }
 

@@ -11,6 +11,7 @@
 #include <wx/toplevel.h>
 
 #include "platform/ui/backend.h"
+#include "caption_room.h"
 #include "platform_ui/sample_window.h"
 #include "wx_driver.h"
 
@@ -81,6 +82,17 @@ TEST_F(WxWindows, ACaptionTooWideForItsRectangleIsDrawnSmallerDownToEightPoints)
         EXPECT_GE(label->GetFont().GetPointSize(), c.smallest);
         EXPECT_LE(label->GetFont().GetPointSize(), c.largest);
     }
+    w.Close();
+}
+
+TEST_F(WxWindows, AColumnTitleTooWideForItsColumnIsDrawnSmaller) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    w.grid.SetColumnWidth(0, 70);
+    w.grid.SetColumnWidth(1, 70);
+    w.grid.AddColumn(u"一二三四", 62);
+    Settle();
+    EXPECT_EQ(CaptionsCut(WxWindowOf(w)), std::vector<std::string>());
     w.Close();
 }
 

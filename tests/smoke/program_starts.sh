@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Starts the real program in an empty folder of its own and checks that its main
-# window appears with an 800 x 600 client area and that the data folders exist.
+# window appears with an 800 x 600 client area, that the data folders exist and
+# that the toolkit wrote no warning.
 set -u
 program="$1"
 [ -n "${DISPLAY:-}" ] || { echo "no display"; exit 1; }
 folder=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$folder"' EXIT
 cp "$program" "$folder/qelvane"
-"$folder/qelvane" &
+"$folder/qelvane" 2>"$folder/stderr" &
 pid=$!
 
 geometry=""
@@ -22,4 +23,5 @@ for sub in datas datas/规则组 datas/提示词组; do
   [ -d "$folder/$sub" ] || { echo "missing folder $sub"; exit 1; }
 done
 kill -0 "$pid" || { echo "the program ended by itself"; exit 1; }
+if grep -E -- '-(WARNING|CRITICAL) \*\*' "$folder/stderr"; then echo "the toolkit complained"; exit 1; fi
 echo "main window 800x600, data folders created"

@@ -1,8 +1,10 @@
 #include "platform/ui/wx/wx_captions.h"
 
+#include <limits>
 #include <map>
 
 #include <gtk/gtk.h>
+#include <wx/dataview.h>
 #include <wx/fontutil.h>
 #include <wx/window.h>
 
@@ -55,30 +57,19 @@ wxSize ChromeOf(GtkWidget* widget) {
     return measured[key] = wxSize(width - textWidth, height - textHeight);
 }
 
-PangoAttrList* LinePitch(int pitch) {
-    if (pitch <= 0) return nullptr;
-    PangoAttrList* attributes = pango_attr_list_new();
-    pango_attr_list_insert(attributes, pango_attr_line_height_new_absolute(pitch * PANGO_SCALE));
-    return attributes;
-}
-
 struct Layout {
     wxSize extent;
     int lines;
 };
 
-// The text laid out as `label` draws it with `font`: wrapped at the room's
-// width where the label wraps, lines `pitch` pixels apart where pitch is set.
-Layout LayOut(GtkWidget* label, const wxString& text, const wxFont& font, int wrapWidth, int pitch = 0) {
+// The text laid out as `label` draws it with `font`, wrapped at the room's
+// width where the label wraps.
+Layout LayOut(GtkWidget* label, const wxString& text, const wxFont& font, int wrapWidth) {
     PangoLayout* layout = gtk_widget_create_pango_layout(label, text.utf8_str());
     pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
     if (gtk_label_get_line_wrap(GTK_LABEL(label))) {
         pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);
         pango_layout_set_wrap(layout, gtk_label_get_line_wrap_mode(GTK_LABEL(label)));
-    }
-    if (PangoAttrList* attributes = LinePitch(pitch)) {
-        pango_layout_set_attributes(layout, attributes);
-        pango_attr_list_unref(attributes);
     }
     int width = 0, height = 0;
     pango_layout_get_pixel_size(layout, &width, &height);
@@ -89,10 +80,36 @@ Layout LayOut(GtkWidget* label, const wxString& text, const wxFont& font, int wr
 
 bool Fits(wxSize extent, wxSize room) { return extent.x <= room.x && extent.y <= room.y; }
 
+wxFont LargestFitting(GtkWidget* label, const wxString& text, wxFont font, wxSize room) {
+    while (font.GetPointSize() > kSmallestCaptionPoints && !Fits(LayOut(label, text, font, room.x).extent, room))
+        font.SetPointSize(font.GetPointSize() - 1);
+    return font;
+}
+
+GtkWidget* FindLabel(GtkWidget* widget) {
+    if (GTK_IS_LABEL(widget)) return widget;
+    GtkWidget* found = nullptr;
+    if (GTK_IS_CONTAINER(widget))
+        gtk_container_forall(
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer found) {
+                auto* label = static_cast<GtkWidget**>(found);
+                if (!*label) *label = FindLabel(child);
+            },
+            &found);
+    return found;
+}
+
+// Lines `pitch` pixels apart; 0 for the font's own spacing.
 void SetLinePitch(GtkWidget* label, int pitch) {
-    PangoAttrList* attributes = LinePitch(pitch);
+    if (pitch <= 0) {
+        gtk_label_set_attributes(GTK_LABEL(label), nullptr);
+        return;
+    }
+    PangoAttrList* attributes = pango_attr_list_new();
+    pango_attr_list_insert(attributes, pango_attr_line_height_new_absolute(pitch * PANGO_SCALE));
     gtk_label_set_attributes(GTK_LABEL(label), attributes);
-    if (attributes) pango_attr_list_unref(attributes);
+    pango_attr_list_unref(attributes);
 }
 
 }  // namespace
@@ -114,14 +131,34 @@ void FitCaption(wxWindow* control, const wxFont& described, wxSize size) {
 
     const wxString text = wxString::FromUTF8(gtk_label_get_text(GTK_LABEL(label)));
     const wxSize room = size - ChromeOf(static_cast<GtkWidget*>(control->GetHandle()));
-    wxFont font = described;
-    while (font.GetPointSize() > kSmallestCaptionPoints && !Fits(LayOut(label, text, font, room.x).extent, room))
-        font.SetPointSize(font.GetPointSize() - 1);
+    const wxFont font = LargestFitting(label, text, described, room);
     control->SetFont(font);
 
     const Layout smallest = LayOut(label, text, font, room.x);
     const int pitch = smallest.extent.y > room.y && smallest.lines > 1 ? room.y / smallest.lines : 0;
     SetLinePitch(label, pitch);
+}
+
+void FitColumnTitle(wxDataViewColumn* column, const wxFont& described, int width) {
+    GtkWidget* header = gtk_tree_view_column_get_button(GTK_TREE_VIEW_COLUMN(column->GetGtkHandle()));
+    GtkWidget* label = header ? FindLabel(header) : nullptr;
+    if (!label) return;
+    // The header's padding and whatever stands beside the title, as the
+    // toolkit asks for them now: the header's width less its title's text.
+    const wxString text = wxString::FromUTF8(gtk_label_get_text(GTK_LABEL(label)));
+    PangoLayout* title = pango_layout_copy(gtk_label_get_layout(GTK_LABEL(label)));
+    pango_layout_set_width(title, -1);
+    int textWidth = 0, textHeight = 0, minimum = 0, headerWidth = 0;
+    pango_layout_get_pixel_size(title, &textWidth, &textHeight);
+    g_object_unref(title);
+    gtk_widget_get_preferred_width(header, &minimum, &headerWidth);
+    const wxSize room(width - (headerWidth - textWidth), std::numeric_limits<int>::max());
+
+    PangoAttrList* attributes = pango_attr_list_new();
+    pango_attr_list_insert(attributes, pango_attr_font_desc_new(
+                                           LargestFitting(label, text, described, room).GetNativeFontInfo()->description));
+    gtk_label_set_attributes(GTK_LABEL(label), attributes);
+    pango_attr_list_unref(attributes);
 }
 
 void SetWordWrap(wxWindow* label, bool wrap) {

@@ -6,6 +6,7 @@
 #include <wx/font.h>
 #include <wx/gdicmn.h>
 
+class wxDataViewColumn;
 class wxWindow;
 typedef struct _GtkWidget GtkWidget;
 
@@ -21,6 +22,9 @@ GtkWidget* CaptionLabel(wxWindow* control);
 // largest smaller size whose text fits the room the toolkit leaves it. The
 // lines of a multi-line caption still too tall at 8 points come closer together.
 void FitCaption(wxWindow* control, const wxFont& described, wxSize size);
+
+// A list column's title in a `width` wide column, fitted the same way.
+void FitColumnTitle(wxDataViewColumn* column, const wxFont& described, int width);
 
 // A label's lines wrap at its width (between words, and between Chinese
 // characters) or never.

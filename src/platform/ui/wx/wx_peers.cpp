@@ -452,6 +452,11 @@ public:
                   origin),
           m_editable(control.HasStyle(CQelStyle::EditableCells)) {}
 
+    void SetFont(const CQelFont& font) override {
+        CWxPeer::SetFont(font);
+        m_described = MakeFont(font);
+        for (int column = 0; column < GetColumnCount(); ++column) FitTitle(column);
+    }
     int GetColumnCount() const override { return static_cast<int>(List()->GetColumnCount()); }
     void AddColumn(const CWString& title, int width) override {
         m_columns.push_back({title, width});
@@ -461,6 +466,7 @@ public:
         if (column < 0 || column >= GetColumnCount()) return;
         m_columns[column].width = width;
         List()->GetColumn(column)->SetWidth(width);
+        FitTitle(column);
     }
     bool DeleteColumn(int column) override {
         if (column < 0 || column >= GetColumnCount()) return false;
@@ -525,6 +531,7 @@ private:
             for (int column = 0; column < GetColumnCount(); ++column) cells[row].push_back(GetCellText(row, column));
         return cells;
     }
+    void FitTitle(int column) { FitColumnTitle(List()->GetColumn(column), m_described, m_columns[column].width); }
     void Rebuild() { Rebuild(Cells()); }
     // The toolkit's rows cannot change their number of cells: changing the
     // columns puts every row back with the new layout.
@@ -535,6 +542,7 @@ private:
         List()->ClearColumns();
         wxDataViewCellMode mode = m_editable ? wxDATAVIEW_CELL_EDITABLE : wxDATAVIEW_CELL_INERT;
         for (const Column& column : m_columns) List()->AppendTextColumn(ToWx(column.title), mode, column.width, wxALIGN_LEFT);
+        for (int column = 0; column < GetColumnCount(); ++column) FitTitle(column);
         for (size_t row = 0; row < cells.size(); ++row) {
             wxVector<wxVariant> values(m_columns.size(), wxVariant(wxString()));
             for (size_t column = 0; column < values.size() && column < cells[row].size(); ++column)
@@ -546,6 +554,7 @@ private:
 
     bool m_editable;
     std::vector<Column> m_columns;
+    wxFont m_described = MakeFont({});
 };
 
 class CWxContainerPeer : public CWxPeer {
