@@ -12,6 +12,9 @@ extern bool TranslateEnabled;
 // The table file: program folder + datas\对应关系.ini.
 CWString TranslationTablePath();
 
+// The word's entry in the table, whatever the flag; empty when it has none.
+CWString LookUpTranslation(const CWString& word);
+
 // With the flag on, the word's entry in the table (or the word itself when it
 // has none or an empty one); with the flag off, the word.
 CWString TranslateWord(const CWString& word);

@@ -39,6 +39,7 @@ protected:
         ASSERT_TRUE(CWString::SaveTextFile(text, rg_qelvane_app::TranslationTablePath()));
         rg_qelvane_app::TranslateEnabled = true;
     }
+    const TempProgramDir& ProgramDir() const { return programDir_; }
 
 private:
     TempProgramDir programDir_;

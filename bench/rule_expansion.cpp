@@ -1,0 +1,51 @@
+// The rule window on a large group: 100,000 pasted lines stored as one rule's
+// values, and 100,000 rows generated from a template with five markers.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "rules/rule_expansion.h"
+
+using namespace rg_qelvane_app;
+
+namespace {
+
+constexpr int kRows = 100000;
+constexpr const char16_t* kMarkers[] = {u"{1}", u"{2}", u"{3}", u"{4}", u"{5}"};
+
+// «value0», «value1», ... one per CR LF line, as a paste into the data box gives them.
+CWString PastedColumn() {
+    CWString text;
+    for (int row = 0; row < kRows; ++row) text += u"value" + CWString::FromUtf8(std::to_string(row)) + u"\r\n";
+    return text;
+}
+
+rg_GuiZeZhanKaiYinQing FiveColumns() {
+    rg_GuiZeZhanKaiYinQing engine;
+    for (const char16_t* marker : kMarkers) {
+        engine.AddRule(marker);
+        engine.StoreRuleData(PastedColumn());
+    }
+    return engine;
+}
+
+void StorePastedColumn(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    engine.AddRule(u"{1}");
+    const CWString column = PastedColumn();
+    for (auto _ : state) engine.StoreRuleData(column);
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(StorePastedColumn)->Unit(benchmark::kMillisecond);
+
+void GenerateFiveMarkers(benchmark::State& state) {
+    const rg_GuiZeZhanKaiYinQing engine = FiveColumns();
+    const CWString templateText = u"变量 {1} <公开 类型 = {2} 注释 = \"{3}\" 默认 = {4} 标签 = {5} >";
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"用户类", false, false));
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(GenerateFiveMarkers)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
