@@ -37,6 +37,11 @@ const ModalWindow kModalWindows[] = {
          w.m_translationWindow.OpenWindow(w);
          ContractDriver().Click(w.m_translationWindow.m_batchInsert);
      }},
+    {"规则配置",
+     [](rg_my_main_window& w) {
+         w.m_ruleGroupList.AddItem(u"组", 0);
+         ContractDriver().DoubleClick(w.m_ruleGroupList, 0);
+     }},
 };
 
 // Warnings and criticals the toolkit logs while it lives.
