@@ -36,14 +36,15 @@ bool HasNarrowPadding(GtkWidget* widget) { return g_object_get_data(G_OBJECT(wid
 
 // What a kind of widget takes around its label's text, measured once on a
 // fresh widget of that kind in the toolkit's own style. The font does not
-// change it: padding, frames and indicators are given in pixels.
+// change it: padding, frames and indicators are given in pixels. The probe's
+// text is larger than any least size the style sets, which would hide them.
 wxSize ChromeOf(GtkWidget* widget) {
     static std::map<std::pair<GType, bool>, wxSize> measured;
     const bool narrow = HasNarrowPadding(widget);
     const auto key = std::make_pair(G_OBJECT_TYPE(widget), narrow);
     if (auto found = measured.find(key); found != measured.end()) return found->second;
 
-    GtkWidget* probe = GTK_WIDGET(g_object_new(key.first, "label", "M", nullptr));
+    GtkWidget* probe = GTK_WIDGET(g_object_new(key.first, "label", "MMMMMMMMMM\nM\nM", nullptr));
     g_object_ref_sink(probe);
     gtk_widget_show(probe);  // a hidden widget asks for no room at all
     if (narrow) AddCss(probe, kNarrowPadding);
