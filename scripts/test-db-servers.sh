@@ -72,6 +72,7 @@ start_mariadb() {
     port=$(free_port)
     mariadbd --no-defaults --datadir="$data" --user="$(id -un)" --port="$port" --bind-address=127.0.0.1 \
       --socket="$folder/mariadb.sock" --pid-file="$folder/mariadb.pid" --skip-name-resolve --skip-log-bin \
+      --character-set-server=utf8mb4 --collation-server=utf8mb4_unicode_ci \
       --innodb-buffer-pool-size=32M --innodb-log-file-size=8M --innodb-flush-log-at-trx-commit=0 --log-error="$folder/mariadb.log" \
       </dev/null >>"$folder/mariadb.log" 2>&1 &
     if wait_for 30 mariadb-admin --no-defaults -S "$folder/mariadb.sock" -u root ping; then

@@ -34,7 +34,6 @@ namespace rg_qelvane_windows_ShuJuKu {
 
 enum CQelAdoState : int { adStateClosed = 0, adStateOpen = 1, adStateConnecting = 2 };
 enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusCancel = 4 };
-enum CQelAdoSchema : int { adSchemaColumns = 4, adSchemaTables = 20, adSchemaPrimaryKeys = 28 };
 
 constexpr int LoginTimeoutSeconds = 15;
 

@@ -48,6 +48,9 @@ enum CQelAdoType : int {
     adLongVarBinary = 205,
 };
 
+// The schema record sets a connection can open.
+enum CQelAdoSchema : int { adSchemaColumns = 4, adSchemaTables = 20, adSchemaPrimaryKeys = 28 };
+
 // One dynamic property of a field (the Access auto-increment pass reads
 // "ISAUTOINCREMENT").
 struct CQelFieldProperty {
