@@ -14,7 +14,9 @@
 //  - synchronous open: the UI thread waits, repainting but taking no input
 //    (CQelUiBackend::WaitRepainting), and ConnectComplete is raised before
 //    Open returns.
-// Every open has a login timeout of 15 seconds, so none waits longer.
+// Every open has a login timeout of 15 seconds, so none waits longer. The
+// backend in use when an open starts must outlive it (tests that install a
+// fresh backend wait for the completion first).
 //
 // Events, always on the UI thread:
 //  - ConnectComplete(source, status): 1 connected, 2 failed (no driver, no

@@ -126,8 +126,8 @@ public:
     // event loop (the headless backend keeps it until the test driver runs it).
     virtual void PostToUiThread(std::function<void()> task) = 0;
     // On the UI thread: returns once `done` gives true, which another thread
-    // brings about. Meanwhile windows keep painting, but no user input is
-    // taken (it waits until afterwards).
+    // brings about. Meanwhile windows keep painting, but neither user input
+    // nor posted tasks are handled (they wait until afterwards).
     virtual void WaitRepainting(const std::function<bool()>& done) = 0;
 };
 

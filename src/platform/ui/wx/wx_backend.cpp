@@ -1,6 +1,7 @@
 #include "platform/ui/wx/wx_backend.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
@@ -103,9 +104,16 @@ void CWxBackend::PostToUiThread(std::function<void()> task) {
 }
 
 void CWxBackend::WaitRepainting(const std::function<bool()>& done) {
+    // Outside any running loop (start-up, tests) a loop of its own does the yielding.
+    std::unique_ptr<wxGUIEventLoop> ownLoop;
+    std::unique_ptr<wxEventLoopActivator> activation;
+    if (!wxEventLoopBase::GetActive()) {
+        ownLoop = std::make_unique<wxGUIEventLoop>();
+        activation = std::make_unique<wxEventLoopActivator>(ownLoop.get());
+    }
     // Only the UI category: paints and sizes happen, clicks and keys wait.
     while (!done()) {
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
+        wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_UI);
         wxMilliSleep(10);
     }
 }
