@@ -68,7 +68,7 @@ static void Finish(const std::shared_ptr<rg_ShuJuKuLei::Shared>& shared, const s
 
 bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const CWString& password, bool async) {
     if (m_null || m_shared->State() != adStateClosed) return false;
-    // The driver list is read here, on the UI thread: unixODBC's ini cache is not the worker's.
+    // The translation (and the driver list it needs) is done here: the worker only connects.
     const CQelOdbcTarget target = ToOdbc(connection, user, password, InstalledOdbcDrivers());
     auto attempt = std::make_shared<CAttempt>();
     m_shared->attempt = attempt;
