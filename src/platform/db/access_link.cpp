@@ -7,7 +7,7 @@
 #include <glib.h>
 #include <mdbsql.h>
 
-#include <algorithm>
+#include <optional>
 
 #include "platform/db/database_link.h"
 #include "platform/db/schema_rows.h"
@@ -101,11 +101,12 @@ public:
         return rows;
     }
 
+    // The file is read-only here, so each schema is read from it once.
     rg_JiLuJiLei OpenSchema(int schema) override {
         switch (schema) {
-        case adSchemaTables: return TablesSchema(Tables());
-        case adSchemaColumns: return ColumnsSchema(Columns());
-        case adSchemaPrimaryKeys: return PrimaryKeysSchema(PrimaryKeys());
+        case adSchemaTables: return Cached(m_tables, [this] { return TablesSchema(Tables()); });
+        case adSchemaColumns: return Cached(m_columns, [this] { return ColumnsSchema(Columns()); });
+        case adSchemaPrimaryKeys: return Cached(m_keys, [this] { return PrimaryKeysSchema(PrimaryKeys()); });
         default: return {};
         }
     }
@@ -214,7 +215,14 @@ private:
         return keys;
     }
 
+    template <typename Read>
+    static rg_JiLuJiLei Cached(std::optional<rg_JiLuJiLei>& cache, Read read) {
+        if (!cache) cache = read();
+        return *cache;
+    }
+
     MdbSQL* m_sql;
+    std::optional<rg_JiLuJiLei> m_tables, m_columns, m_keys;
 };
 
 }  // namespace
