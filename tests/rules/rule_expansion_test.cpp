@@ -38,25 +38,6 @@ TEST_F(RuleExpansionTest, DataBoxLinesBecomeTheWorkingRulesValues) {
     }
 }
 
-TEST_F(RuleExpansionTest, SelectingARuleShowsItsValuesAndKeepsThem) {
-    rg_GuiZeZhanKaiYinQing engine = Rules({{u"{1}", {u"a", u"b", u"c"}}});
-    EXPECT_FALSE(engine.ShowRuleData(u"{9}").has_value());
-    EXPECT_EQ(engine.ShowRuleData(u"{1}"), CrLfLines({u"a", u"b", u"c"}));
-    EXPECT_EQ(engine.working, engine.rules[0]);
-}
-
-TEST_F(RuleExpansionTest, AddingAndRemovingMoveTheWorkingItemAsTheWindowExpects) {
-    rg_GuiZeZhanKaiYinQing engine;
-    engine.AddRule(u"{1}");
-    engine.StoreRuleData(u"a");
-    engine.AddRule(u"{2}");
-    EXPECT_EQ(engine.working, (rg_ShuJuXiang{u"{2}", {}}));
-    engine.ShowRuleData(u"{1}");
-    engine.RemoveWorkingRule();
-    engine.StoreRuleData(u"typed after removal");
-    EXPECT_EQ(engine.rules, (std::vector<rg_ShuJuXiang>{{u"{2}", {}}}));
-}
-
 TEST_F(RuleExpansionTest, TranslationReadsTheTableWhateverTheFlag) {
     UseTranslations({u"name=名称", u"Empty="});
     rg_qelvane_app::TranslateEnabled = false;
