@@ -41,7 +41,7 @@ protected:
     }
     const TempProgramDir& ProgramDir() const { return programDir_; }
 
-private:
+protected:
     TempProgramDir programDir_;
 };
 
