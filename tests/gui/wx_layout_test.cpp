@@ -1,6 +1,7 @@
 // What only the real windows can show: pixels, fonts and the main loop.
 #include <gtest/gtest.h>
 
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/checklst.h>
 #include <wx/uiaction.h>
@@ -153,6 +154,18 @@ TEST_F(WxWindows, ClosedFormsLeaveNoTopLevelWindowBehind) {
     }  // destroyed while open
     wxTheApp->ProcessIdle();  // where the main loop deletes closed windows
     EXPECT_TRUE(wxTopLevelWindows.empty());
+}
+
+TEST_F(WxWindows, PasswordEditsShowStarsAndGiveTheTypedText) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    rg_edit_box password;
+    password.Create(w, 120, {10, 400, 100, 24}, u"secret", u"", CQelStyle::Password);
+    GtkEntry* entry = GTK_ENTRY(WxWindowOf(password)->GetHandle());
+    EXPECT_FALSE(gtk_entry_get_visibility(entry));
+    EXPECT_EQ(gtk_entry_get_invisible_char(entry), gunichar('*'));
+    EXPECT_EQ(password.GetControlText(), u"secret");
+    w.Close();
 }
 
 namespace {

@@ -15,6 +15,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/webview.h>
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 #include "platform/ui/line_ends.h"
 #include "platform/ui/wx/wx_backend_impl.h"
@@ -236,6 +239,10 @@ public:
                   origin),
           m_multiLine(control.HasStyle(CQelStyle::MultiLine)) {
         SetText(m_text);
+#ifdef __WXGTK__
+        // The toolkit's own mask is a dot; the program's password edits show "*".
+        if (control.HasStyle(CQelStyle::Password)) gtk_entry_set_invisible_char(GTK_ENTRY(m_window->GetHandle()), '*');
+#endif
         m_window->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
             if (!m_quiet) Raise(CQelEvent::TextChanged);
         });
