@@ -209,4 +209,16 @@ TEST_F(DatabaseWindow, CopyOfNothingEmptiesTheClipboard) {
     ExpectOneNotice(u"复制成功！");
 }
 
+TEST_F(DatabaseWindow, AsynchronousConnectAnswersLaterAndTheWindowWaitsForNothing) {
+    programDir_.WriteBytes("setup.ini", "[Mysql]\r\nAsync=1\r\n");
+    Type(window.m_mySqlPanel.m_port, u"1");
+    Click(window.m_connect);
+    EXPECT_TRUE(ShownBoxes().empty()) << "the click returns before the server answers";
+    EXPECT_TRUE(Click(window.m_copy)) << "and the window takes clicks meanwhile";
+    ClearShownBoxes();
+    WaitForPostedTasks(20000);
+    ExpectOneNotice(u"数据库连接错误（请检查驱动）！");
+    EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
+}
+
 }  // namespace

@@ -1,0 +1,155 @@
+// The database window against the throwaway MariaDB and PostgreSQL servers:
+// connect through the panel, list, show, generate, disconnect, and the refusals.
+#include <algorithm>
+
+#include "dbwrap/database_window.h"
+#include "platform/ui/clipboard.h"
+#include "support/db_servers.h"
+#include "support/tool_window_test.h"
+
+using namespace rg_qelvane_app;
+using namespace rg_qelvane_base::headless;
+using generator_test::CrLfLines;
+using generator_test::kHeader;
+using generator_test::U8;
+using rg_qelvane_windows_ShuJuKu::rg_ShuJuKuLei;
+
+namespace {
+
+// Runs each statement on a connection of its own, as an administrator would.
+void RunAll(rg_ShuJuKuLei& db, std::initializer_list<CWString> statements) {
+    for (const CWString& sql : statements) db.Execute(sql);
+}
+
+class DatabaseWindowOnServers : public generator_test::ToolWindowTest {
+protected:
+    void SetUp() override {
+        ToolWindowTest::SetUp();
+        ASSERT_TRUE(window.CreateFormWindow());
+    }
+    void FillPanel(rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database,
+                   const CWString& password) {
+        Type(panel.m_address, server.host);
+        Type(panel.m_port, CWString::Format(u"%d", {server.port}));
+        Type(panel.m_database, database);
+        Type(panel.m_user, server.user);
+        Type(panel.m_password, password);
+    }
+    std::vector<CWString> ListedTables() {
+        std::vector<CWString> names;
+        for (int i = 0; i < window.m_tables.GetItemCount(); ++i) names.push_back(window.m_tables.GetListItemText(i));
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // Connect, look at a table, tick both, generate, copy, disconnect, connect again.
+    void UseShop(int kind, rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database) {
+        Select(window.m_kind, kind);
+        FillPanel(panel, server, database, server.password);
+        Click(window.m_connect);
+        ExpectOneNotice(u"数据库连接成功！");
+        EXPECT_EQ(U8(window.m_connect.GetControlText()), "断开");
+        ASSERT_EQ(ListedTables(), (std::vector<CWString>{u"goods", u"users"}));
+
+        int users = window.m_tables.GetListItemText(0) == u"users" ? 0 : 1;
+        Select(window.m_tables, users);
+        EXPECT_EQ(window.m_grid.GetColumnCount(), 8);
+        ASSERT_EQ(window.m_grid.GetRowCount(), 2);
+        EXPECT_EQ(U8(window.m_grid.GetCellText(0, 1)), "id");
+        EXPECT_EQ(U8(window.m_grid.GetCellText(0, 4)), "是");
+        EXPECT_EQ(U8(window.m_grid.GetCellText(1, 1)), "name");
+        EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类 users <公开>\r\n{\r\n\t变量 id <公开 类型 = "));
+
+        Click(window.m_serverCode);
+        Click(window.m_json);
+        Click(window.m_selectAll);
+        Click(window.m_wrapTicked);
+        CWString text = window.m_output.GetControlText();
+        EXPECT_TRUE(text.starts_with(CrLfLines({kHeader, u""}))) << U8(text);
+        EXPECT_TRUE(text.Contains(u"类 goods <公开>") && text.Contains(u"类 users <公开>")) << U8(text);
+        EXPECT_TRUE(text.Contains(u"@输出名 = \"Name\" @服务器.标签 = \"json:\\\"name\\\"\" 注释 = \"\">\r\n"));
+        ClearShownBoxes();
+        Click(window.m_copy);
+        EXPECT_EQ(U8(rg_qelvane_base::GetClipboardText()), U8(text));
+
+        Click(window.m_connect);
+        EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
+        EXPECT_EQ(window.m_tables.GetItemCount(), 0);
+        EXPECT_EQ(window.m_grid.GetColumnCount(), 0);
+        EXPECT_EQ(U8(window.m_output.GetControlText()), U8(text)) << "the output stays";
+        ClearShownBoxes();
+        Click(window.m_connect);
+        ExpectOneNotice(u"数据库连接成功！");
+        EXPECT_EQ(ListedTables().size(), 2u);
+    }
+    void ExpectRefused(int kind, rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database) {
+        Select(window.m_kind, kind);
+        FillPanel(panel, server, database, u"wrong");
+        ClearShownBoxes();
+        Click(window.m_connect);
+        ExpectOneNotice(u"数据库连接错误（请检查驱动）！");
+        EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
+        EXPECT_EQ(window.m_tables.GetItemCount(), 0);
+    }
+
+    rg_win_ShuJuKuFengZhuang window;
+};
+
+TEST_F(DatabaseWindowOnServers, MariaDb) {
+    QEL_DB_SERVER(mysql, "MYSQL");
+    CWString database = UniqueTestDatabaseName("qel_window");
+    rg_ShuJuKuLei admin;
+    admin.ConnectMySql(mysql.host, u"", mysql.user, mysql.password, mysql.port, u"MySQL ODBC 8.0 Unicode Driver", false);
+    RunAll(admin, {u"CREATE DATABASE " + database,
+                u"CREATE TABLE " + database + u".users (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(20))",
+                u"CREATE TABLE " + database + u".goods (no INT, price DECIMAL(8,2))"});
+    UseShop(kKindMySql, window.m_mySqlPanel, mysql, database);
+    Click(window.m_connect);
+    ExpectRefused(kKindMySql, window.m_mySqlPanel, mysql, database);
+    RunAll(admin, {u"DROP DATABASE " + database});
+}
+
+TEST_F(DatabaseWindowOnServers, PostgreSql) {
+    QEL_DB_SERVER(pg, "PG");
+    CWString database = UniqueTestDatabaseName("qel_window");
+    // Without a driver named in setup.ini the port is not used: the server is not on the usual one.
+    programDir_.WriteBytes("setup.ini", "[Postgresql]\r\nDriver=PostgreSQL Unicode\r\n");
+    const CWString driver = u"PostgreSQL Unicode";
+    rg_ShuJuKuLei admin;
+    admin.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port, driver, false);
+    RunAll(admin, {u"CREATE DATABASE " + database});
+    rg_ShuJuKuLei shop;
+    shop.ConnectPostgreSql(pg.host, database, pg.user, pg.password, pg.port, driver, false);
+    RunAll(shop, {u"CREATE TABLE users (id SERIAL PRIMARY KEY, name VARCHAR(20))",
+               u"CREATE TABLE goods (no INT, price NUMERIC(8,2))"});
+    shop.Close();
+    UseShop(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
+    Click(window.m_connect);
+    ExpectRefused(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
+    RunAll(admin, {u"DROP DATABASE " + database});
+}
+
+// Closing the window closes the connection; its Disconnect handler meets a
+// window whose controls are going, and the next opening starts unconnected.
+TEST_F(DatabaseWindowOnServers, ClosingTheWindowClosesTheConnection) {
+    QEL_DB_SERVER(mysql, "MYSQL");
+    Select(window.m_kind, kKindMySql);
+    FillPanel(window.m_mySqlPanel, mysql, u"mysql", mysql.password);
+    Click(window.m_connect);
+    ASSERT_EQ(U8(window.m_connect.GetControlText()), "断开");
+    ASSERT_TRUE(Close(window));
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
+    Click(window.m_refresh);
+    EXPECT_EQ(window.m_tables.GetItemCount(), 0) << "no connection left to list";
+
+    // The same when the toolkit takes the window away and the controls are gone first.
+    FillPanel(window.m_mySqlPanel, mysql, u"mysql", mysql.password);
+    Click(window.m_connect);
+    ASSERT_EQ(U8(window.m_connect.GetControlText()), "断开");
+    window.NativeFormGone();
+    ASSERT_TRUE(window.CreateFormWindow());
+    Click(window.m_refresh);
+    EXPECT_EQ(window.m_tables.GetItemCount(), 0);
+}
+
+}  // namespace
