@@ -1,6 +1,7 @@
 #include "platform/db/connection.h"
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "platform/db/connection_string.h"
@@ -9,15 +10,16 @@
 
 namespace rg_qelvane_windows_ShuJuKu {
 
-namespace {
-
 // One open attempt. The worker fills `link` and then sets `done`; the UI
-// thread reads `link` only after it has seen `done`.
-struct CAttempt {
+// thread reads `link` only after it has seen `done`. An abandoned attempt
+// (cancelled or timed out, and reported so) throws its result away.
+struct CQelOpenAttempt {
     std::unique_ptr<CQelDatabaseLink> link;
     std::atomic<bool> done = false;
-    bool cancelled = false;  // UI thread only
+    bool abandoned = false;  // UI thread only
 };
+
+namespace {
 
 std::unique_ptr<CQelDatabaseLink> OpenTarget(const CQelOdbcTarget& target) {
     if (!target.accessFile.empty()) return OpenAccessFile(target.accessFile);
@@ -27,8 +29,8 @@ std::unique_ptr<CQelDatabaseLink> OpenTarget(const CQelOdbcTarget& target) {
 }  // namespace
 
 struct rg_ShuJuKuLei::Shared {
-    std::unique_ptr<CQelDatabaseLink> link;  // while open
-    std::shared_ptr<CAttempt> attempt;       // while an open runs
+    std::unique_ptr<CQelDatabaseLink> link;     // while open
+    std::shared_ptr<CQelOpenAttempt> attempt;  // while an open runs
     ConnectCompleteHandler onConnectComplete;
     DisconnectHandler onDisconnect;
 
@@ -43,9 +45,7 @@ int rg_ShuJuKuLei::GetState() const { return m_null ? adStateClosed : m_shared->
 void rg_ShuJuKuLei::Close() {
     if (m_null) return;
     if (m_shared->attempt) {
-        // The worker cannot be stopped; its result is thrown away when it comes.
-        m_shared->attempt->cancelled = true;
-        m_shared->attempt.reset();
+        Abandon(adStatusCancel);
         return;
     }
     if (!m_shared->link) return;
@@ -53,42 +53,59 @@ void rg_ShuJuKuLei::Close() {
     if (auto handler = m_shared->onDisconnect) handler(*this);
 }
 
-// Takes the result of a finished attempt and tells the handler, on the UI thread.
-static void Finish(const std::shared_ptr<rg_ShuJuKuLei::Shared>& shared, const std::shared_ptr<CAttempt>& attempt,
-                   rg_ShuJuKuLei& source) {
-    int status = adStatusCancel;
-    if (!attempt->cancelled) {
-        shared->attempt.reset();
-        shared->link = std::move(attempt->link);
-        status = shared->link ? adStatusOK : adStatusErrorsOccurred;
+// The worker cannot be stopped: the running attempt is given up and reported.
+void rg_ShuJuKuLei::Abandon(int status) {
+    m_shared->attempt->abandoned = true;
+    m_shared->attempt.reset();
+    if (auto handler = m_shared->onConnectComplete) handler(*this, status);
+}
+
+// Takes the result of an attempt that ended and reports it, unless it was given up.
+void rg_ShuJuKuLei::Finish(const std::shared_ptr<CQelOpenAttempt>& attempt) {
+    if (attempt->abandoned) {
+        attempt->link.reset();
+        return;
     }
-    attempt->link.reset();
-    if (auto handler = shared->onConnectComplete) handler(source, status);
+    m_shared->attempt.reset();
+    m_shared->link = std::move(attempt->link);
+    if (auto handler = m_shared->onConnectComplete)
+        handler(*this, m_shared->link ? adStatusOK : adStatusErrorsOccurred);
+}
+
+void rg_ShuJuKuLei::TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt) {
+    if (m_shared->attempt == attempt) Abandon(adStatusErrorsOccurred);
 }
 
 bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const CWString& password, bool async) {
     if (m_null || m_shared->State() != adStateClosed) return false;
     // The translation (and the driver list it needs) is done here: the worker only connects.
     const CQelOdbcTarget target = ToOdbc(connection, user, password, InstalledOdbcDrivers());
-    auto attempt = std::make_shared<CAttempt>();
+    auto attempt = std::make_shared<CQelOpenAttempt>();
     m_shared->attempt = attempt;
     rg_qelvane_base::CQelUiBackend& backend = rg_qelvane_base::Backend();
-    std::weak_ptr<Shared> weakShared = m_shared;
-    std::thread([attempt, target, async, &backend, weakShared] {
+    // Every copy of the connection may be gone when such a task runs: then nobody listens.
+    auto onUiThread = [weakShared = std::weak_ptr<Shared>(m_shared), attempt](
+                          void (rg_ShuJuKuLei::*step)(const std::shared_ptr<CQelOpenAttempt>&)) {
+        return [weakShared, attempt, step] {
+            if (auto shared = weakShared.lock()) (rg_ShuJuKuLei(shared).*step)(attempt);
+        };
+    };
+    std::thread([attempt, target, async, &backend, finish = onUiThread(&rg_ShuJuKuLei::Finish)] {
         attempt->link = OpenTarget(target);
         attempt->done = true;
-        if (!async) return;
-        backend.PostToUiThread([attempt, weakShared] {
-            // Every copy of the connection may be gone by now: then nobody listens.
-            if (auto shared = weakShared.lock()) {
-                rg_ShuJuKuLei source(shared);
-                Finish(shared, attempt, source);
-            }
-        });
+        if (async) backend.PostToUiThread(finish);
     }).detach();
-    if (async) return true;
-    backend.WaitRepainting([&] { return attempt->done.load(); });
-    Finish(m_shared, attempt, *this);
+    // Some drivers ignore the login timeout while a server keeps silent: the
+    // layer keeps it itself.
+    const int timeout = LoginTimeoutSeconds * 1000;
+    if (async) {
+        backend.RunLaterOnUiThread(timeout, onUiThread(&rg_ShuJuKuLei::TimeOut));
+        return true;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout);
+    backend.WaitRepainting([&] { return attempt->done.load() || std::chrono::steady_clock::now() >= deadline; });
+    if (attempt->done) Finish(attempt);
+    else TimeOut(attempt);
     return m_shared->State() == adStateOpen;
 }
 

@@ -14,14 +14,17 @@
 //  - synchronous open: the UI thread waits, repainting but taking no input
 //    (CQelUiBackend::WaitRepainting), and ConnectComplete is raised before
 //    Open returns.
-// Every open has a login timeout of 15 seconds, so none waits longer. The
+// Every open has a login timeout of 15 seconds, so none waits longer: the
+// drivers are asked to keep it, and the layer gives the attempt up after it
+// when a driver does not. The
 // backend in use when an open starts must outlive it (tests that install a
 // fresh backend wait for the completion first).
 //
 // Events, always on the UI thread:
 //  - ConnectComplete(source, status): 1 connected, 2 failed (no driver, no
-//    server, refused credentials, timeout), 4 cancelled (Close while an
-//    asynchronous open is still running).
+//    server, refused credentials, no answer within the login timeout), 4
+//    cancelled (Close while an asynchronous open is still running; reported
+//    at once).
 //  - Disconnect(source): an open connection was closed.
 //
 // Failures are silent: Execute and OpenSchema give a closed record set (count
@@ -38,6 +41,8 @@ enum CQelAdoState : int { adStateClosed = 0, adStateOpen = 1, adStateConnecting 
 enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusCancel = 4 };
 
 constexpr int LoginTimeoutSeconds = 15;
+
+struct CQelOpenAttempt;
 
 class rg_ShuJuKuLei {
 public:
@@ -91,6 +96,9 @@ public:
 
 private:
     explicit rg_ShuJuKuLei(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
+    void Abandon(int status);
+    void Finish(const std::shared_ptr<CQelOpenAttempt>& attempt);
+    void TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt);
 
     std::shared_ptr<Shared> m_shared;
     bool m_null = false;

@@ -125,6 +125,8 @@ public:
     // Callable from any thread: runs `task` later on the UI thread, from the
     // event loop (the headless backend keeps it until the test driver runs it).
     virtual void PostToUiThread(std::function<void()> task) = 0;
+    // On the UI thread: runs `task` from the event loop once `milliseconds` have passed.
+    virtual void RunLaterOnUiThread(int milliseconds, std::function<void()> task) = 0;
     // On the UI thread: returns once `done` gives true, which another thread
     // brings about. Meanwhile windows keep painting, but neither user input
     // nor posted tasks are handled (they wait until afterwards).

@@ -74,7 +74,8 @@ const std::vector<CShownBox>& ShownBoxes();
 void ClearShownBoxes();
 
 // Tasks posted to the UI thread (an asynchronous database open's completion)
-// run only when a test asks: now, or after waiting up to `milliseconds` for one.
+// and tasks for later (its time-out) run only when a test asks: now, or after
+// waiting up to `milliseconds` for one to be due.
 int RunPostedTasks();
 int WaitForPostedTasks(int milliseconds);
 

@@ -302,11 +302,24 @@ void CHeadlessBackend::WaitRepainting(const std::function<bool()>& done) {
     while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+void CHeadlessBackend::RunLaterOnUiThread(int milliseconds, std::function<void()> task) {
+    m_later.emplace_back(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds), std::move(task));
+}
+
 int CHeadlessBackend::RunPostedTasks() {
     std::deque<std::function<void()>> tasks;
     {
         std::lock_guard lock(m_postedLock);
         tasks.swap(m_posted);
+    }
+    const auto now = std::chrono::steady_clock::now();
+    for (auto later = m_later.begin(); later != m_later.end();) {
+        if (later->first > now) {
+            ++later;
+            continue;
+        }
+        tasks.push_back(std::move(later->second));
+        later = m_later.erase(later);
     }
     for (auto& task : tasks) task();
     return static_cast<int>(tasks.size());
@@ -314,13 +327,15 @@ int CHeadlessBackend::RunPostedTasks() {
 
 int CHeadlessBackend::WaitForPostedTasks(int milliseconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < until) {
-        {
-            std::lock_guard lock(m_postedLock);
-            if (!m_posted.empty()) break;
-        }
+    auto due = [this] {
+        const auto now = std::chrono::steady_clock::now();
+        for (const auto& later : m_later)
+            if (later.first <= now) return true;
+        std::lock_guard lock(m_postedLock);
+        return !m_posted.empty();
+    };
+    while (std::chrono::steady_clock::now() < until && !due())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
     return RunPostedTasks();
 }
 

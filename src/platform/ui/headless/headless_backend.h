@@ -1,6 +1,7 @@
 #pragma once
 // The in-memory backend: every native window is a plain record. Tests drive
 // it through headless/driver.h; this header is for that driver.
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -146,11 +147,13 @@ public:
     bool SetClipboardText(const CWString& text) override;
     CWString GetClipboardText() override { return m_clipboard; }
     void PostToUiThread(std::function<void()> task) override;
+    void RunLaterOnUiThread(int milliseconds, std::function<void()> task) override;
     void WaitRepainting(const std::function<bool()>& done) override;
 
-    // Runs the tasks posted so far, in order; returns how many ran.
+    // Runs the tasks posted so far and the later ones whose time has come, in
+    // order; returns how many ran.
     int RunPostedTasks();
-    // Waits up to `milliseconds` for a posted task, then runs what is posted.
+    // Waits up to `milliseconds` for a task to run, then runs what is due.
     int WaitForPostedTasks(int milliseconds);
 
     // Used by the records and the driver.
@@ -174,6 +177,7 @@ private:
     CWString m_clipboard;
     std::mutex m_postedLock;
     std::deque<std::function<void()>> m_posted;
+    std::vector<std::pair<std::chrono::steady_clock::time_point, std::function<void()>>> m_later;  // UI thread only
     int m_dpi = 96;
     int m_exitCode = 0;
 };

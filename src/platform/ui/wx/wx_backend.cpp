@@ -8,6 +8,7 @@
 #include <wx/evtloop.h>
 #include <wx/gdicmn.h>
 #include <wx/toplevel.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 #include "platform/ui/headless/headless_backend.h"
@@ -101,6 +102,28 @@ void CWxBackend::EndModal(CQelWinForm& form) {
 void CWxBackend::PostToUiThread(std::function<void()> task) {
     // Queuing an event is safe from any thread; the task runs from the event loop.
     if (wxTheApp) wxTheApp->CallAfter(std::move(task));
+}
+
+namespace {
+
+// Runs its task once and goes.
+class COneShotTimer : public wxTimer {
+public:
+    explicit COneShotTimer(std::function<void()> task) : m_task(std::move(task)) {}
+    void Notify() override {
+        std::function<void()> task = std::move(m_task);
+        delete this;
+        task();
+    }
+
+private:
+    std::function<void()> m_task;
+};
+
+}  // namespace
+
+void CWxBackend::RunLaterOnUiThread(int milliseconds, std::function<void()> task) {
+    (new COneShotTimer(std::move(task)))->StartOnce(milliseconds);
 }
 
 void CWxBackend::WaitRepainting(const std::function<bool()>& done) {

@@ -28,6 +28,7 @@ public:
     bool SetClipboardText(const CWString& text) override;
     CWString GetClipboardText() override;
     void PostToUiThread(std::function<void()> task) override;
+    void RunLaterOnUiThread(int milliseconds, std::function<void()> task) override;
     void WaitRepainting(const std::function<bool()>& done) override;
 
     // Kept by the form peers.
