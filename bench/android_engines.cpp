@@ -1,6 +1,7 @@
 // Cleaning and wrapping large Java sources (about 20,000 lines) with each
 // Android engine. The sizes vary so the reported complexity shows whether the
-// pattern searches stay linear in the source.
+// pattern searches stay linear in the source. A crafted class shows what one
+// click costs at most.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -10,6 +11,8 @@
 #include "androidwrap/android_enum_engine.h"
 #include "androidwrap/android_interface_engine.h"
 #include "androidwrap/java_cleaning.h"
+#include "platform/regex.h"
+#include "support/crafted_java.h"
 
 using namespace rg_qelvane_app;
 
@@ -126,6 +129,19 @@ void BM_InterfaceEngineOnClass(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// One click on the crafted class, with the budget a parse button opens: the
+// time until the window answers.
+void BM_ClassEngineCraftedClick(benchmark::State& state) {
+    CWString source = generator_test::CraftedStaticMethods(static_cast<int>(state.range(0)));
+    bool cutShort = false;
+    for (auto _ : state) {
+        rg_qelvane_base::RegexSearchBudget budget;
+        benchmark::DoNotOptimize(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0));
+        cutShort = budget.CutShort();
+    }
+    state.counters["cut_short"] = cutShort;
+}
+
 void BM_ArrayEngine(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(u"整数类", u"辅助类", u"类", 1));
@@ -139,6 +155,7 @@ BENCHMARK(BM_InterfaceEngine)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Co
 BENCHMARK(BM_EnumEngine)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Complexity();
 BENCHMARK(BM_ClassEngine)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Complexity();
 BENCHMARK(BM_InterfaceEngineOnClass)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Complexity();
+BENCHMARK(BM_ClassEngineCraftedClick)->Arg(8)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_ArrayEngine);
 
 BENCHMARK_MAIN();

@@ -45,8 +45,8 @@ void rg_win_AnZhuoLeiFengZhuang::ClassWindow_Parse() {
     CWString className = m_className.GetControlText();
     CWString source = m_source.GetControlText();
     int noCreate = m_noCreate.IsChecked() ? 1 : 0;
-    rg_AnZhuoLeiJieXiYinQing engine;
-    m_output.SetControlText(engine.ParseJavaClass(source, className, package, noCreate));
+    RunParseAction(*this, m_output,
+                   [&] { return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, className, package, noCreate); });
 }
 
 }  // namespace rg_qelvane_app

@@ -25,8 +25,7 @@ void rg_win_AnZhuoMeiJuFengZhuang::EnumWindow_Parse() {
     CWString source = m_source.GetControlText();
     CWString name = m_name.GetControlText();
     CWString package = m_package.GetControlText();
-    rg_AnZhuoMeiJuJieXiYinQing engine;
-    m_output.SetControlText(engine.ParseJavaEnum(source, name, package));
+    RunParseAction(*this, m_output, [&] { return rg_AnZhuoMeiJuJieXiYinQing().ParseJavaEnum(source, name, package); });
 }
 
 }  // namespace rg_qelvane_app

@@ -25,8 +25,8 @@ void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_Parse() {
     CWString source = m_source.GetControlText();
     CWString name = m_name.GetControlText();
     CWString package = m_package.GetControlText();
-    rg_AnZhuoJieKouJieXiYinQing engine;
-    m_output.SetControlText(engine.ParseJavaInterface(source, name, package));
+    RunParseAction(*this, m_output,
+                   [&] { return rg_AnZhuoJieKouJieXiYinQing().ParseJavaInterface(source, name, package); });
 }
 
 }  // namespace rg_qelvane_app

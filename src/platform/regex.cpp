@@ -3,6 +3,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -26,8 +27,9 @@ constexpr uint32_t kMatchLimit = 5'000'000;
 // search therefore also has a time budget. The matcher calls out before every
 // item of the pattern, and the watch reads its clock every so many calls, so
 // the budget holds however the work is spread over the text; one matcher call
-// that had to finish first could take seconds.
-constexpr auto kSearchBudget = std::chrono::milliseconds(300);
+// that had to finish first could take seconds (RegexSearchBudget::kEachSearch).
+// Under a whole action's budget a search keeps its own limit too, so that one
+// search that runs away leaves time for the searches after it.
 constexpr uint32_t kCalloutsPerClockRead = 256;
 
 // The JIT keeps its backtracking frames on a stack of its own; a long
@@ -92,18 +94,48 @@ std::shared_ptr<const CompiledPattern> Compiled(std::u16string_view pattern) {
     return compiled;
 }
 
-// The time budget of one search.
-struct SearchWatch {
-    Clock::time_point deadline;
-    uint32_t calloutsLeft = kCalloutsPerClockRead;
+}  // namespace
+
+thread_local RegexSearchBudget* RegexSearchBudget::open_ = nullptr;
+
+RegexSearchBudget::RegexSearchBudget(std::chrono::milliseconds whole, std::chrono::milliseconds eachSearch)
+    : deadline_(Clock::now() + whole), eachSearch_(eachSearch), outer_(open_) {
+    open_ = this;
+}
+
+RegexSearchBudget::~RegexSearchBudget() { open_ = outer_; }
+
+// The time one search may take: its own budget, and no more than what is
+// left of the budget open on this thread, which hears of it when the search
+// is cut short.
+class SearchWatch {
+public:
+    SearchWatch() : budget_(RegexSearchBudget::open_) {
+        Clock::time_point now = Clock::now();
+        deadline_ = budget_ ? std::min(now + budget_->eachSearch_, budget_->deadline_)
+                            : now + RegexSearchBudget::kEachSearch;
+    }
+
+    bool Spent() const { return Clock::now() >= deadline_; }
+    void ReportCutShort() const {
+        if (budget_) budget_->cutShort_ = true;
+    }
+
+    // The matcher's callout: ends the match once the time is spent.
+    static int Check(pcre2_callout_block*, void* data) {
+        auto* watch = static_cast<SearchWatch*>(data);
+        if (--watch->calloutsLeft_ > 0) return 0;
+        watch->calloutsLeft_ = kCalloutsPerClockRead;
+        return watch->Spent() ? PCRE2_ERROR_CALLOUT : 0;
+    }
+
+private:
+    RegexSearchBudget* budget_;
+    Clock::time_point deadline_;
+    uint32_t calloutsLeft_ = kCalloutsPerClockRead;
 };
 
-int WatchSearch(pcre2_callout_block*, void* data) {
-    auto* watch = static_cast<SearchWatch*>(data);
-    if (--watch->calloutsLeft > 0) return 0;
-    watch->calloutsLeft = kCalloutsPerClockRead;
-    return Clock::now() > watch->deadline ? PCRE2_ERROR_CALLOUT : 0;
-}
+namespace {
 
 // Match context and JIT stack of the calling thread.
 class MatchResources {
@@ -123,7 +155,7 @@ public:
 
     // The context for one search: matches start at or before `lastStart`.
     pcre2_match_context* Context(SearchWatch& watch, PCRE2_SIZE lastStart) const {
-        pcre2_set_callout(context_, WatchSearch, &watch);
+        pcre2_set_callout(context_, SearchWatch::Check, &watch);
         pcre2_set_offset_limit(context_, lastStart);
         return context_;
     }
@@ -139,10 +171,13 @@ struct MatchDataDeleter {
 
 // Calls `onMatch(ovector, setPairs, groups)` for every successive
 // non-overlapping match; pairs from `setPairs` on belong to groups that took
-// no part in the match. Stops when nothing more matches, when a search fails
-// (match limit, JIT stack) or when the time budget is spent.
+// no part in the match. Stops when nothing more matches, and is cut short
+// when the time is spent (before it starts, too) or a search fails (match
+// limit, JIT stack, memory).
 template <typename OnMatch>
 void ForEachMatch(std::u16string_view subject, std::u16string_view pattern, OnMatch onMatch) {
+    SearchWatch watch;
+    if (watch.Spent()) return watch.ReportCutShort();
     auto compiled = Compiled(pattern);
     if (!compiled->Code()) return;
     std::optional<PCRE2_SIZE> lastStart = compiled->LastPossibleStart(subject);
@@ -150,17 +185,17 @@ void ForEachMatch(std::u16string_view subject, std::u16string_view pattern, OnMa
     thread_local MatchResources resources;
     std::unique_ptr<pcre2_match_data, MatchDataDeleter> matchData(
         pcre2_match_data_create_from_pattern(compiled->Code(), nullptr));
-    if (!matchData) return;
+    if (!matchData) return watch.ReportCutShort();
 
     static const char16_t kEmpty = 0;
     auto text = reinterpret_cast<PCRE2_SPTR>(subject.empty() ? &kEmpty : subject.data());
-    SearchWatch watch{Clock::now() + kSearchBudget};
     pcre2_match_context* context = resources.Context(watch, *lastStart);
     PCRE2_SIZE start = 0;
     uint32_t options = 0;
     while (start <= *lastStart) {
         int rc = pcre2_match(compiled->Code(), text, subject.size(), start, options, matchData.get(), context);
-        if (rc < 0) return;
+        if (rc == PCRE2_ERROR_NOMATCH) return;
+        if (rc < 0) return watch.ReportCutShort();
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(matchData.get());
         onMatch(ovector, static_cast<uint32_t>(rc), compiled->Groups());
         // An empty match may not be found again at the same place: the next

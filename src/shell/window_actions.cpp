@@ -1,5 +1,6 @@
 #include "shell/window_actions.h"
 
+#include "platform/regex.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/dialogs.h"
 
@@ -14,6 +15,12 @@ void PasteSourceFromClipboard(rg_edit_box& source) { source.SetControlText(ReadC
 void CopyOutputToClipboard(const CQelControl& window, const rg_edit_box& output) {
     SetClipboardText(output.GetControlText());
     ShowInfo(window, u"复制成功，去粘贴！");
+}
+
+void RunParseAction(const CQelControl& window, rg_edit_box& output, const std::function<CWString()>& parse) {
+    RegexSearchBudget budget;
+    output.SetControlText(parse());
+    if (budget.CutShort()) ShowInfo(window, u"源码未能完整解析，只显示了已解析的部分！");
 }
 
 }  // namespace rg_qelvane_app

@@ -1,6 +1,9 @@
 #pragma once
 // What every tool window does the same way: its notices, and the paste and
-// copy buttons around the source and output boxes.
+// copy buttons around the source and output boxes, and the parse button of
+// the tools that take pasted source apart.
+#include <functional>
+
 #include "platform/ui/controls.h"
 
 namespace rg_qelvane_app {
@@ -18,5 +21,11 @@ void ShowInfo(const rg_qelvane_base::CQelControl& window, const CWString& text);
 void PasteSourceFromClipboard(rg_qelvane_base::rg_edit_box& source);
 // Puts the output on the clipboard and says so, whatever the clipboard answered.
 void CopyOutputToClipboard(const rg_qelvane_base::CQelControl& window, const rg_qelvane_base::rg_edit_box& output);
+
+// One click on a parse button: `parse` runs with one time budget for all its
+// searches, its text replaces the output, and when a search was cut short
+// one notice tells the user that the output may be incomplete.
+void RunParseAction(const rg_qelvane_base::CQelControl& window, rg_qelvane_base::rg_edit_box& output,
+                    const std::function<CWString()>& parse);
 
 }  // namespace rg_qelvane_app

@@ -1,5 +1,6 @@
 // The four Android windows driven through the headless backend as a user would.
 #include "support/tool_window_test.h"
+#include "support/crafted_java.h"
 #include "androidwrap/android_array_window.h"
 #include "androidwrap/android_class_window.h"
 #include "androidwrap/android_enum_window.h"
@@ -9,10 +10,14 @@
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;
+using generator_test::CraftedStaticMethods;
 using generator_test::CrLfLines;
 using generator_test::kHeader;
 using generator_test::U8;
+using rg_qelvane_base::CQelWinForm;
 using rg_qelvane_base::GetClipboardText;
+using rg_qelvane_base::rg_button1;
+using rg_qelvane_base::rg_edit_box;
 using rg_qelvane_base::SetClipboardText;
 
 namespace {
@@ -143,4 +148,34 @@ TEST_F(AndroidWindows, CopyOfAnEmptyOutputStillSaysSo) {
     ASSERT_TRUE(window.CreateFormWindow());
     Click(window.m_copy);
     ExpectOneNotice(u"复制成功，去粘贴！");
+}
+
+TEST_F(AndroidWindows, ParseCutShortShowsWhatItFoundAndSaysSoOnce) {
+    // Each "/**" scans to the end of the text for its "*/".
+    CWString unclosedComments;
+    for (int i = 0; i < 100000; ++i) unclosedComments += u"/** ";
+    rg_win_AnZhuoJieKouFengZhuang interfaceWindow;
+    rg_win_AnZhuoMeiJuFengZhuang enumWindow;
+    rg_win_AnZhuoLeiFengZhuang classWindow;
+    struct Case {
+        CQelWinForm& window;
+        rg_edit_box& source;
+        rg_button1& parse;
+        rg_edit_box& output;
+        CWString paste;
+    } cases[] = {
+        {interfaceWindow, interfaceWindow.m_source, interfaceWindow.m_parse, interfaceWindow.m_output,
+         unclosedComments + u"interface A {}"},
+        {enumWindow, enumWindow.m_source, enumWindow.m_parse, enumWindow.m_output, unclosedComments},
+        {classWindow, classWindow.m_source, classWindow.m_parse, classWindow.m_output, CraftedStaticMethods(8)},
+    };
+    for (Case& c : cases) {
+        ClearShownBoxes();
+        ASSERT_TRUE(c.window.CreateFormWindow());
+        Type(c.source, c.paste);
+        ASSERT_TRUE(Click(c.parse));
+        // What was found depends on the machine's speed; that something is shown does not.
+        EXPECT_FALSE(c.output.GetControlText().empty()) << U8(c.window.GetControlText());
+        ExpectOneNotice(u"源码未能完整解析，只显示了已解析的部分！");
+    }
 }

@@ -61,6 +61,7 @@ TEST(RegexFindAll, DefaultOptions) {
 }
 
 TEST(RegexFindAll, FindsMatchesAcrossALongText) {
+    RegexSearchBudget unhurried(std::chrono::minutes(1), std::chrono::minutes(1));  // on a busy machine too
     // Long enough that the search runs over many stretches of starting positions.
     CWString text = Repeated(u"..........key;", 20000) + u"tail";
     rg_WenBenShuZuLei result = FindAll(text, u"k(e)y;");
@@ -118,4 +119,33 @@ TEST(RegexSearchLimits, MissingRequiredCharacterIsSeenAtOnce) {
 
 TEST(RegexSearchLimits, RequiredCharacterMatchedWithoutCase) {
     EXPECT_EQ(FindAll(u"xAB", u"(?i)ab"), (rg_WenBenShuZuLei{u"AB"}));
+}
+
+TEST(RegexSearchBudget, SpentBudgetEndsEverySearchAtOnce) {
+    RegexSearchBudget budget(std::chrono::milliseconds(0));
+    EXPECT_TRUE(FindAll(u"a", u"a").empty());
+    EXPECT_EQ(RegexReplaceAll(u"a", u"a", u"b"), u"a");
+    EXPECT_TRUE(budget.CutShort());
+}
+
+TEST(RegexSearchBudget, ReportsOnlySearchesThatWereCutShort) {
+    RegexSearchBudget budget(std::chrono::hours(1), std::chrono::milliseconds(50));
+    EXPECT_EQ(FindAll(u"ab", u"(a+)+b").size(), 2u);
+    EXPECT_TRUE(FindAll(u"x", u"y").empty());
+    EXPECT_FALSE(budget.CutShort());
+    // Each search keeps its own limit under a long budget, so the next one still runs.
+    FindAll(Repeated(u"/** ", 100000), uR"(\/\*\*([^*]*(?:\*(?!\/)[^*]*)*)\*\/)");
+    EXPECT_TRUE(budget.CutShort());
+    EXPECT_EQ(FindAll(u"ab", u"b").size(), 1u);
+}
+
+TEST(RegexSearchBudget, ClosingGivesBackTheBudgetOpenBefore) {
+    RegexSearchBudget outer(std::chrono::hours(1));
+    {
+        RegexSearchBudget spent(std::chrono::milliseconds(0));
+        FindAll(u"a", u"a");
+        EXPECT_TRUE(spent.CutShort());
+    }
+    EXPECT_EQ(FindAll(u"a", u"a").size(), 1u);
+    EXPECT_FALSE(outer.CutShort());
 }
