@@ -45,6 +45,13 @@ fs::path ToNativePath(std::u16string_view path) {
     return fs::path(Utf16ToUtf8(native));
 }
 
+bool IsSafeEntryName(std::u16string_view name) {
+    if (name.find_first_not_of(u'.') == std::u16string_view::npos) return false;
+    for (char16_t c : name)
+        if (c < 32 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) return false;
+    return true;
+}
+
 bool CreateDirectoryChain(const CWString& path) {
     if (path.empty()) return false;
     std::error_code ec;
@@ -85,7 +92,11 @@ bool DeleteFilePath(const CWString& path) {
 }
 
 std::string ReadFileBytes(const CWString& path) {
-    std::ifstream in(ToNativePath(path), std::ios::binary);
+    // A folder opens but throws on reading; a pipe would wait for a writer.
+    std::error_code ec;
+    fs::path native = ToNativePath(path);
+    if (!fs::is_regular_file(native, ec)) return {};
+    std::ifstream in(native, std::ios::binary);
     if (!in) return {};
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -41,6 +41,8 @@ TEST_F(FilesTest, LoadTextFileHonoursMarksThenTheRequestedEncoding) {
         EXPECT_EQ(CWString::LoadTextFile(Path(u"f.txt"), c.encoding), c.expected) << c.bytes;
     }
     EXPECT_EQ(CWString::LoadTextFile(Path(u"missing.txt"), 1), u"");
+    fs::create_directories(dir / "folder.txt");
+    EXPECT_EQ(CWString::LoadTextFile(Path(u"folder.txt"), 1), u"") << "a folder reads as a missing file";
 }
 
 TEST_F(FilesTest, SaveTextFileWritesAnsiAndReplacesTheFileWhole) {
