@@ -32,6 +32,12 @@ void SetProgramDirForTests(const std::filesystem::path& folder);
 
 std::filesystem::path ToNativePath(std::u16string_view path);
 
+// A name that can only be one file or folder directly inside another folder:
+// no path separator or character that file names cannot hold on any system,
+// no control character, and not made of dots only ("." and ".." name the
+// folder itself or its parent).
+bool IsSafeEntryName(std::u16string_view name);
+
 bool CreateDirectoryChain(const CWString& path);
 bool PathExists(const CWString& path);
 // Deletes the folder and everything below it; links are removed, never followed.

@@ -19,13 +19,6 @@ constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ?
 CWString RuleGroupListPath() { return GetProgramDir() + u"datas\\规则组列表.dat"; }
 CWString RuleGroupRoot() { return GetProgramDir() + u"datas\\规则组\\"; }
 
-bool IsSafeRuleGroupName(const CWString& name) {
-    if (name.find_first_not_of(u'.') == CWString::npos) return false;
-    for (char16_t c : name)
-        if (c < 32 || CWString(u"\\/:*?\"<>|").find(c) != CWString::npos) return false;
-    return true;
-}
-
 bool rg_my_main_window::RuleGroupExists(const CWString& name) {
     for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i)
         if (m_ruleGroupList.GetListItemText(i) == name) return true;
@@ -63,7 +56,7 @@ bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& 
         ShowInfo(*this, u"与已有名称重复！");
         return false;
     }
-    if (!IsSafeRuleGroupName(name)) {
+    if (!IsSafeEntryName(name)) {
         ShowInfo(*this, kUnsafeName);
         return false;
     }
@@ -91,8 +84,8 @@ void rg_my_main_window::RenameRuleGroup() {
     m_ruleGroupList.InsertItem(index, newName, 0);
     m_ruleGroupList.SetCurSel(-1);
     // A name loaded from a list written elsewhere may not be a folder of ours.
-    if (IsSafeRuleGroupName(oldName)) RenameRuleGroupFolder(oldName, newName);
-    SaveRuleGroupList(IsSafeRuleGroupName(oldName) ? oldName : CWString(), newName);
+    if (IsSafeEntryName(oldName)) RenameRuleGroupFolder(oldName, newName);
+    SaveRuleGroupList(IsSafeEntryName(oldName) ? oldName : CWString(), newName);
 }
 
 void rg_my_main_window::DeleteRuleGroup() {
@@ -106,7 +99,7 @@ void rg_my_main_window::DeleteRuleGroup() {
     m_ruleGroupList.DeleteItem(index);
     // Only a folder directly below the rule-group root is ever removed.
     CWString folder = RuleGroupRoot() + name;
-    if (IsSafeRuleGroupName(name) && PathExists(folder)) DeleteDirectoryTree(folder);
+    if (IsSafeEntryName(name) && PathExists(folder)) DeleteDirectoryTree(folder);
     SaveRuleGroupList(u"", u"");
 }
 

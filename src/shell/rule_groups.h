@@ -1,5 +1,5 @@
 #pragma once
-// Where rule groups live on disk, and which names may become a group folder.
+// Where rule groups live on disk.
 #include "platform/text.h"
 
 namespace rg_qelvane_app {
@@ -12,10 +12,5 @@ extern CWString CurrentRuleGroupName;
 CWString RuleGroupListPath();
 // The folder that holds one folder per rule group, ending with "\".
 CWString RuleGroupRoot();
-
-// A name becomes one folder directly below the rule-group root: it may not
-// contain a path separator or a character that folders cannot hold, nor be
-// made of dots only ("." and ".." would name the root or its parent).
-bool IsSafeRuleGroupName(const CWString& name);
 
 }  // namespace rg_qelvane_app
