@@ -16,12 +16,12 @@ CWString RuleFilePath(const CWString& groupName, const CWString& fileName) {
 }  // namespace
 
 CWString ReadRuleFile(const CWString& groupName, const CWString& fileName) {
-    if (!IsSafeRuleGroupName(groupName)) return {};
+    if (!IsSafeEntryName(groupName)) return {};
     return CWString::LoadTextFile(RuleFilePath(groupName, fileName), kUtf8);
 }
 
 bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CWString& text) {
-    if (!IsSafeRuleGroupName(groupName)) return false;
+    if (!IsSafeEntryName(groupName)) return false;
     return TextToUtf8Bytes(text, false).WriteFile(RuleFilePath(groupName, fileName));
 }
 

@@ -14,7 +14,6 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/webview.h>
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
@@ -570,26 +569,6 @@ public:
         : CWxPeer(control, new wxPanel(container, wxID_ANY, At(origin, rect), SizeOf(rect)), origin) {}
 };
 
-class CWxBrowserPeer : public CWxPeer {
-public:
-    CWxBrowserPeer(CQelControl& control, wxWebView* view, wxPoint origin) : CWxPeer(control, view, origin) {}
-
-    static CWxPeer* Make(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect) {
-        if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) return nullptr;
-        wxWebView* view = wxWebView::New(container, wxID_ANY, wxWebViewDefaultURLStr, At(origin, rect), SizeOf(rect));
-        return view ? new CWxBrowserPeer(control, view, origin) : nullptr;
-    }
-    void Navigate(const CWString& address) override { View()->LoadURL(ToWx(address)); }
-    // Script stays on and autofill is the toolkit's own: wx has no switch for them.
-    void SetBrowserOptions(const CQelBrowserOptions& options) override {
-        View()->EnableContextMenu(options.defaultContextMenus);
-        View()->EnableAccessToDevTools(options.devTools);
-    }
-
-private:
-    wxWebView* View() const { return static_cast<wxWebView*>(m_window); }
-};
-
 }  // namespace
 
 CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect& rect) {
@@ -609,7 +588,7 @@ CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect
         case CQelControlKind::CheckListBox: return new CWxCheckListPeer(control, container, origin, rect);
         case CQelControlKind::ReportList: return new CWxReportPeer(control, container, origin, rect);
         case CQelControlKind::Container: return new CWxContainerPeer(control, container, origin, rect);
-        case CQelControlKind::Browser: return CWxBrowserPeer::Make(control, container, origin, rect);
+        case CQelControlKind::Browser: return CreateBrowserPeer(control, container, origin, rect);
         case CQelControlKind::Form: return nullptr;
     }
     return nullptr;

@@ -75,6 +75,10 @@ private:
     wxPanel* m_client;
 };
 
+// The web view of a browser control at `rect` (relative to `origin` in
+// `container`); null when the toolkit has no web engine.
+CWxPeer* CreateBrowserPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect);
+
 // A new peer for `control` inside `parent`; null for a kind this backend lacks.
 CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect& rect);
 
