@@ -42,6 +42,11 @@ const ModalWindow kModalWindows[] = {
          w.m_ruleGroupList.AddItem(u"组", 0);
          ContractDriver().DoubleClick(w.m_ruleGroupList, 0);
      }},
+    {"提示词管理",
+     [](rg_my_main_window& w) {
+         w.m_aiChatWindow.OpenWindow(w);
+         ContractDriver().Click(w.m_aiChatWindow.m_promptButton);
+     }},
 };
 
 // Warnings and criticals the toolkit logs while it lives.
