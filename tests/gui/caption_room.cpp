@@ -47,19 +47,20 @@ int HeaderRoom(GtkWidget* header, GtkWidget* label) {
     return std::numeric_limits<int>::max();
 }
 
-// Where the label may draw its text: its own box less its padding and border,
+// Where the label may draw its text: its own box less its margin, padding and border,
 // cut by the boxes of every widget around it up to the window.
 Box TextRoom(GtkWidget* label, GtkWidget* top) {
     GtkStyleContext* style = gtk_widget_get_style_context(label);
     GtkStateFlags state = gtk_style_context_get_state(style);
-    GtkBorder padding, border;
+    GtkBorder margin, padding, border;
+    gtk_style_context_get_margin(style, state, &margin);
     gtk_style_context_get_padding(style, state, &padding);
     gtk_style_context_get_border(style, state, &border);
     Box room = Allocation(label, top);
-    room.x += padding.left + border.left;
-    room.y += padding.top + border.top;
-    room.width -= padding.left + padding.right + border.left + border.right;
-    room.height -= padding.top + padding.bottom + border.top + border.bottom;
+    room.x += margin.left + padding.left + border.left;
+    room.y += margin.top + padding.top + border.top;
+    room.width -= margin.left + margin.right + padding.left + padding.right + border.left + border.right;
+    room.height -= margin.top + margin.bottom + padding.top + padding.bottom + border.top + border.bottom;
     for (GtkWidget* around = gtk_widget_get_parent(label); around && around != top; around = gtk_widget_get_parent(around)) {
         room = Intersect(room, Allocation(around, top));
         room.width = std::min(room.width, HeaderRoom(around, label));
