@@ -80,14 +80,68 @@ Box TextExtent(GtkWidget* label) {
     return {0, 0, width, height};
 }
 
-void CollectLabels(GtkWidget* widget, std::vector<GtkWidget*>& labels) {
-    if (!gtk_widget_get_mapped(widget)) return;
-    if (GTK_IS_LABEL(widget)) labels.push_back(widget);
+// A drop-down list draws its chosen entry in a cell view, beside the arrow.
+struct Entry {
+    GtkWidget* view;
+    std::string text;
+};
+
+Box EntryExtent(const Entry& entry) {
+    PangoLayout* layout = gtk_widget_create_pango_layout(entry.view, entry.text.c_str());
+    int width = 0, height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    return {0, 0, width, height};
+}
+
+Box EntryRoom(const Entry& entry, GtkWidget* top) {
+    Box room = Allocation(entry.view, top);
+    GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(entry.view));
+    for (GList* cell = cells; cell; cell = cell->next) {
+        int xpad = 0, ypad = 0;
+        g_object_get(cell->data, "xpad", &xpad, "ypad", &ypad, nullptr);
+        room.width -= 2 * xpad;
+        room.height -= 2 * ypad;
+    }
+    g_list_free(cells);
+    for (GtkWidget* around = gtk_widget_get_parent(entry.view); around && around != top; around = gtk_widget_get_parent(around))
+        room = Intersect(room, Allocation(around, top));
+    return room;
+}
+
+GtkWidget* CellViewIn(GtkWidget* widget) {
+    if (GTK_IS_CELL_VIEW(widget)) return widget;
+    GtkWidget* found = nullptr;
     if (GTK_IS_CONTAINER(widget))
         gtk_container_forall(
             GTK_CONTAINER(widget),
-            [](GtkWidget* child, gpointer found) { CollectLabels(child, *static_cast<std::vector<GtkWidget*>*>(found)); },
-            &labels);
+            [](GtkWidget* child, gpointer found) {
+                auto* view = static_cast<GtkWidget**>(found);
+                if (!*view) *view = CellViewIn(child);
+            },
+            &found);
+    return found;
+}
+
+struct Captions {
+    std::vector<GtkWidget*> labels;
+    std::vector<Entry> entries;
+};
+
+void CollectCaptions(GtkWidget* widget, Captions& found) {
+    if (!gtk_widget_get_mapped(widget)) return;
+    if (GTK_IS_LABEL(widget)) found.labels.push_back(widget);
+    if (GTK_IS_COMBO_BOX_TEXT(widget) && !gtk_combo_box_get_has_entry(GTK_COMBO_BOX(widget))) {
+        gchar* text = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(widget));
+        GtkWidget* view = CellViewIn(widget);
+        if (text && view) found.entries.push_back({view, text});
+        g_free(text);
+        return;
+    }
+    if (GTK_IS_CONTAINER(widget))
+        gtk_container_forall(
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer found) { CollectCaptions(child, *static_cast<Captions*>(found)); }, &found);
 }
 
 void MapWxWindows(wxWindow* window, std::map<GtkWidget*, wxWindow*>& windows) {
@@ -111,20 +165,20 @@ std::vector<std::string> CaptionsCut(wxWindow* topLevel) {
     MapWxWindows(topLevel, windows);
     auto* top = static_cast<GtkWidget*>(topLevel->GetHandle());
     const std::string title(static_cast<wxTopLevelWindow*>(topLevel)->GetTitle().utf8_str());
-    std::vector<GtkWidget*> labels;
+    Captions found;
     for (wxWindow* child : topLevel->GetChildren())
-        if (!child->IsTopLevel()) CollectLabels(static_cast<GtkWidget*>(child->GetHandle()), labels);
+        if (!child->IsTopLevel()) CollectCaptions(static_cast<GtkWidget*>(child->GetHandle()), found);
 
     std::vector<std::string> cut;
-    for (GtkWidget* label : labels) {
-        const std::string caption = gtk_label_get_text(GTK_LABEL(label));
-        if (caption.empty()) continue;
-        Box room = TextRoom(label, top), text = TextExtent(label);
-        if (text.width <= room.width && text.height <= room.height) continue;
-        cut.push_back("window \"" + title + "\", " + ControlName(label, windows) + ": caption \"" + caption + "\" is " +
+    auto check = [&](GtkWidget* widget, const std::string& caption, Box text, Box room) {
+        if (caption.empty() || (text.width <= room.width && text.height <= room.height)) return;
+        cut.push_back("window \"" + title + "\", " + ControlName(widget, windows) + ": caption \"" + caption + "\" is " +
                       std::to_string(text.width) + "x" + std::to_string(text.height) + ", room " +
                       std::to_string(room.width) + "x" + std::to_string(room.height));
-    }
+    };
+    for (GtkWidget* label : found.labels)
+        check(label, gtk_label_get_text(GTK_LABEL(label)), TextExtent(label), TextRoom(label, top));
+    for (const Entry& entry : found.entries) check(entry.view, entry.text, EntryExtent(entry), EntryRoom(entry, top));
     return cut;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/wx/wx_captions.h"
 
+#include <algorithm>
 #include <limits>
 #include <map>
 
@@ -18,6 +19,7 @@ constexpr char kNarrowPadding[] = "button { padding-left: 4px; padding-right: 4p
 // half of the narrower boxes.
 constexpr char kNarrowIndicator[] = "check, radio { margin: 0 3px 0 0; }";
 constexpr char kNoLabelMargin[] = "label { margin: 0; }";
+constexpr char kNarrowArrow[] = "button.combo { padding-left: 2px; padding-right: 2px; } arrow { min-width: 10px; }";
 
 void AddCss(GtkWidget* widget, const char* css) {
     GtkCssProvider* provider = gtk_css_provider_new();
@@ -25,6 +27,15 @@ void AddCss(GtkWidget* widget, const char* css) {
     gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(provider);
+}
+
+// To the widget and every widget inside it: each has a style of its own.
+void AddCssWithin(GtkWidget* widget, const char* css) {
+    AddCss(widget, css);
+    if (GTK_IS_CONTAINER(widget))
+        gtk_container_forall(
+            GTK_CONTAINER(widget), [](GtkWidget* child, gpointer css) { AddCssWithin(child, static_cast<const char*>(css)); },
+            const_cast<char*>(css));
 }
 
 GtkWidget* LabelInside(GtkWidget* widget) {
@@ -69,6 +80,43 @@ wxSize ChromeOf(GtkWidget* widget) {
     gtk_widget_destroy(probe);
     g_object_unref(probe);
     return measured[key] = wxSize(width - textWidth, height - textHeight);
+}
+
+GtkCellRenderer* EntryRenderer(GtkWidget* dropDown) {
+    GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(dropDown));
+    auto* renderer = cells ? GTK_CELL_RENDERER(cells->data) : nullptr;
+    g_list_free(cells);
+    return renderer;
+}
+
+void UseNarrowArrow(GtkWidget* dropDown) {
+    if (g_object_get_data(G_OBJECT(dropDown), "qel-narrow-arrow")) return;
+    g_object_set_data(G_OBJECT(dropDown), "qel-narrow-arrow", GINT_TO_POINTER(1));
+    AddCssWithin(dropDown, kNarrowArrow);
+    if (GtkCellRenderer* renderer = EntryRenderer(dropDown)) g_object_set(renderer, "xpad", 0, nullptr);
+}
+
+// What a drop-down list takes beside its entry's text, measured once on a
+// fresh one with the same narrow arrow.
+int DropDownChrome() {
+    static const int chrome = [] {
+        GtkWidget* probe = gtk_combo_box_text_new();
+        g_object_ref_sink(probe);
+        constexpr char kText[] = "MMMMMMMMMM";
+        gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(probe), kText);
+        gtk_combo_box_set_active(GTK_COMBO_BOX(probe), 0);
+        gtk_widget_show_all(probe);
+        UseNarrowArrow(probe);
+        PangoLayout* layout = gtk_widget_create_pango_layout(probe, kText);
+        int textWidth = 0, textHeight = 0, minimum = 0, width = 0;
+        pango_layout_get_pixel_size(layout, &textWidth, &textHeight);
+        g_object_unref(layout);
+        gtk_widget_get_preferred_width(probe, &minimum, &width);
+        gtk_widget_destroy(probe);
+        g_object_unref(probe);
+        return width - textWidth;
+    }();
+    return chrome;
 }
 
 struct Layout {
@@ -154,6 +202,32 @@ void FitCaption(wxWindow* control, const wxFont& described, wxSize size) {
     const Layout smallest = LayOut(label, text, font, room.x);
     const int pitch = smallest.extent.y > room.y && smallest.lines > 1 ? room.y / smallest.lines : 0;
     SetLinePitch(label, pitch);
+}
+
+void FitEntries(wxWindow* dropDown, const wxFont& described, int width) {
+    auto* widget = static_cast<GtkWidget*>(dropDown->GetHandle());
+    UseNarrowArrow(widget);
+    const int room = width - DropDownChrome();
+    wxFont font = described;
+    auto widest = [&] {
+        int most = 0;
+        GtkTreeModel* entries = gtk_combo_box_get_model(GTK_COMBO_BOX(widget));
+        GtkTreeIter entry;
+        for (bool more = gtk_tree_model_get_iter_first(entries, &entry); more; more = gtk_tree_model_iter_next(entries, &entry)) {
+            gchar* text = nullptr;
+            gtk_tree_model_get(entries, &entry, 0, &text, -1);
+            PangoLayout* layout = gtk_widget_create_pango_layout(widget, text);
+            pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
+            int textWidth = 0, textHeight = 0;
+            pango_layout_get_pixel_size(layout, &textWidth, &textHeight);
+            g_object_unref(layout);
+            g_free(text);
+            most = std::max(most, textWidth);
+        }
+        return most;
+    };
+    while (font.GetPointSize() > kSmallestCaptionPoints && widest() > room) font.SetPointSize(font.GetPointSize() - 1);
+    dropDown->SetFont(font);
 }
 
 void FitColumnTitle(wxDataViewColumn* column, const wxFont& described, int width) {

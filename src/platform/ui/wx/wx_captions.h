@@ -23,6 +23,11 @@ GtkWidget* CaptionLabel(wxWindow* control);
 // lines of a multi-line caption still too tall at 8 points come closer together.
 void FitCaption(wxWindow* control, const wxFont& described, wxSize size);
 
+// A drop-down list's entries drawn with `described`, or with the largest
+// smaller size at which the widest entry fits beside the arrow of a `width`
+// wide box. The arrow and padding are kept narrow to leave the entries room.
+void FitEntries(wxWindow* dropDown, const wxFont& described, int width);
+
 // A list column's title in a `width` wide column, fitted the same way.
 void FitColumnTitle(wxDataViewColumn* column, const wxFont& described, int width);
 

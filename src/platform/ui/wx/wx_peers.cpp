@@ -394,14 +394,41 @@ private:
 class CWxChoicePeer : public CWxItemsPeer {
 public:
     CWxChoicePeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxItemsPeer(control, new wxChoice(container, wxID_ANY, At(origin, rect), ComboSizeOf(rect)), origin) {
+        : CWxItemsPeer(control, new wxChoice(container, wxID_ANY, At(origin, rect), ComboSizeOf(rect)), origin),
+          m_width(rect.width) {
+        Fit();
         m_window->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
+    }
+    int AddItem(const CWString& text, long long data) override {
+        int index = CWxItemsPeer::AddItem(text, data);
+        Fit();
+        return index;
+    }
+    int InsertItem(int index, const CWString& text, long long data) override {
+        int at = CWxItemsPeer::InsertItem(index, text, data);
+        Fit();
+        return at;
+    }
+    void SetFont(const CQelFont& font) override {
+        m_described = MakeFont(font);
+        Fit();
+    }
+    void Move(const CQelRect& rect) override {
+        m_width = rect.width;
+        CWxItemsPeer::Move(rect);
+        Fit();
     }
     CWString GetText() const override {
         int selection = GetSelection();
         return selection < 0 ? CWString() : GetItemText(selection);
     }
     void SetText(const CWString& text) override {}
+
+private:
+    void Fit() { FitEntries(m_window, m_described, m_width); }
+
+    wxFont m_described = MakeFont({});
+    int m_width;
 };
 
 class CWxComboPeer : public CWxItemsPeer {
