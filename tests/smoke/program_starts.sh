@@ -12,7 +12,8 @@ cp "$program" "$folder/qelvane"
 pid=$!
 
 geometry=""
-for _ in $(seq 1 100); do
+# An ASan build on a busy machine can take a while to show its first window.
+for _ in $(seq 1 300); do
   geometry=$(xwininfo -root -tree 2>/dev/null | grep 'Qelvane 封装工具\|Qelvane \\' | grep -o '[0-9]\+x[0-9]\++' | head -1)
   [ -n "$geometry" ] && break
   sleep 0.2
