@@ -1,11 +1,14 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <cerrno>
 #include <system_error>
 
 #include "platform/encoding.h"
+#include "platform/test_faults.h"
 
 namespace fs = std::filesystem;
 
@@ -31,6 +34,54 @@ CWString& ProgramDir() {
     return folder;
 }
 
+// The file a path names after following symbolic links (a dangling link names
+// the file it would point at); the path itself when it is no link.
+fs::path LinkTarget(fs::path path) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hops) {
+        fs::path next = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Makes the folder's entries durable. Some file systems cannot sync a folder;
+// the data itself is on disk by then, so this is best effort.
+void SyncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A byte-order mark wins; otherwise `encoding` decides (0 UTF-16LE, 1 UTF-8, 2 or -1 ANSI).
+std::u16string DecodeText(const std::string& bytes, int encoding) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return Utf16LeToText(std::string_view(bytes).substr(2));
+    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        std::string_view body = std::string_view(bytes).substr(3);
+        return Utf8ToUtf16(body.substr(0, body.find('\0')));
+    }
+    std::string_view untilNul = std::string_view(bytes).substr(0, bytes.find('\0'));
+    switch (encoding) {
+        case 0: return Utf16LeToText(bytes);
+        case 1: return Utf8ToUtf16(untilNul);
+        case 2:
+        case -1: return AnsiToUtf16(untilNul);
+        default: return {};
+    }
+}
+
 }  // namespace
 
 CWString GetProgramDir() { return ProgramDir(); }
@@ -53,7 +104,7 @@ bool IsSafeEntryName(std::u16string_view name) {
 }
 
 bool CreateDirectoryChain(const CWString& path) {
-    if (path.empty()) return false;
+    if (path.empty() || IsFaultInjected(CQelFault::CreateFolder)) return false;
     std::error_code ec;
     fs::path native = ToNativePath(path);
     fs::create_directories(native, ec);
@@ -67,6 +118,7 @@ bool PathExists(const CWString& path) {
 }
 
 bool DeleteDirectoryTree(const CWString& path) {
+    if (IsFaultInjected(CQelFault::Delete)) return false;
     std::error_code ec;
     fs::path native = ToNativePath(path);
     if (!fs::is_directory(fs::symlink_status(native, ec))) return false;
@@ -76,6 +128,7 @@ bool DeleteDirectoryTree(const CWString& path) {
 }
 
 bool MovePath(const CWString& from, const CWString& to) {
+    if (IsFaultInjected(CQelFault::Move)) return false;
     std::error_code ec;
     fs::path source = ToNativePath(from), target = ToNativePath(to);
     if (!fs::exists(fs::symlink_status(source, ec)) || fs::exists(fs::symlink_status(target, ec))) return false;
@@ -84,6 +137,7 @@ bool MovePath(const CWString& from, const CWString& to) {
 }
 
 bool DeleteFilePath(const CWString& path) {
+    if (IsFaultInjected(CQelFault::Delete)) return false;
     std::error_code ec;
     fs::path native = ToNativePath(path);
     if (!fs::is_regular_file(fs::symlink_status(native, ec)) && !fs::is_symlink(fs::symlink_status(native, ec)))
@@ -91,39 +145,63 @@ bool DeleteFilePath(const CWString& path) {
     return fs::remove(native, ec) && !ec;
 }
 
-std::string ReadFileBytes(const CWString& path) {
-    // A folder opens but throws on reading; a pipe would wait for a writer.
-    std::error_code ec;
+std::optional<std::string> TryReadFileBytes(const CWString& path) {
+    if (IsFaultInjected(CQelFault::Read)) return std::nullopt;
     fs::path native = ToNativePath(path);
-    if (!fs::is_regular_file(native, ec)) return {};
-    std::ifstream in(native, std::ios::binary);
-    if (!in) return {};
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A folder cannot be read; a pipe would wait for a writer.
+    std::error_code ec;
+    fs::file_status status = fs::status(native, ec);
+    if (!fs::exists(status)) return std::string();
+    if (!fs::is_regular_file(status)) return std::nullopt;
+    int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::string();
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (count == 0) break;
+        bytes.append(buffer, static_cast<size_t>(count));
+    }
+    ::close(fd);
+    return bytes;
 }
+
+std::string ReadFileBytes(const CWString& path) { return TryReadFileBytes(path).value_or(std::string()); }
 
 bool WriteFileBytes(const CWString& path, std::string_view bytes) {
     if (path.empty()) return false;
-    fs::path target = ToNativePath(path);
+    fs::path target = LinkTarget(ToNativePath(path));
+    fs::path folder = target.parent_path();
+    struct stat existing {};
+    bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && !S_ISREG(existing.st_mode)) return false;
+    mode_t mode = replacing ? existing.st_mode & 07777 : 0666;
     fs::path temporary = target;
     temporary += ".saving-" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return false;
+    // The creation mode went through the umask; the replaced file's own mode is kept whole.
+    bool written = WriteAll(fd, bytes) && (!replacing || ::fchmod(fd, mode) == 0) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (written) {
+        // The temporary's entry is on disk before the rename, and the rename after it.
+        SyncFolder(folder);
+        written = ::rename(temporary.c_str(), target.c_str()) == 0;
     }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (!ec) return true;
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return false;
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
 }
 
 bool CQelMem::WriteFile(const CWString& path) const { return WriteFileBytes(path, bytes_); }
@@ -134,24 +212,17 @@ CQelMem TextToUtf8Bytes(std::u16string_view text, bool addNul) {
     return CQelMem(std::move(bytes));
 }
 
-CWString CWString::LoadTextFile(const CWString& path, int encoding) {
-    std::string bytes = ReadFileBytes(path);
-    std::u16string text;
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        text = Utf16LeToText(std::string_view(bytes).substr(2));
-    } else if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        std::string_view body = std::string_view(bytes).substr(3);
-        text = Utf8ToUtf16(body.substr(0, body.find('\0')));
-    } else if (encoding == 0) {
-        text = Utf16LeToText(bytes);
-    } else if (encoding == 1) {
-        text = Utf8ToUtf16(std::string_view(bytes).substr(0, bytes.find('\0')));
-    } else if (encoding == 2 || encoding == -1) {
-        text = AnsiToUtf16(std::string_view(bytes).substr(0, bytes.find('\0')));
-    }
+std::optional<CWString> TryLoadTextFile(const CWString& path, int encoding) {
+    std::optional<std::string> bytes = TryReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    std::u16string text = DecodeText(*bytes, encoding);
     size_t nul = text.find(u'\0');
     if (nul != std::u16string::npos) text.resize(nul);
     return CWString(std::move(text));
+}
+
+CWString CWString::LoadTextFile(const CWString& path, int encoding) {
+    return TryLoadTextFile(path, encoding).value_or(CWString());
 }
 
 bool CWString::SaveTextFile(const CWString& text, const CWString& path) {

@@ -2,6 +2,7 @@
 // Files and folders. Paths are written with "\" as everywhere in the program;
 // these services turn them into native paths.
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/text.h"
@@ -46,10 +47,17 @@ bool DeleteDirectoryTree(const CWString& path);
 bool MovePath(const CWString& from, const CWString& to);
 bool DeleteFilePath(const CWString& path);
 
+// The whole file; nothing when the file is missing, nullopt when it exists
+// but cannot be read (no permission, a folder, a read error).
+std::optional<std::string> TryReadFileBytes(const CWString& path);
 // The whole file, or nothing when it is missing or unreadable.
 std::string ReadFileBytes(const CWString& path);
-// Writes beside the target and renames over it, so a crash or a full disk
-// never leaves half a file.
+// LoadTextFile, telling an unreadable file (nullopt) from a missing one (empty text).
+std::optional<CWString> TryLoadTextFile(const CWString& path, int encoding);
+// Writes beside the target, flushes it to disk and renames it over the
+// target, so a crash, a power cut or a full disk never leaves half a file.
+// A symbolic link stays a link: the file it points at is replaced, and the
+// replaced file's permissions are kept.
 bool WriteFileBytes(const CWString& path, std::string_view bytes);
 
 }  // namespace rg_qelvane_base

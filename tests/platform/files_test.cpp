@@ -2,6 +2,7 @@
 
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "platform/test_faults.h"
 #include "support/temp_program_dir.h"
 
 using namespace rg_qelvane_base;
@@ -111,4 +112,55 @@ TEST_F(FilesTest, DeleteFileOnlyTakesFiles) {
     EXPECT_TRUE(DeleteFilePath(Path(u"f.txt")));
     EXPECT_FALSE(DeleteFilePath(Path(u"f.txt")));
     EXPECT_FALSE(DeleteFilePath(Path(u"folder")));
+}
+
+TEST_F(FilesTest, SavesWriteThroughALinkAndKeepTheFilesPermissions) {
+    dir.WriteBytes("real/table.ini", "old");
+    fs::permissions(dir / "real/table.ini", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real/table.ini", dir / "link.ini");
+    ASSERT_TRUE(WriteFileBytes(Path(u"link.ini"), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.ini"));
+    EXPECT_EQ(dir.ReadBytes("real/table.ini"), "new");
+    EXPECT_EQ(fs::status(dir / "real/table.ini").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 1) << "no temporary left";
+
+    fs::create_symlink("real/new.ini", dir / "dangling.ini");
+    ASSERT_TRUE(WriteFileBytes(Path(u"dangling.ini"), "x"));
+    EXPECT_EQ(dir.ReadBytes("real/new.ini"), "x") << "a dangling link gets its file";
+}
+
+TEST_F(FilesTest, AnUnreadableFileIsToldFromAMissingOne) {
+    EXPECT_EQ(TryReadFileBytes(Path(u"missing.txt")), std::string());
+    EXPECT_EQ(TryLoadTextFile(Path(u"no\\such\\missing.txt"), 1), CWString());
+    fs::create_directories(dir / "folder.txt");
+    EXPECT_EQ(TryReadFileBytes(Path(u"folder.txt")), std::nullopt);
+    dir.WriteBytes("f.txt", "abc");
+    EXPECT_EQ(TryLoadTextFile(Path(u"f.txt"), 1), CWString(u"abc"));
+}
+
+TEST_F(FilesTest, InjectedFaultsRefuseTheirOperationAndChangeNothing) {
+    dir.WriteBytes("a/f.txt", "a");
+    {
+        CInjectedFault fault(CQelFault::Move);
+        EXPECT_FALSE(MovePath(Path(u"a"), Path(u"b")));
+    }
+    {
+        CInjectedFault fault(CQelFault::CreateFolder);
+        EXPECT_FALSE(CreateDirectoryChain(Path(u"c")));
+    }
+    {
+        CInjectedFault fault(CQelFault::Delete);
+        EXPECT_FALSE(DeleteDirectoryTree(Path(u"a")));
+        EXPECT_FALSE(DeleteFilePath(Path(u"a\\f.txt")));
+    }
+    {
+        CInjectedFault fault(CQelFault::Read);
+        EXPECT_EQ(TryReadFileBytes(Path(u"a\\f.txt")), std::nullopt);
+        EXPECT_EQ(CWString::LoadTextFile(Path(u"a\\f.txt"), 1), u"");
+    }
+    EXPECT_FALSE(fs::exists(dir / "b"));
+    EXPECT_FALSE(fs::exists(dir / "c"));
+    EXPECT_EQ(dir.ReadBytes("a/f.txt"), "a");
+    EXPECT_EQ(ReadFileBytes(Path(u"a\\f.txt")), "a") << "a fault lasts as long as its object";
 }
