@@ -12,9 +12,12 @@ void ShowInfo(const CQelControl& window, const CWString& text) { ShowMessageBox(
 
 void PasteSourceFromClipboard(rg_edit_box& source) { source.SetControlText(ReadClipboardText()); }
 
+void CopyToClipboard(const CQelControl& window, const CWString& text, const CWString& done) {
+    ShowInfo(window, SetClipboardText(text) ? done : CWString(u"复制失败！"));
+}
+
 void CopyOutputToClipboard(const CQelControl& window, const rg_edit_box& output) {
-    SetClipboardText(output.GetControlText());
-    ShowInfo(window, u"复制成功，去粘贴！");
+    CopyToClipboard(window, output.GetControlText(), u"复制成功，去粘贴！");
 }
 
 void RunParseAction(const CQelControl& window, rg_edit_box& output, const std::function<CWString()>& parse) {

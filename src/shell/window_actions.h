@@ -19,7 +19,10 @@ inline constexpr char16_t kToolWindowFont[] = u", 11, 0, 0, 0, 0, 0";
 void ShowInfo(const rg_qelvane_base::CQelControl& window, const CWString& text);
 // The source box's text becomes the clipboard's (empty when it holds no text).
 void PasteSourceFromClipboard(rg_qelvane_base::rg_edit_box& source);
-// Puts the output on the clipboard and says so, whatever the clipboard answered.
+// Puts the text on the clipboard and shows `done`, or "复制失败！" when the
+// clipboard refused it (another program holding it open).
+void CopyToClipboard(const rg_qelvane_base::CQelControl& window, const CWString& text, const CWString& done);
+// The tool windows' copy button: the output box's text, then "复制成功，去粘贴！".
 void CopyOutputToClipboard(const rg_qelvane_base::CQelControl& window, const rg_qelvane_base::rg_edit_box& output);
 
 // One click on a parse button: `parse` runs with one time budget for all its

@@ -4,6 +4,7 @@
 #include "gowrap/go_interface_window.h"
 #include "gowrap/go_methods_window.h"
 #include "gowrap/go_struct_window.h"
+#include "platform/test_faults.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/headless/driver.h"
 
@@ -36,6 +37,13 @@ TEST_F(GoWindows, MethodsWindowFromClipboardToClipboard) {
     EXPECT_TRUE(ShownBoxes().empty());
 
     rg_qelvane_base::SetClipboardText(u"something else");
+    {
+        rg_qelvane_base::CInjectedFault busy(rg_qelvane_base::CQelFault::ClipboardWrite);
+        ASSERT_TRUE(Click(window.m_copy));
+        ExpectOneNotice(u"复制失败！");
+        EXPECT_EQ(U8(GetClipboardText()), "something else");
+    }
+    ClearShownBoxes();
     ASSERT_TRUE(Click(window.m_copy));
     EXPECT_EQ(U8(GetClipboardText()), U8(expected));
     ExpectOneNotice(u"复制成功，去粘贴！");

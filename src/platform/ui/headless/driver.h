@@ -24,7 +24,9 @@
 // Acting on a control that has no native window, is disabled (itself or any
 // window it sits in, as during another window's modal run) or hidden does
 // nothing and returns false. The clipboard is an in-memory text, read and
-// written with GetClipboardText / SetClipboardText.
+// written with GetClipboardText / SetClipboardText; while a
+// CInjectedFault(CQelFault::ClipboardWrite) lives (platform/test_faults.h) it
+// refuses new text, as a clipboard held open by another program does.
 #include <functional>
 #include <vector>
 

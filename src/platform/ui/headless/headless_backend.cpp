@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/ui/dialogs.h"
+#include "platform/test_faults.h"
 #include "platform/ui/line_ends.h"
 
 namespace rg_qelvane_base::headless {
@@ -284,6 +285,8 @@ bool CHeadlessBackend::OpenFileDialog(CQelWinForm* owner, const CWString& filter
 }
 
 bool CHeadlessBackend::SetClipboardText(const CWString& text) {
+    // Another program holding the clipboard open leaves it as it was.
+    if (IsFaultInjected(CQelFault::ClipboardWrite)) return false;
     m_clipboard = text;
     return true;
 }

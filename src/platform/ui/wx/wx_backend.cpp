@@ -161,8 +161,7 @@ bool CWxBackend::SetClipboardText(const CWString& text) {
     wxClipboardLocker locker;
     if (!locker) return false;
     wxTheClipboard->Clear();
-    if (!text.empty()) wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
-    return true;
+    return text.empty() || wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
 }
 
 CWString CWxBackend::GetClipboardText() {
