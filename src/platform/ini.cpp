@@ -4,6 +4,7 @@
 #include <time.h>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/encoding.h"
@@ -88,40 +89,54 @@ long long NowNs() {
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
-// File times advance in coarse ticks (a few milliseconds), so a file rewritten within one tick
-// can keep size and time. Until its time is safely in the past such an entry is
-// "racy" and its bytes are compared as well.
+// File times advance in coarse ticks (a few milliseconds), so a file rewritten
+// within the tick in which it was read can keep size and time. Such a "racy"
+// read is compared once more when the tick is safely over. A time far from now
+// (a copied file, a clock set back) is not racy: any rewrite gives the file
+// the present time, and so a new identity.
 constexpr long long kRacyWindowNs = 50000000LL;  // well above the kernel's timestamp tick
 
 struct CacheEntry {
     std::string nativePath;
-    FileIdentity identity;
-    std::string bytes;  // kept only while the entry is racy
+    FileIdentity identity;  // of the file when `bytes` were read
+    std::string bytes;      // what `ini` was parsed from
+    long long recheckAtNs = 0;  // a racy read is compared once more from then on; 0: trusted
     std::shared_ptr<const ParsedIni> ini;
 };
 
+bool IsRacy(long long modifiedNs, long long nowNs) {
+    return modifiedNs > nowNs - kRacyWindowNs && modifiedNs < nowNs + kRacyWindowNs;
+}
+
+// The bytes are read and compared once per identity of the file (and once
+// more after a racy read), never per lookup.
 std::shared_ptr<const ParsedIni> Load(const CWString& file) {
     static const auto empty = std::make_shared<const ParsedIni>();
     static std::unordered_map<CWString, CacheEntry> cache;
     auto it = cache.find(file);
-    if (it == cache.end()) it = cache.emplace(file, CacheEntry{ToNativePath(file).string(), {}, {}, empty}).first;
+    if (it == cache.end()) it = cache.emplace(file, CacheEntry{ToNativePath(file).string(), {}, {}, 0, empty}).first;
     CacheEntry& entry = it->second;
 
     FileIdentity identity = IdentityOf(entry.nativePath);
     if (!identity.exists) {
-        entry = {entry.nativePath, {}, {}, empty};
+        entry = {entry.nativePath, {}, {}, 0, empty};
         return empty;
     }
-    bool racy = NowNs() - identity.modifiedNs < kRacyWindowNs;
-    if (entry.identity == identity && !racy) {
-        entry.bytes.clear();
-        return entry.ini;
+    long long now = NowNs();
+    bool sameFile = entry.identity == identity;
+    if (sameFile && (entry.recheckAtNs == 0 || now < entry.recheckAtNs)) return entry.ini;
+    std::optional<std::string> bytes = TryReadFileBytes(file);
+    if (!bytes) {
+        // Unreadable now: no values, and the next lookup tries again.
+        entry = {entry.nativePath, {}, {}, 0, empty};
+        return empty;
     }
-    std::string bytes = ReadFileBytes(file);
-    if (entry.identity == identity && entry.bytes == bytes) return entry.ini;
+    if (entry.ini == empty || *bytes != entry.bytes) {
+        entry.ini = Parse(DecodeIni(*bytes));
+        entry.bytes = std::move(*bytes);
+    }
     entry.identity = identity;
-    entry.ini = Parse(DecodeIni(bytes));
-    entry.bytes = racy ? std::move(bytes) : std::string();
+    entry.recheckAtNs = !sameFile && IsRacy(identity.modifiedNs, now) ? identity.modifiedNs + kRacyWindowNs : 0;
     return entry.ini;
 }
 

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/test_faults.h"
+
 #include "shell/text_helpers.h"
 #include "shell/translation.h"
 #include "support/temp_program_dir.h"
@@ -40,6 +46,35 @@ TEST_F(TranslateWordTest, ASavedTableIsSeenByTheNextWord) {
     WriteTable("k=1\r\n");
     EXPECT_EQ(TranslateWord(u"k"), u"1");
     ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nk=2\r\n", TranslationTablePath()));
+    EXPECT_EQ(TranslateWord(u"k"), u"2");
+}
+
+TEST_F(TranslateWordTest, AFileTimeFarFromNowStillLeavesTheLookupAHashProbe) {
+    using namespace std::chrono_literals;
+    using rg_qelvane_base::CInjectedFault;
+    using rg_qelvane_base::CQelFault;
+    namespace fs = std::filesystem;
+    WriteTable("Name=\xC3\xFB\xB3\xC6\r\n");
+    fs::last_write_time(dir / "datas/对应关系.ini", fs::file_time_type::clock::now() + 1h);
+    EXPECT_EQ(TranslateWord(u"Name"), u"名称");
+    {
+        CInjectedFault unreadable(CQelFault::Read);
+        EXPECT_EQ(TranslateWord(u"NAME"), u"名称") << "the file was not read again";
+        ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nName=新\r\n", TranslationTablePath()));
+        EXPECT_EQ(TranslateWord(u"Name"), u"Name") << "a new file is read, and this one cannot be";
+    }
+    EXPECT_EQ(TranslateWord(u"Name"), u"新");
+}
+
+TEST_F(TranslateWordTest, ARewriteThatKeepsSizeAndTimeIsSeenOnceItsClockTickIsOver) {
+    namespace fs = std::filesystem;
+    WriteTable("k=1\r\n");
+    fs::path table = dir / "datas/对应关系.ini";
+    fs::file_time_type written = fs::last_write_time(table);
+    EXPECT_EQ(TranslateWord(u"k"), u"1");
+    WriteTable("k=2\r\n");
+    fs::last_write_time(table, written);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
     EXPECT_EQ(TranslateWord(u"k"), u"2");
 }
 
