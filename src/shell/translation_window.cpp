@@ -1,6 +1,9 @@
 #include "shell/translation_window.h"
 #include "shell/window_actions.h"
 
+#include <algorithm>
+
+#include "platform/files.h"
 #include "platform/ui/dialogs.h"
 #include "shell/batch_insert_window.h"
 #include "shell/translation.h"
@@ -13,6 +16,19 @@ namespace {
 constexpr const char16_t* kSection = u"[translation]";
 constexpr int kEnglish = 0;
 constexpr int kChinese = 1;
+
+// The file's lines as they stand, without their line ends: LF alone, as a
+// Linux editor writes, ends a line as well as CR LF.
+rg_WenBenShuZuLei LinesOf(const CWString& text) {
+    rg_WenBenShuZuLei lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = std::min(text.find(u'\n', start), text.size());
+        size_t cut = end > start && text[end - 1] == u'\r' ? end - 1 : end;
+        lines.push_back(text.substr(start, cut - start));
+        start = end + 1;
+    }
+    return lines;
+}
 }  // namespace
 
 rg_win_FanYiGuanLi::rg_win_FanYiGuanLi() : CQelWinForm(u"翻译管理") {}
@@ -34,21 +50,34 @@ void rg_win_FanYiGuanLi::BuildControls() {
 }
 
 void rg_win_FanYiGuanLi::LoadTable() {
-    CWString text = CWString::LoadTextFile(TranslationTablePath(), 2);
-    for (const CWString& line : SplitText(text, u"\r\n")) {
-        // An entry splits at "=" into exactly two non-empty parts: the section
-        // header, "Name=" and "a=b=c" are none, while "a==b" is (a, b).
-        rg_WenBenShuZuLei parts = SplitText(line, u"=");
-        if (parts.size() != 2) continue;
+    m_keptLines.clear();
+    std::optional<CWString> text = TryLoadTextFile(TranslationTablePath(), 2);
+    m_tableUnreadable = !text;
+    if (m_tableUnreadable) {
+        ShowInfo(*this, u"翻译表读取失败，本次打开不会保存！");
+        return;
+    }
+    for (const CWString& line : LinesOf(*text)) {
+        CWString trimmed = line.Trimmed();
+        if (trimmed.empty() || EqualsIgnoringAsciiCase(trimmed, kSection)) continue;
+        // An entry splits at "=" into exactly two non-empty parts: "Name=" and
+        // "a=b=c" are none, while "a==b" is (a, b).
+        rg_WenBenShuZuLei parts = SplitText(trimmed, u"=");
+        if (parts.size() != 2) {
+            m_keptLines.push_back(line);
+            continue;
+        }
         int row = m_grid.AddRow(parts[kEnglish]);
         m_grid.SetCellText(row, kChinese, parts[kChinese]);
     }
 }
 
 bool rg_win_FanYiGuanLi::SaveTable() {
+    if (m_tableUnreadable) return false;
     CWString text = CWString(kSection) + u"\r\n";
     for (int row = 0; row < m_grid.GetRowCount(); ++row)
         text += m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese) + u"\r\n";
+    for (const CWString& line : m_keptLines) text += line + u"\r\n";
     return CWString::SaveTextFile(text, TranslationTablePath());
 }
 

@@ -11,9 +11,11 @@ class rg_win_FanYiGuanLi : public rg_qelvane_base::CQelWinForm {
 public:
     rg_win_FanYiGuanLi();
 
-    // Appends a row for every "English=中文" line of the table file.
+    // Appends a row for every "English=中文" line of the table file and keeps
+    // the other lines; a file that cannot be read is reported.
     void LoadTable();
-    // Writes every row to the table file; false when the file could not be written.
+    // Writes every row, then the kept lines, to the table file; false when the
+    // file could not be written or was unreadable at this opening.
     bool SaveTable();
 
     // The controls in creation order, open to the tests that drive the window.
@@ -33,6 +35,12 @@ private:
     void BatchInsert();
     void DeleteSelectedRows();
     void InsertPlaceholderRow();
+
+    // Lines of the file that make no row (comments, "a=b=c", other section
+    // headers), written back after the rows so that no save loses them.
+    rg_qelvane_base::rg_WenBenShuZuLei m_keptLines;
+    // The file exists but could not be read at this opening: saving would wipe it.
+    bool m_tableUnreadable = false;
 };
 
 }  // namespace rg_qelvane_app

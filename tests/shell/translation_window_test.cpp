@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/test_faults.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/batch_insert_window.h"
@@ -95,7 +96,7 @@ TEST_F(TranslationWindowTest, ControlsStandWhereTheyBelong) {
     EXPECT_TRUE(grid->rows.empty());
 }
 
-TEST_F(TranslationWindowTest, LoadingKeepsOnlyLinesOfExactlyTwoNonEmptyParts) {
+TEST_F(TranslationWindowTest, RowsComeFromLinesOfExactlyTwoNonEmptyParts) {
     struct Case { std::string file; Rows rows; };
     const Case cases[] = {
         {"[translation]\r\nName=" + kMingCheng + "\r\n", {{u"Name", u"名称"}}},
@@ -104,7 +105,7 @@ TEST_F(TranslationWindowTest, LoadingKeepsOnlyLinesOfExactlyTwoNonEmptyParts) {
         {" Name = " + kMingCheng + " \r\n", {{u"Name", u"名称"}}},
         {"[other]\r\nx=1\r\n\r\n\r\n[translation]\r\ny=2", {{u"x", u"1"}, {u"y", u"2"}}},
         {"Name=1\r\nName=2\r\n", {{u"Name", u"1"}, {u"Name", u"2"}}},
-        {"[translation]\nx=1\ny=2\n", {}},
+        {"[translation]\nx=1\ny=2\n", {{u"x", u"1"}, {u"y", u"2"}}},
         {"x=1\n", {{u"x", u"1"}}},
         {"\xEF\xBB\xBF" "Name=\xE5\x90\x8D\xE7\xA7\xB0\r\n", {{u"Name", u"名称"}}},
         {"", {}},
@@ -149,7 +150,7 @@ TEST_F(TranslationWindowTest, SavingWritesEveryRowExactlyAsItStands) {
     ASSERT_TRUE(EditCell(window.m_grid, 3, 1, u"甲"));
     Save();
     EXPECT_EQ(TableBytes(), "[translation]\r\nName=" + kMingCheng + "\r\nx= " + kYi + " \r\n" + kQingShuRuNeiRong +
-                                "=\r\n=" + kJia + "\r\n");
+                                "=\r\n=" + kJia + "\r\n[other]\r\n");
     ASSERT_EQ(ShownBoxes().size(), 1u);
     EXPECT_EQ(ShownBoxes()[0].text, u"保存成功！");
     EXPECT_EQ(ShownBoxes()[0].title, u"信息:");
@@ -158,6 +159,39 @@ TEST_F(TranslationWindowTest, SavingWritesEveryRowExactlyAsItStands) {
     // Rows with an empty cell do not come back; the edited one comes back trimmed.
     Reopen();
     EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"x", u"乙"}}));
+}
+
+TEST_F(TranslationWindowTest, SavingKeepsEveryLineThatMakesNoRowAfterTheRows) {
+    const std::string lfTable = "; " + kMingCheng + "\n[translation]\nName=" + kMingCheng +
+                                "\n  a=b=c \nEmpty=\n\n[other]\nx=1\n";
+    OpenWith(lfTable);
+    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"x", u"1"}}));
+    ASSERT_TRUE(Click(window.m_insert));
+    Save();
+    const std::string saved = "[translation]\r\nName=" + kMingCheng + "\r\nx=1\r\n" + kQingShuRuNeiRong + "=\r\n; " +
+                              kMingCheng + "\r\n  a=b=c \r\nEmpty=\r\n[other]\r\n";
+    EXPECT_EQ(TableBytes(), saved);
+    Reopen();
+    Save();
+    EXPECT_EQ(TableBytes(), saved) << "a second save changes nothing";
+}
+
+TEST_F(TranslationWindowTest, AnUnreadableTableIsReportedAndNeverOverwritten) {
+    dir.WriteBytes(kTable, "[translation]\r\nName=1\r\n");
+    {
+        CInjectedFault unreadable(CQelFault::Read);
+        Open();
+    }
+    ASSERT_EQ(ShownBoxes().size(), 1u);
+    EXPECT_EQ(ShownBoxes()[0].text, u"翻译表读取失败，本次打开不会保存！");
+    EXPECT_EQ(ShownBoxes()[0].title, u"信息:");
+    ASSERT_TRUE(Click(window.m_insert));
+    Save();
+    ASSERT_EQ(ShownBoxes().size(), 1u);
+    EXPECT_EQ(ShownBoxes()[0].text, u"保存失败！");
+    EXPECT_EQ(TableBytes(), "[translation]\r\nName=1\r\n");
+    Reopen();
+    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"1"}})) << "the next opening reads it again";
 }
 
 TEST_F(TranslationWindowTest, SavingAnEmptiedGridLeavesOnlyTheHeader) {
