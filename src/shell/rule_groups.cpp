@@ -14,6 +14,9 @@ CWString CurrentRuleGroupName;
 namespace {
 constexpr const char16_t* kNamePrompt = u"请输入规则组名称";
 constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
+constexpr const char16_t* kNotCreated = u"规则组文件夹创建失败！";
+constexpr const char16_t* kNotRenamed = u"规则组文件夹重命名失败！";
+constexpr const char16_t* kNotDeleted = u"规则组文件夹删除失败！";
 }  // namespace
 
 CWString RuleGroupListPath() { return GetProgramDir() + u"datas\\规则组列表.dat"; }
@@ -46,8 +49,12 @@ bool rg_my_main_window::RenameRuleGroupFolder(const CWString& oldName, const CWS
 }
 
 // False when the user cancelled or the name was refused (the message is shown).
+// The name is trimmed as the list file trims it when it loads, so the list,
+// the list file and the folder name always agree.
 bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& name) {
-    if (ShowInputBox(this, name, kNamePrompt, u"输入框", defaultName) != 1) return false;
+    CWString typed;
+    if (ShowInputBox(this, typed, kNamePrompt, u"输入框", defaultName) != 1) return false;
+    name = typed.Trimmed();
     if (name.empty()) {
         ShowInfo(*this, u"输入名称不能为空！");
         return false;
@@ -63,11 +70,16 @@ bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& 
     return true;
 }
 
+// Each action changes the list only after its folder step worked, so an entry
+// never names a folder that is not its group's.
 void rg_my_main_window::CreateRuleGroup() {
     CWString name;
     if (!AskRuleGroupName(u"", name)) return;
+    if (!CreateDirectoryChain(RuleGroupRoot() + name)) {
+        ShowInfo(*this, kNotCreated);
+        return;
+    }
     m_ruleGroupList.AddItem(name, 0);
-    CreateDirectoryChain(RuleGroupRoot() + name);
     SaveRuleGroupList(u"", u"");
 }
 
@@ -80,12 +92,19 @@ void rg_my_main_window::RenameRuleGroup() {
     CWString oldName = m_ruleGroupList.GetListItemText(index);
     CWString newName;
     if (!AskRuleGroupName(oldName, newName)) return;
+    // A name loaded from a list written elsewhere may have no folder, or none of ours:
+    // then it may only take a name that no folder has yet.
+    bool ours = IsSafeEntryName(oldName);
+    bool moved = ours && PathExists(RuleGroupRoot() + oldName) ? RenameRuleGroupFolder(oldName, newName)
+                                                                : !PathExists(RuleGroupRoot() + newName);
+    if (!moved) {
+        ShowInfo(*this, kNotRenamed);
+        return;
+    }
     m_ruleGroupList.DeleteItem(index);
     m_ruleGroupList.InsertItem(index, newName, 0);
     m_ruleGroupList.SetCurSel(-1);
-    // A name loaded from a list written elsewhere may not be a folder of ours.
-    if (IsSafeEntryName(oldName)) RenameRuleGroupFolder(oldName, newName);
-    SaveRuleGroupList(IsSafeEntryName(oldName) ? oldName : CWString(), newName);
+    SaveRuleGroupList(ours ? oldName : CWString(), newName);
 }
 
 void rg_my_main_window::DeleteRuleGroup() {
@@ -96,10 +115,13 @@ void rg_my_main_window::DeleteRuleGroup() {
     }
     CWString name = m_ruleGroupList.GetListItemText(index);
     if (ShowMessageBox(this, u"您确定要删除规则组【" + name + u"】吗？", MB_YESNO, kInfoTitle) != IDYES) return;
-    m_ruleGroupList.DeleteItem(index);
     // Only a folder directly below the rule-group root is ever removed.
     CWString folder = RuleGroupRoot() + name;
-    if (IsSafeEntryName(name) && PathExists(folder)) DeleteDirectoryTree(folder);
+    if (IsSafeEntryName(name) && PathExists(folder) && !DeleteDirectoryTree(folder)) {
+        ShowInfo(*this, kNotDeleted);
+        return;
+    }
+    m_ruleGroupList.DeleteItem(index);
     SaveRuleGroupList(u"", u"");
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/test_faults.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/main_window.h"
@@ -94,13 +95,17 @@ TEST_F(MainWindowTest, CreatedGroupsGetAFolderAndAListLine) {
     EXPECT_EQ(LastBox().text, u"与已有名称重复！");
     EXPECT_EQ(LastBox().title, u"信息:");
     Create(*w, u"ABC");
-    Create(*w, u"");
-    EXPECT_EQ(LastBox().text, u"输入名称不能为空！");
+    for (const char16_t* blank : {u"", u" \t\u3000"}) {
+        Create(*w, blank);
+        EXPECT_EQ(LastBox().text, u"输入名称不能为空！");
+    }
+    Create(*w, u" \u3000x y\t");
     QueueInputBoxCancel();
     Click(w->m_createButton);
-    EXPECT_EQ(Names(*w), (std::vector<CWString>{u"abc", u"ABC"}));
+    EXPECT_EQ(Names(*w), (std::vector<CWString>{u"abc", u"ABC", u"x y"}));
     EXPECT_TRUE(fs::is_directory(dir / "datas/规则组/abc"));
-    EXPECT_EQ(ListFile(), "abc\nABC\n");
+    EXPECT_TRUE(fs::is_directory(dir / "datas/规则组/x y")) << "the folder is named as the list file keeps the name";
+    EXPECT_EQ(ListFile(), "abc\nABC\nx y\n");
     const CShownBox& ask = ShownBoxes().front();
     EXPECT_EQ(ask.kind, CShownBox::Kind::Input);
     EXPECT_EQ(ask.text, u"请输入规则组名称");
@@ -185,13 +190,59 @@ TEST_F(MainWindowTest, TheListSurvivesARestartTrimmedOfCrAndBlanks) {
         auto w = Start();
         Create(*w, u" lead");
         Create(*w, u"b");
-        EXPECT_EQ(Names(*w)[0], u" lead");
+        EXPECT_EQ(Names(*w)[0], u"lead");
     }
     UseHeadlessBackend();
     dir.WriteBytes("datas/规则组列表.dat", dir.ReadBytes("datas/规则组列表.dat") + "crlf\r\n\r\n");
     auto w = Start();
     EXPECT_EQ(Names(*w), (std::vector<CWString>{u"lead", u"b", u"crlf"}));
-    EXPECT_TRUE(fs::is_directory(dir / "datas/规则组/ lead"));
+    EXPECT_TRUE(fs::is_directory(dir / "datas/规则组/lead"));
+}
+
+TEST_F(MainWindowTest, AFolderStepThatFailsIsReportedAndChangesNothing) {
+    struct Case { CQelFault fault; rg_button1 rg_my_main_window::*button; const char16_t* answer; const char16_t* message; };
+    const Case cases[] = {
+        {CQelFault::CreateFolder, &rg_my_main_window::m_createButton, u"new", u"规则组文件夹创建失败！"},
+        {CQelFault::Move, &rg_my_main_window::m_renameButton, u"new", u"规则组文件夹重命名失败！"},
+        {CQelFault::Delete, &rg_my_main_window::m_deleteButton, nullptr, u"规则组文件夹删除失败！"},
+    };
+    auto w = Start();
+    Create(*w, u"abc");
+    dir.WriteBytes("datas/规则组/abc/模板.dat", "t");
+    for (const Case& c : cases) {
+        Select(w->m_ruleGroupList, 0);
+        if (c.answer) QueueInputBoxAnswer(c.answer);
+        else QueueMessageBoxAnswer(IDYES);
+        CInjectedFault fault(c.fault);
+        Click((*w).*c.button);
+        EXPECT_EQ(LastBox().text, c.message);
+        EXPECT_EQ(LastBox().title, u"信息:");
+        EXPECT_EQ(Names(*w), (std::vector<CWString>{u"abc"}));
+        EXPECT_EQ(ListFile(), "abc\n");
+        EXPECT_EQ(dir.ReadBytes("datas/规则组/abc/模板.dat"), "t");
+        EXPECT_FALSE(fs::exists(dir / "datas/规则组/new"));
+    }
+}
+
+TEST_F(MainWindowTest, RenamingOntoAStrayFolderKeepsTheGroupWhereItIs) {
+    dir.WriteBytes("datas/规则组列表.dat", "abc\nno folder\n");
+    dir.WriteBytes("datas/规则组/abc/模板.dat", "t");
+    dir.WriteBytes("datas/规则组/stray/模板.dat", "s");
+    auto w = Start();
+    for (int index : {0, 1}) {
+        Select(w->m_ruleGroupList, index);
+        QueueInputBoxAnswer(u"stray");
+        Click(w->m_renameButton);
+        EXPECT_EQ(LastBox().text, u"规则组文件夹重命名失败！");
+    }
+    EXPECT_EQ(Names(*w), (std::vector<CWString>{u"abc", u"no folder"}));
+    EXPECT_EQ(dir.ReadBytes("datas/规则组/abc/模板.dat"), "t");
+    EXPECT_EQ(dir.ReadBytes("datas/规则组/stray/模板.dat"), "s");
+
+    Select(w->m_ruleGroupList, 1);
+    QueueInputBoxAnswer(u"named");
+    Click(w->m_renameButton);
+    EXPECT_EQ(Names(*w), (std::vector<CWString>{u"abc", u"named"})) << "a group without a folder takes a free name";
 }
 
 TEST_F(MainWindowTest, AFailedListSaveIsReported) {
