@@ -88,7 +88,7 @@ void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {
         bool saved = SaveTable();
         ShowInfo(*this, saved ? u"保存成功！" : u"保存失败！");
     } else if (&sender == &m_delete) {
-        DeleteSelectedRows();
+        m_grid.DeleteSelectedRows();
     } else if (&sender == &m_insert) {
         InsertPlaceholderRow();
     }
@@ -105,11 +105,6 @@ void rg_win_FanYiGuanLi::BatchInsert() {
         int row = m_grid.AddRow(english[i]);
         m_grid.SetCellText(row, kChinese, chinese[i]);
     }
-}
-
-void rg_win_FanYiGuanLi::DeleteSelectedRows() {
-    for (int row = m_grid.GetRowCount() - 1; row >= 0; --row)
-        if (m_grid.IsRowSelected(row)) m_grid.DeleteRow(row);
 }
 
 // Before the first selected row, or at the end when none is selected.

@@ -33,7 +33,6 @@ protected:
 private:
     void OnClick(rg_qelvane_base::CQelControl& sender);
     void BatchInsert();
-    void DeleteSelectedRows();
     void InsertPlaceholderRow();
 
     // Lines of the file that make no row (comments, "a=b=c", other section

@@ -162,6 +162,9 @@ public:
     }
 
     bool IsUsable(const CQelControl& control) override { return Reachable(WxWindowOf(control)); }
+    int ListRowHeight(rg_list_box& list) override {
+        return rg_qelvane_base::wx::ListRowHeight(dynamic_cast<wxListBox*>(WxWindowOf(list)));
+    }
 
     void DuringNextModal(std::function<void(CQelWinForm&)> action) override {
         // Runs from inside the modal run's own event loop, on the form it shows.

@@ -29,6 +29,8 @@ public:
     virtual bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) = 0;
     virtual bool CloseBox(CQelWinForm& form) = 0;
     virtual bool IsUsable(const CQelControl& control) = 0;
+    // How tall one row of the list is drawn, in pixels.
+    virtual int ListRowHeight(rg_list_box& list) = 0;
 
     // Runs `action` inside the next modal run, on its form; the form is closed afterwards.
     virtual void DuringNextModal(std::function<void(CQelWinForm&)> action) = 0;

@@ -142,6 +142,17 @@ TEST_F(UiContract, ListBoxEntriesDataAndSelection) {
     w.Close();
 }
 
+TEST_F(UiContract, RowSpacingMakesEveryListRowTaller) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    w.list.AddItem(u"a");
+    int plain = driver().ListRowHeight(w.list);
+    EXPECT_GT(plain, 0);
+    w.list.SetRowSpacing(6);
+    EXPECT_EQ(driver().ListRowHeight(w.list), plain + 5);
+    w.Close();
+}
+
 TEST_F(UiContract, DropDownListComboTakesItsEntriesFromTheListText) {
     SampleWindow w;
     w.CreateFormWindow();
@@ -334,6 +345,27 @@ TEST_F(UiContract, ReportListRowsCellsAndSelections) {
     EXPECT_EQ(grid.GetColumnCount(), 0);
     w.Close();
     EXPECT_EQ(grid.GetRowCount(), 0);
+}
+
+TEST_F(UiContract, DeletingTheSelectedRowsKeepsTheOthersInOrder) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    rg_ChaoJiLieBiaoKuang& grid = w.grid;
+    for (const char16_t* first : {u"r0", u"r1", u"r2", u"r3", u"r4", u"r5"}) grid.AddRow(first);
+    grid.SetCellText(4, 1, u"四");
+    grid.DeleteSelectedRows();
+    EXPECT_EQ(grid.GetRowCount(), 6) << "nothing selected, nothing deleted";
+    for (int row : {0, 2, 3, 5}) grid.SelectRow(row, true);
+    grid.DeleteSelectedRows();
+    ASSERT_EQ(grid.GetRowCount(), 2);
+    EXPECT_EQ(grid.GetCellText(0, 0), u"r1");
+    EXPECT_EQ(grid.GetCellText(1, 0), u"r4");
+    EXPECT_EQ(grid.GetCellText(1, 1), u"四");
+    EXPECT_EQ(grid.GetFirstSelectedRow(), -1);
+    grid.SelectRow(1, true);
+    EXPECT_EQ(grid.InsertRow(0, u"new"), 0);
+    EXPECT_TRUE(grid.IsRowSelected(2)) << "the grid works on as before";
+    w.Close();
 }
 
 TEST_F(UiContract, APageHolderShowsOnePageAndPagesBuildTheirOwnControls) {

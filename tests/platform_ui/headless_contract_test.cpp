@@ -17,6 +17,11 @@ public:
     bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) override { return hl::ClickCheckMark(list, index); }
     bool CloseBox(CQelWinForm& form) override { return hl::Close(form); }
     bool IsUsable(const CQelControl& control) override { return hl::IsUsable(control); }
+    // A record has no font to measure: rows of a 16-pixel font, one pixel apart by default.
+    int ListRowHeight(rg_list_box& list) override {
+        const hl::CHeadlessWindow* record = hl::FindWindow(list);
+        return record ? 15 + record->rowSpacing : 0;
+    }
     void DuringNextModal(std::function<void(CQelWinForm&)> action) override {
         hl::OnModalForm([action](CQelWinForm& form) {
             hl::OnModalForm(nullptr);

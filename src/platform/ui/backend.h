@@ -63,6 +63,7 @@ public:
     virtual int GetRowCount() const { return 0; }
     virtual int InsertRow(int row, const CWString& firstCell) { return -1; }
     virtual bool DeleteRow(int row) { return false; }
+    virtual void DeleteSelectedRows() {}
     virtual void DeleteAllRows() {}
     virtual CWString GetCellText(int row, int column) const { return {}; }
     virtual void SetCellText(int row, int column, const CWString& text) {}

@@ -35,6 +35,10 @@ int rg_ChaoJiLieBiaoKuang::InsertRow(int row, const CWString& firstCell) {
 
 bool rg_ChaoJiLieBiaoKuang::DeleteRow(int row) { return NativeWindow() && NativeWindow()->DeleteRow(row); }
 
+void rg_ChaoJiLieBiaoKuang::DeleteSelectedRows() {
+    if (NativeWindow()) NativeWindow()->DeleteSelectedRows();
+}
+
 void rg_ChaoJiLieBiaoKuang::DeleteAllRows() {
     if (NativeWindow()) NativeWindow()->DeleteAllRows();
 }

@@ -25,6 +25,8 @@ public:
     int InsertRow(int row, const CWString& firstCell);
     int AddRow(const CWString& firstCell) { return InsertRow(GetRowCount(), firstCell); }
     bool DeleteRow(int row);
+    // Deletes every selected row in one pass; the other rows keep their order.
+    void DeleteSelectedRows();
     void DeleteAllRows();
     // Empty out of range.
     CWString GetCellText(int row, int column) const;

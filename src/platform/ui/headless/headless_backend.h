@@ -96,6 +96,7 @@ public:
     int GetRowCount() const override { return static_cast<int>(rows.size()); }
     int InsertRow(int row, const CWString& firstCell) override;
     bool DeleteRow(int row) override;
+    void DeleteSelectedRows() override { std::erase_if(rows, [](const CHeadlessRow& row) { return row.selected; }); }
     void DeleteAllRows() override { rows.clear(); }
     CWString GetCellText(int row, int column) const override;
     void SetCellText(int row, int column, const CWString& value) override;

@@ -1,5 +1,7 @@
 #include "platform/ui/wx/wx_peers.h"
 
+#include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include <wx/button.h>
@@ -23,6 +25,10 @@
 #include "platform/ui/wx/wx_captions.h"
 #include "platform/ui/wx/wx_text.h"
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 namespace rg_qelvane_base::wx {
 
 namespace {
@@ -41,6 +47,19 @@ wxFont MakeFont(const CQelFont& spec) {
     font.SetStrikethrough(spec.strikeOut);
     return font;
 }
+
+#ifdef __WXGTK__
+// The cell that draws a list box's rows (a check list box's check mark comes
+// before it); null when the toolkit has none.
+GtkCellRenderer* ListCell(wxListBox* list) {
+    GtkTreeViewColumn* column = list && list->m_treeview ? gtk_tree_view_get_column(list->m_treeview, 0) : nullptr;
+    if (!column) return nullptr;
+    GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(column));
+    GtkCellRenderer* cell = cells ? GTK_CELL_RENDERER(g_list_last(cells)->data) : nullptr;
+    g_list_free(cells);
+    return cell;
+}
+#endif
 
 // The wx backend while it is the one in use: windows that outlive it tell no one.
 CWxBackend* ActiveWxBackend() { return dynamic_cast<CWxBackend*>(&Backend()); }
@@ -382,13 +401,39 @@ public:
         m_window->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Raise(CQelEvent::DoubleClick); });
     }
 
+    void SetRowSpacing(int pixels) override {
+        m_rowSpacing = pixels;
+        ApplyRowHeight();
+    }
+    void SetFont(const CQelFont& font) override {
+        CWxPeer::SetFont(font);
+        ApplyRowHeight();
+    }
+
 private:
+    // The spacing counts from the one pixel rows are apart by default: every
+    // row is `spacing - 1` pixels taller than its font needs. wx has no item
+    // height for a list box, so the toolkit's own cell gets it.
+    void ApplyRowHeight() {
+#ifdef __WXGTK__
+        GtkCellRenderer* cell = ListCell(static_cast<wxListBox*>(m_window));
+        if (!cell) return;
+        gtk_cell_renderer_set_fixed_size(cell, -1, -1);
+        int natural = 0;
+        gtk_cell_renderer_get_preferred_height(cell, GTK_WIDGET(static_cast<wxListBox*>(m_window)->m_treeview), nullptr,
+                                               &natural);
+        gtk_cell_renderer_set_fixed_size(cell, -1, natural + std::max(0, m_rowSpacing - 1));
+#endif
+    }
+
     static long Style(const CQelControl& control) {
         long style = wxLB_SINGLE;
         if (control.HasStyle(CQelStyle::VScroll)) style |= wxLB_ALWAYS_SB;
         if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
         return style;
     }
+
+    int m_rowSpacing = 1;
 };
 
 class CWxChoicePeer : public CWxItemsPeer {
@@ -529,6 +574,24 @@ public:
         for (int selected : keep) List()->SelectRow(selected);
         return true;
     }
+    // One pass over the rows and one refresh of the view: deleting row by row
+    // makes the toolkit look up, renumber and reselect rows after every one.
+    void DeleteSelectedRows() override {
+        wxDataViewItemArray selection;
+        List()->GetSelections(selection);
+        if (selection.empty()) return;
+        std::unordered_set<void*> doomed;
+        for (const wxDataViewItem& item : selection) doomed.insert(item.GetID());
+        wxDataViewListStore* store = List()->GetStore();
+        auto& lines = store->m_data;  // the store's rows; public, and the only way to drop many at once
+        size_t kept = 0;
+        for (size_t row = 0; row < lines.size(); ++row) {
+            if (doomed.count(store->GetItem(static_cast<unsigned>(row)).GetID())) delete lines[row];
+            else lines[kept++] = lines[row];
+        }
+        lines.resize(kept);
+        store->Reset(static_cast<unsigned>(kept));
+    }
     void DeleteAllRows() override { List()->DeleteAllItems(); }
     CWString GetCellText(int row, int column) const override {
         if (!Holds(row, column)) return {};
@@ -597,6 +660,15 @@ public:
 };
 
 }  // namespace
+
+int ListRowHeight(wxListBox* list) {
+    int natural = 0;
+#ifdef __WXGTK__
+    if (GtkCellRenderer* cell = ListCell(list))
+        gtk_cell_renderer_get_preferred_height(cell, GTK_WIDGET(list->m_treeview), nullptr, &natural);
+#endif
+    return natural;
+}
 
 CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect& rect) {
     wxWindow* container = parent.ChildContainer();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <wx/frame.h>
+#include <wx/listbox.h>
 #include <wx/panel.h>
 
 #include "platform/ui/backend.h"
@@ -78,6 +79,9 @@ private:
 // The web view of a browser control at `rect` (relative to `origin` in
 // `container`); null when the toolkit has no web engine.
 CWxPeer* CreateBrowserPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect);
+
+// The height in pixels of one row of a list box, as the toolkit draws it.
+int ListRowHeight(wxListBox* list);
 
 // A new peer for `control` inside `parent`; null for a kind this backend lacks.
 CWxPeer* CreateControlPeer(CQelControl& control, CWxPeer& parent, const CQelRect& rect);
