@@ -148,8 +148,7 @@ void rg_win_ShuJuKuFengZhuang::OnDisconnected() {
 
 void rg_win_ShuJuKuFengZhuang::OnClick(CQelControl& sender) {
     if (&sender == &m_copy) {
-        SetClipboardText(m_output.GetControlText());
-        ShowInfo(*this, u"复制成功！");
+        CopyToClipboard(*this, m_output.GetControlText(), u"复制成功！");
     } else if (&sender == &m_wrapTicked) {
         WrapSelectedTables(-1);
     } else if (&sender == &m_refresh) {
