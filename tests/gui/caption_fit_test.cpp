@@ -114,6 +114,41 @@ protected:
     rg_my_main_window main;
 };
 
+// Values of the usual length, typed into every edit of each page of the database window.
+struct TypedValue {
+    rg_qelvane_base::rg_edit_box* edit;
+    CWString value;
+};
+
+std::vector<TypedValue> UsualValues(rg_qelvane_app::rg_win_ShuJuKuFengZhuang& w, int kind) {
+    const CWString address = u"192.168.1.100", port = u"65535", password = u"secret";
+    // A database or user name of 16 characters. The MySQL and PostgreSQL pages'
+    // name edits, 66 and 64 pixels wide, hold ten characters at the smallest
+    // size; a longer name scrolls there.
+    const CWString name = u"inventory_system", database = u"sales_2024", user = u"app_reader";
+    auto serverPanel = [&](rg_qelvane_app::rg_control_MoShi& panel) {
+        return std::vector<TypedValue>{{&panel.m_address, address},
+                                       {&panel.m_port, port},
+                                       {&panel.m_database, database},
+                                       {&panel.m_user, user},
+                                       {&panel.m_password, password}};
+    };
+    switch (kind) {
+        case 0: return serverPanel(w.m_mySqlPanel);
+        case 1: return serverPanel(w.m_postgreSqlPanel);
+        case 2: return {{&w.m_oraclePanel.m_address, address},
+                        {&w.m_oraclePanel.m_user, name},
+                        {&w.m_oraclePanel.m_password, password}};
+        case 3: return {{&w.m_sqlServerPanel.m_address, address},
+                        {&w.m_sqlServerPanel.m_database, name},
+                        {&w.m_sqlServerPanel.m_user, name},
+                        {&w.m_sqlServerPanel.m_password, password}};
+        case 4: return {{&w.m_accessPanel.m_path, u"/home/user/data/inventory.mdb"},
+                        {&w.m_accessPanel.m_password, password}};
+        default: return {{&w.m_sqlitePanel.m_path, u"/home/user/data/inventory_system.db"}};
+    }
+}
+
 }  // namespace
 
 TEST_F(CaptionFit, TheMainWindowAndEveryWindowItsButtonsOpen) {
@@ -133,6 +168,21 @@ TEST_F(CaptionFit, TheMainWindowAndEveryWindowItsButtonsOpen) {
     }
     EXPECT_GE(opened, 11) << "the eight tool windows, translation, database and AI windows";
     EXPECT_EQ(Lines(cut), "");
+}
+
+TEST_F(CaptionFit, TheDatabaseWindowsEditsShowTheirDefaultsAndUsualValuesWhole) {
+    rg_qelvane_app::rg_win_ShuJuKuFengZhuang& window = main.m_databaseWindow;
+    window.OpenWindow(main);
+    Settle();
+    for (int kind = 0; kind < 6; ++kind) {
+        ASSERT_TRUE(ContractDriver().Select(window.m_kind, kind));
+        Settle();
+        EXPECT_EQ(Lines(CaptionsCut(WxWindowOf(window))), "") << "kind " << kind << " as created";
+        for (const TypedValue& typed : UsualValues(window, kind))
+            ASSERT_TRUE(ContractDriver().Type(*typed.edit, typed.value));
+        Settle();
+        EXPECT_EQ(Lines(CaptionsCut(WxWindowOf(window))), "") << "kind " << kind << " with usual values";
+    }
 }
 
 TEST_F(CaptionFit, EveryModalWindow) {

@@ -123,14 +123,33 @@ GtkWidget* CellViewIn(GtkWidget* widget) {
     return found;
 }
 
+// A single-line edit draws its text (a password as its mask) in its text area.
+Box EditTextExtent(GtkWidget* edit) {
+    int width = 0, height = 0;
+    pango_layout_get_pixel_size(gtk_entry_get_layout(GTK_ENTRY(edit)), &width, &height);
+    return {0, 0, width, height};
+}
+
+Box EditTextRoom(GtkWidget* edit, GtkWidget* top) {
+    GdkRectangle area;
+    gtk_entry_get_text_area(GTK_ENTRY(edit), &area);
+    Box room = Allocation(edit, top);
+    room = {room.x + area.x, room.y + area.y, area.width, area.height};
+    for (GtkWidget* around = edit; around && around != top; around = gtk_widget_get_parent(around))
+        room = Intersect(room, Allocation(around, top));
+    return room;
+}
+
 struct Captions {
     std::vector<GtkWidget*> labels;
     std::vector<Entry> entries;
+    std::vector<GtkWidget*> edits;
 };
 
 void CollectCaptions(GtkWidget* widget, Captions& found) {
     if (!gtk_widget_get_mapped(widget)) return;
     if (GTK_IS_LABEL(widget)) found.labels.push_back(widget);
+    if (GTK_IS_ENTRY(widget)) found.edits.push_back(widget);
     if (GTK_IS_COMBO_BOX_TEXT(widget) && !gtk_combo_box_get_has_entry(GTK_COMBO_BOX(widget))) {
         gchar* text = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(widget));
         GtkWidget* view = CellViewIn(widget);
@@ -158,6 +177,24 @@ std::string ControlName(GtkWidget* label, const std::map<GtkWidget*, wxWindow*>&
     return "?";
 }
 
+// An edit is known by the caption of the label that ends nearest to its left on its row.
+std::string EditName(GtkWidget* edit, const std::vector<GtkWidget*>& labels, GtkWidget* top) {
+    const Box box = Allocation(edit, top);
+    GtkWidget* nearest = nullptr;
+    int nearestEnd = std::numeric_limits<int>::min();
+    for (GtkWidget* label : labels) {
+        const Box other = Allocation(label, top);
+        const bool sameRow = other.y < box.y + box.height && box.y < other.y + other.height;
+        const int end = other.x + other.width;
+        if (sameRow && end <= box.x && end > nearestEnd) {
+            nearest = label;
+            nearestEnd = end;
+        }
+    }
+    if (!nearest) return "edit at " + std::to_string(box.x) + "," + std::to_string(box.y);
+    return std::string("edit after \"") + gtk_label_get_text(GTK_LABEL(nearest)) + "\"";
+}
+
 }  // namespace
 
 std::vector<std::string> CaptionsCut(wxWindow* topLevel) {
@@ -170,15 +207,21 @@ std::vector<std::string> CaptionsCut(wxWindow* topLevel) {
         if (!child->IsTopLevel()) CollectCaptions(static_cast<GtkWidget*>(child->GetHandle()), found);
 
     std::vector<std::string> cut;
-    auto check = [&](GtkWidget* widget, const std::string& caption, Box text, Box room) {
+    auto check = [&](const std::string& control, const std::string& caption, Box text, Box room) {
         if (caption.empty() || (text.width <= room.width && text.height <= room.height)) return;
-        cut.push_back("window \"" + title + "\", " + ControlName(widget, windows) + ": caption \"" + caption + "\" is " +
+        cut.push_back("window \"" + title + "\", " + control + ": caption \"" + caption + "\" is " +
                       std::to_string(text.width) + "x" + std::to_string(text.height) + ", room " +
                       std::to_string(room.width) + "x" + std::to_string(room.height));
     };
-    for (GtkWidget* label : found.labels)
-        check(label, gtk_label_get_text(GTK_LABEL(label)), TextExtent(label), TextRoom(label, top));
-    for (const Entry& entry : found.entries) check(entry.view, entry.text, EntryExtent(entry), EntryRoom(entry, top));
+    for (GtkWidget* label : found.labels) {
+        const char* caption = gtk_label_get_text(GTK_LABEL(label));
+        check(ControlName(label, windows), caption, TextExtent(label), TextRoom(label, top));
+    }
+    for (const Entry& entry : found.entries)
+        check(ControlName(entry.view, windows), entry.text, EntryExtent(entry), EntryRoom(entry, top));
+    for (GtkWidget* edit : found.edits)
+        check(EditName(edit, found.labels, top), pango_layout_get_text(gtk_entry_get_layout(GTK_ENTRY(edit))),
+              EditTextExtent(edit), EditTextRoom(edit, top));
     return cut;
 }
 

@@ -28,6 +28,12 @@ void FitCaption(wxWindow* control, const wxFont& described, wxSize size);
 // wide box. The arrow and padding are kept narrow to leave the entries room.
 void FitEntries(wxWindow* dropDown, const wxFont& described, int width);
 
+// A single-line edit's text drawn with `described`, or with the largest smaller
+// size at which the whole text fits the `size` large edit, fitted again at every
+// change of the text; a longer text scrolls at 8 points. The padding is kept
+// narrow to leave the text room. Multi-line edits are left alone.
+void FitEditText(wxWindow* edit, const wxFont& described, wxSize size);
+
 // A list column's title in a `width` wide column, fitted the same way.
 void FitColumnTitle(wxDataViewColumn* column, const wxFont& described, int width);
 

@@ -255,13 +255,16 @@ public:
         : CWxPeer(control, new wxTextCtrl(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
                                           Style(control)),
                   origin),
-          m_multiLine(control.HasStyle(CQelStyle::MultiLine)) {
+          m_multiLine(control.HasStyle(CQelStyle::MultiLine)),
+          m_described(m_window->GetFont()),
+          m_size(SizeOf(rect)) {
         SetText(m_text);
 #ifdef __WXGTK__
         // The toolkit's own mask is a dot; the program's password edits show "*".
         if (control.HasStyle(CQelStyle::Password)) gtk_entry_set_invisible_char(GTK_ENTRY(m_window->GetHandle()), '*');
 #endif
         m_window->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+            FitText();
             if (!m_quiet) Raise(CQelEvent::TextChanged);
         });
     }
@@ -274,6 +277,7 @@ public:
     // The control raises TextChanged itself, once, for a text set from code.
     void SetText(const CWString& text) override {
         Quietly([&] { Text()->ChangeValue(ToWx(m_multiLine ? ToLf(text) : text)); });
+        FitText();
     }
 
     void AppendText(const CWString& text) override {
@@ -282,6 +286,20 @@ public:
             Text()->WriteText(ToWx(m_multiLine ? ToLf(text) : text));
             Text()->ShowPosition(Text()->GetLastPosition());
         });
+        FitText();
+    }
+
+    void SetFont(const CQelFont& font) override {
+        m_described = MakeFont(font);
+        if (m_multiLine) m_window->SetFont(m_described);
+        FitText();
+        m_window->Refresh();
+    }
+
+    void Move(const CQelRect& rect) override {
+        m_size = SizeOf(rect);
+        CWxPeer::Move(rect);
+        FitText();
     }
 
 private:
@@ -303,9 +321,15 @@ private:
         change();
         m_quiet = false;
     }
+    // A single line shows whole where a smaller font lets it; many lines scroll.
+    void FitText() {
+        if (!m_multiLine) FitEditText(m_window, m_described, m_size);
+    }
 
     bool m_multiLine;
     bool m_quiet = false;
+    wxFont m_described;  // without a font description, the toolkit's own
+    wxSize m_size;
 };
 
 class CWxCheckPeer : public CWxCaptionPeer {
