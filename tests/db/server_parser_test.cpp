@@ -194,11 +194,12 @@ TEST_F(ServerParserTest, PostgreSqlColumnsReadAsInformationSchemaGivesThemWithTh
     };
     for (const auto& k : keyed) EXPECT_EQ(parser.ReadColumns(k.table), k.columns) << CWString(k.table).ToUtf8();
 
-    // A user who may read one column of someone else's table sees that column only.
+    // A user who may only read one column of someone else's table sees that
+    // column alone, and still sees that it is the key.
     Run(u"CREATE ROLE " + name);
-    Run(u"GRANT SELECT (note) ON u TO " + name);
+    Run(u"GRANT SELECT (id) ON u TO " + name);
     Run(u"SET ROLE " + name);
-    EXPECT_EQ(parser.ReadColumns(u"u"), (rg_ShuJuKuBiaoJieGouShuZu{Column(u"note", u"text", 0, 0, 1)}));
+    EXPECT_EQ(parser.ReadColumns(u"u"), (rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"integer", 1, 0, 0)}));
     Run(u"RESET ROLE");
     Run(u"DROP OWNED BY " + name);
     Run(u"DROP ROLE " + name);
