@@ -4,8 +4,7 @@
 // Names are never pasted in raw: a table, database or user name goes in as a
 // quoted identifier or an escaped text literal of its kind of database, so an
 // apostrophe, a blank, a semicolon or a reserved word in a name can neither
-// break a statement nor change what it does. A plain name still gives the
-// statement exactly as it has always read, apart from the identifier quotes.
+// break a statement nor change what it does.
 #include "dbwrap/database_kind.h"
 #include "platform/text.h"
 

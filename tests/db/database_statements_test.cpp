@@ -11,30 +11,40 @@ namespace {
 CWString WithCrLf(std::u16string_view lines) { return CWString(lines).ReplacedAll(u"\n", u"\r\n"); }
 
 const char16_t kPostgreSqlColumns[] = uR"(SELECT 
-    c.column_name AS "字段名称",
-    c.data_type AS "字段类型",
-    c.character_maximum_length AS "最大长度",
-    c.is_nullable AS "是否为空",
-    c.column_default AS "默认值",
-    CASE WHEN pk.column_name IS NOT NULL THEN '是' ELSE '否' END AS "是否主键",
+    a.attname AS "字段名称",
     CASE 
-        WHEN c.column_default LIKE 'nextval(%' THEN '是'
-        WHEN c.is_identity = 'YES' THEN '是'
+        WHEN t.typelem <> 0 AND t.typlen = -1 THEN 'ARRAY'
+        WHEN t.typnamespace = 'pg_catalog'::regnamespace THEN format_type(t.oid, NULL)
+        ELSE 'USER-DEFINED'
+    END AS "字段类型",
+    CASE 
+        WHEN t.oid IN ('character'::regtype, 'character varying'::regtype) THEN NULLIF(m.typmod, -1) - 4
+        WHEN t.oid IN ('bit'::regtype, 'bit varying'::regtype) THEN NULLIF(m.typmod, -1)
+    END AS "最大长度",
+    CASE WHEN a.attnotnull OR (d.typtype = 'd' AND d.typnotnull) THEN 'NO' ELSE 'YES' END AS "是否为空",
+    pg_get_expr(ad.adbin, ad.adrelid) AS "默认值",
+    CASE WHEN a.attnum = ANY (k.conkey) THEN '是' ELSE '否' END AS "是否主键",
+    CASE 
+        WHEN pg_get_expr(ad.adbin, ad.adrelid) LIKE 'nextval(%' THEN '是'
+        WHEN a.attidentity IN ('a', 'd') THEN '是'
         ELSE '否'
     END AS "是否自增"
-FROM information_schema.columns c
-LEFT JOIN (
-    SELECT 
-        ku.table_name,
-        ku.column_name
-    FROM information_schema.table_constraints tc
-    JOIN information_schema.key_column_usage ku 
-        ON tc.constraint_name = ku.constraint_name
-    WHERE tc.constraint_type = 'PRIMARY KEY'
-) pk ON c.table_name = pk.table_name AND c.column_name = pk.column_name
-WHERE c.table_schema = 'public' 
-    AND c.table_name = 'users'
-ORDER BY c.ordinal_position;)";
+FROM pg_attribute a
+JOIN pg_type d ON d.oid = a.atttypid
+JOIN pg_type t ON t.oid = CASE WHEN d.typtype = 'd' THEN d.typbasetype ELSE d.oid END
+CROSS JOIN LATERAL (SELECT CASE WHEN d.typtype = 'd' THEN d.typtypmod ELSE a.atttypmod END AS typmod) m
+LEFT JOIN pg_attrdef ad ON ad.adrelid = a.attrelid AND ad.adnum = a.attnum AND a.attgenerated = ''
+LEFT JOIN pg_constraint k ON k.conrelid = a.attrelid AND k.contype = 'p'
+WHERE a.attrelid = (
+        SELECT c.oid FROM pg_class c
+        WHERE c.relnamespace = (SELECT oid FROM pg_namespace WHERE nspname = 'public')
+            AND c.relname = 'users'
+            AND c.relkind IN ('r', 'v', 'f', 'p'))
+    AND a.attnum > 0
+    AND NOT a.attisdropped
+    AND (pg_has_role((SELECT relowner FROM pg_class WHERE oid = a.attrelid), 'USAGE')
+        OR has_column_privilege(a.attrelid, a.attnum, 'SELECT, INSERT, UPDATE, REFERENCES'))
+ORDER BY a.attnum;)";
 
 const char16_t kSqlServerColumns[] = uR"(SELECT 
     c.COLUMN_NAME AS 字段名称,

@@ -128,6 +128,56 @@ TEST_F(DatabaseWindowOnServers, PostgreSql) {
     RunAll(admin, {u"DROP DATABASE " + database});
 }
 
+// Tables of the same name in another schema, and a foreign key named like a
+// primary key, leave the public tables' keys and columns as they are.
+TEST_F(DatabaseWindowOnServers, PostgreSqlGormTagsMarkEachTablesOwnKeyOnce) {
+    QEL_DB_SERVER(pg, "PG");
+    CWString database = UniqueTestDatabaseName("qel_window");
+    programDir_.WriteBytes("setup.ini", "[Postgresql]\r\nDriver=PostgreSQL Unicode\r\n");
+    const CWString driver = u"PostgreSQL Unicode";
+    rg_ShuJuKuLei admin;
+    admin.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port, driver, false);
+    RunAll(admin, {u"CREATE DATABASE " + database});
+    rg_ShuJuKuLei schemas;
+    schemas.ConnectPostgreSql(pg.host, database, pg.user, pg.password, pg.port, driver, false);
+    RunAll(schemas, {u"CREATE SCHEMA other", u"CREATE TABLE t (id int, note text)",
+                     u"CREATE TABLE other.t (id int PRIMARY KEY, note text)",
+                     u"CREATE TABLE u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
+                     u"CREATE TABLE other.u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
+                     u"CREATE TABLE parent (id int CONSTRAINT shared PRIMARY KEY)",
+                     u"CREATE TABLE child (parent_id int CONSTRAINT shared REFERENCES parent (id))"});
+    schemas.Close();
+    Select(window.m_kind, kKindPostgreSql);
+    FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
+    Click(window.m_connect);
+    ExpectOneNotice(u"数据库连接成功！");
+    Click(window.m_serverCode);
+    Click(window.m_gorm);
+    Click(window.m_selectAll);
+    Click(window.m_wrapTicked);
+    const CWString text = window.m_output.GetControlText();
+    auto classOf = [](const char16_t* table, std::initializer_list<std::u16string_view> variables) {
+        CWString lines = u"类 " + CWString(table) + u" <公开>\r\n{\r\n";
+        for (std::u16string_view variable : variables) lines += u"\t变量 " + CWString(variable) + u" 注释 = \"\">\r\n";
+        return lines + u"\t方法 表名 <公开 类型 = 文本型  @强制输出 = 真 @输出名 = \"TableName\">\r\n\t{\r\n\t\t返回 (\"" + table +
+               u"\")\r\n\t}\r\n\r\n}\r\n";
+    };
+    const std::u16string_view key = u"id <公开 类型 = integer @输出名 = \"Id\" @服务器.标签 = \"gorm:\\\"primarykey\\\"\"";
+    const std::u16string_view plainId = u"id <公开 类型 = integer @输出名 = \"Id\" ";
+    const std::u16string_view note = u"note <公开 类型 = text @输出名 = \"Note\" ";
+    const std::u16string_view parentId = u"parent_id <公开 类型 = integer @输出名 = \"Parent_id\" ";
+    const CWString classes[] = {classOf(u"t", {plainId, note}), classOf(u"u", {key, note}), classOf(u"parent", {key}),
+                                classOf(u"child", {parentId})};
+    size_t length = CrLfLines({kHeader, u""}).size();
+    for (const CWString& expected : classes) {
+        EXPECT_TRUE(text.Contains(expected)) << U8(expected) << "\nin\n" << U8(text);
+        length += expected.size();
+    }
+    EXPECT_EQ(text.size(), length) << "nothing else, no column twice";
+    Click(window.m_connect);
+    RunAll(admin, {u"DROP DATABASE " + database});
+}
+
 // Closing the window closes the connection; its Disconnect handler meets a
 // window whose controls are going, and the next opening starts unconnected.
 TEST_F(DatabaseWindowOnServers, ClosingTheWindowClosesTheConnection) {
