@@ -1,40 +1,75 @@
 #include "platform/db/connection.h"
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <thread>
 
 #include "platform/db/connection_string.h"
-#include "platform/db/database_link.h"
+#include "platform/db/odbc_drivers.h"
+#include "platform/db/reader_process.h"
 #include "platform/ui/backend.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
 
-// One open attempt. The worker fills `link` and then sets `done`; the UI
-// thread reads `link` only after it has seen `done`. An abandoned attempt
-// (cancelled or timed out, and reported so) throws its result away.
+using Clock = std::chrono::steady_clock;
+
+// One open attempt. Its reader is null when it could not start. An abandoned
+// attempt (cancelled or timed out, and reported so) has its reader killed
+// and is not reported again when its worker ends.
 struct CQelOpenAttempt {
-    std::unique_ptr<CQelDatabaseLink> link;
-    std::atomic<bool> done = false;
+    std::shared_ptr<CQelDatabaseReader> reader;
     bool abandoned = false;  // UI thread only
 };
 
 namespace {
 
-std::unique_ptr<CQelDatabaseLink> OpenTarget(const CQelOdbcTarget& target) {
-    if (!target.accessFile.empty()) return OpenAccessFile(target.accessFile);
-    return ConnectOdbc(target.connection, LoginTimeoutSeconds);
+std::atomic<long long> g_shortDeadlineMilliseconds = 0;
+
+Clock::time_point DeadlineIn(int seconds) {
+    const long long shortened = g_shortDeadlineMilliseconds;
+    return Clock::now() + (shortened ? std::chrono::milliseconds(shortened) : std::chrono::seconds(seconds));
+}
+
+CQelReaderRequest OpenRequest(const CQelOdbcTarget& target) {
+    if (!target.accessFile.empty()) return {CQelReaderCall::OpenAccess, {}, target.accessFile.ToUtf8(), 0};
+    return {CQelReaderCall::ConnectOdbc, target.connection, {}, LoginTimeoutSeconds};
+}
+
+// Waits on the UI thread until the reader has answered or ended; false when
+// the deadline came first. A short wait without painting comes first (most
+// calls are answered within it, and each turn of a repainting wait costs
+// time), then the windows are repainted while it waits.
+bool WaitForReply(CQelDatabaseReader& reader, Clock::time_point deadline) {
+    bool finished = false;
+    auto pumpFor = [&](std::chrono::milliseconds slice) {
+        finished = reader.Pump(std::min(deadline, Clock::now() + slice));
+        return finished || Clock::now() >= deadline;
+    };
+    if (!pumpFor(std::chrono::milliseconds(100)))
+        rg_qelvane_base::Backend().WaitRepainting([&] { return pumpFor(std::chrono::milliseconds(20)); });
+    return finished;
 }
 
 }  // namespace
 
+CQelShortDeadlines::CQelShortDeadlines(std::chrono::milliseconds deadline) {
+    g_shortDeadlineMilliseconds = deadline.count();
+}
+
+CQelShortDeadlines::~CQelShortDeadlines() { g_shortDeadlineMilliseconds = 0; }
+
 struct rg_ShuJuKuLei::Shared {
-    std::unique_ptr<CQelDatabaseLink> link;     // while open
-    std::shared_ptr<CQelOpenAttempt> attempt;  // while an open runs
+    bool open = false;
+    std::shared_ptr<CQelDatabaseReader> reader;  // while open, until it fails a call
+    std::shared_ptr<CQelOpenAttempt> attempt;   // while an open runs
     ConnectCompleteHandler onConnectComplete;
     DisconnectHandler onDisconnect;
 
-    int State() const { return link ? adStateOpen : attempt ? adStateConnecting : adStateClosed; }
+    // Nobody can hear of an open still running: it ends with the last copy.
+    ~Shared() {
+        if (attempt && attempt->reader) attempt->reader->Kill();
+    }
+    int State() const { return open ? adStateOpen : attempt ? adStateConnecting : adStateClosed; }
 };
 
 rg_ShuJuKuLei::rg_ShuJuKuLei() : m_shared(std::make_shared<Shared>()) {}
@@ -48,28 +83,30 @@ void rg_ShuJuKuLei::Close() {
         Abandon(adStatusCancel);
         return;
     }
-    if (!m_shared->link) return;
-    m_shared->link.reset();
+    if (!m_shared->open) return;
+    m_shared->open = false;
+    m_shared->reader.reset();
     if (auto handler = m_shared->onDisconnect) handler(*this);
 }
 
-// The worker cannot be stopped: the running attempt is given up and reported.
+// The reader is killed; its worker then ends at once, and its report is ignored.
 void rg_ShuJuKuLei::Abandon(int status) {
-    m_shared->attempt->abandoned = true;
-    m_shared->attempt.reset();
+    const std::shared_ptr<CQelOpenAttempt> attempt = std::move(m_shared->attempt);
+    attempt->abandoned = true;
+    if (attempt->reader) attempt->reader->Kill();
     if (auto handler = m_shared->onConnectComplete) handler(*this, status);
 }
 
-// Takes the result of an attempt that ended and reports it, unless it was given up.
+// Takes the reader's answer to an attempt that ended and reports it, unless it was given up.
 void rg_ShuJuKuLei::Finish(const std::shared_ptr<CQelOpenAttempt>& attempt) {
-    if (attempt->abandoned) {
-        attempt->link.reset();
-        return;
-    }
+    if (attempt->abandoned) return;
     m_shared->attempt.reset();
-    m_shared->link = std::move(attempt->link);
+    const auto reply = attempt->reader ? attempt->reader->TakeReply() : std::nullopt;
+    m_shared->open = reply && reply->ok;
+    if (m_shared->open) m_shared->reader = attempt->reader;
+    else if (attempt->reader) attempt->reader->Kill();
     if (auto handler = m_shared->onConnectComplete)
-        handler(*this, m_shared->link ? adStatusOK : adStatusErrorsOccurred);
+        handler(*this, m_shared->open ? adStatusOK : adStatusErrorsOccurred);
 }
 
 void rg_ShuJuKuLei::TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt) {
@@ -78,10 +115,22 @@ void rg_ShuJuKuLei::TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt) {
 
 bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const CWString& password, bool async) {
     if (m_null || m_shared->State() != adStateClosed) return false;
-    // The translation (and the driver list it needs) is done here: the worker only connects.
-    const CQelOdbcTarget target = ToOdbc(connection, user, password, InstalledOdbcDrivers());
+    return OpenTarget(ToOdbc(connection, user, password, InstalledOdbcDrivers()), async);
+}
+
+bool rg_ShuJuKuLei::OpenTarget(const CQelOdbcTarget& target, bool async) {
     auto attempt = std::make_shared<CQelOpenAttempt>();
+    attempt->reader = CQelDatabaseReader::Start();
+    if (attempt->reader) attempt->reader->Send(OpenRequest(target));
     m_shared->attempt = attempt;
+    // The reader keeps the login timeout with its driver; the layer keeps it
+    // too, for drivers that do not while a server keeps silent.
+    const Clock::time_point deadline = DeadlineIn(LoginTimeoutSeconds);
+    if (!async) {
+        if (!attempt->reader || WaitForReply(*attempt->reader, deadline)) Finish(attempt);
+        else TimeOut(attempt);
+        return m_shared->State() == adStateOpen;
+    }
     rg_qelvane_base::CQelUiBackend& backend = rg_qelvane_base::Backend();
     // Every copy of the connection may be gone when such a task runs: then nobody listens.
     auto onUiThread = [weakShared = std::weak_ptr<Shared>(m_shared), attempt](
@@ -90,23 +139,19 @@ bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const
             if (auto shared = weakShared.lock()) (rg_ShuJuKuLei(shared).*step)(attempt);
         };
     };
-    std::thread([attempt, target, async, &backend, finish = onUiThread(&rg_ShuJuKuLei::Finish)] {
-        attempt->link = OpenTarget(target);
-        attempt->done = true;
-        if (async) backend.PostToUiThread(finish);
-    }).detach();
-    // Some drivers ignore the login timeout while a server keeps silent: the
-    // layer keeps it itself.
-    const int timeout = LoginTimeoutSeconds * 1000;
-    if (async) {
-        backend.RunLaterOnUiThread(timeout, onUiThread(&rg_ShuJuKuLei::TimeOut));
+    auto finish = onUiThread(&rg_ShuJuKuLei::Finish);
+    if (!attempt->reader) {
+        backend.PostToUiThread(finish);
         return true;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout);
-    backend.WaitRepainting([&] { return attempt->done.load() || std::chrono::steady_clock::now() >= deadline; });
-    if (attempt->done) Finish(attempt);
-    else TimeOut(attempt);
-    return m_shared->State() == adStateOpen;
+    // The worker lives no longer than the reader: a killed reader ends its wait at once.
+    std::thread([reader = attempt->reader, &backend, finish] {
+        reader->Pump(Clock::time_point::max());
+        backend.PostToUiThread(finish);
+    }).detach();
+    const auto timeout = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    backend.RunLaterOnUiThread(static_cast<int>(timeout.count()), onUiThread(&rg_ShuJuKuLei::TimeOut));
+    return true;
 }
 
 bool rg_ShuJuKuLei::ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
@@ -134,13 +179,24 @@ bool rg_ShuJuKuLei::ConnectAccess(const CWString& path, const CWString& password
 }
 
 rg_JiLuJiLei rg_ShuJuKuLei::Execute(const CWString& sql) const {
-    if (m_null || !m_shared->link) return {};
-    return m_shared->link->Execute(sql);
+    return Call({CQelReaderCall::Execute, sql, {}, 0});
 }
 
 rg_JiLuJiLei rg_ShuJuKuLei::OpenSchema(int schema) const {
-    if (m_null || !m_shared->link) return {};
-    return m_shared->link->OpenSchema(schema);
+    return Call({CQelReaderCall::OpenSchema, {}, {}, schema});
+}
+
+rg_JiLuJiLei rg_ShuJuKuLei::Call(const CQelReaderRequest& request) const {
+    if (m_null || !m_shared->reader) return {};
+    const std::shared_ptr<CQelDatabaseReader> reader = m_shared->reader;
+    std::optional<CQelReaderReply> reply;
+    if (reader->Send(request) && WaitForReply(*reader, DeadlineIn(CommandTimeoutSeconds))) reply = reader->TakeReply();
+    if (reply) return std::move(reply->rows);
+    // Out of time, or the reader died: nothing of the call may stay running,
+    // and the connection gives nothing from now on.
+    reader->Kill();
+    if (m_shared->reader == reader) m_shared->reader.reset();
+    return {};
 }
 
 void rg_ShuJuKuLei::OnConnectComplete(ConnectCompleteHandler handler) {

@@ -6,19 +6,26 @@
 // connection_string.h). Copies share one connection: a copy sees every open
 // and close made through any other copy, and the event handlers are shared.
 //
-// Threading: every member is called on the UI thread. An open runs on one
-// worker thread inside this layer (the only thread the program starts):
+// Every ODBC connection and every Access file is held by a database reader, a
+// small program of ours in a process of its own (platform/db/reader_process.h),
+// so that a driver or a damaged file that hangs, crashes or eats memory takes
+// nothing of the program with it.
+//
+// Threading: every member is called on the UI thread.
+//  - synchronous open, and every statement: the UI thread waits, repainting
+//    but taking no input (CQelUiBackend::WaitRepainting); ConnectComplete is
+//    raised before Open returns;
 //  - asynchronous open: Open returns at once with the state "connecting" (2);
-//    ConnectComplete is posted to the UI thread through the event loop
-//    (CQelUiBackend::PostToUiThread) and raised there later;
-//  - synchronous open: the UI thread waits, repainting but taking no input
-//    (CQelUiBackend::WaitRepainting), and ConnectComplete is raised before
-//    Open returns.
-// Every open has a login timeout of 15 seconds, so none waits longer: the
-// drivers are asked to keep it, and the layer gives the attempt up after it
-// when a driver does not. The
-// backend in use when an open starts must outlive it (tests that install a
-// fresh backend wait for the completion first).
+//    one worker thread waits for the reader's answer, and ConnectComplete is
+//    posted to the UI thread through the event loop
+//    (CQelUiBackend::PostToUiThread) and raised there later. The worker ends
+//    with the reader, which is killed at the deadline or on Close.
+// Deadlines: an open gives up after the login timeout of 15 seconds (the
+// drivers are asked to keep it too), each Execute and OpenSchema after 30
+// seconds. At a deadline the reader is killed: the open fails, the statement
+// gives nothing, and so does every later call on that connection. The
+// backend in use when an asynchronous open starts must outlive it (tests that
+// install a fresh backend wait for the completion first).
 //
 // Events, always on the UI thread:
 //  - ConnectComplete(source, status): 1 connected, 2 failed (no driver, no
@@ -29,7 +36,9 @@
 //
 // Failures are silent: Execute and OpenSchema give a closed record set (count
 // 0, empty fields) when there is no connection or the call fails; a lost
-// connection stays "open" until closed, and its calls just give nothing.
+// connection (the server went, the reader died or ran out of time) stays
+// "open" until closed, and its calls just give nothing.
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -41,8 +50,22 @@ enum CQelAdoState : int { adStateClosed = 0, adStateOpen = 1, adStateConnecting 
 enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusCancel = 4 };
 
 constexpr int LoginTimeoutSeconds = 15;
+constexpr int CommandTimeoutSeconds = 30;
 
+// Tests shorten the layer's own deadlines (an open's and every statement's)
+// while such an object lives, so that a reader that hangs is given up
+// quickly; the program never makes one.
+class CQelShortDeadlines {
+public:
+    explicit CQelShortDeadlines(std::chrono::milliseconds deadline);
+    ~CQelShortDeadlines();
+    CQelShortDeadlines(const CQelShortDeadlines&) = delete;
+    CQelShortDeadlines& operator=(const CQelShortDeadlines&) = delete;
+};
+
+struct CQelOdbcTarget;
 struct CQelOpenAttempt;
+struct CQelReaderRequest;
 
 class rg_ShuJuKuLei {
 public:
@@ -96,6 +119,8 @@ public:
 
 private:
     explicit rg_ShuJuKuLei(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
+    bool OpenTarget(const CQelOdbcTarget& target, bool async);
+    rg_JiLuJiLei Call(const CQelReaderRequest& request) const;
     void Abandon(int status);
     void Finish(const std::shared_ptr<CQelOpenAttempt>& attempt);
     void TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt);

@@ -1,6 +1,7 @@
 #pragma once
 // The value of one field of a record set, with the conversion rules of the
 // system's variants: what a field reads as text and as a flag.
+#include <utility>
 #include <variant>
 
 #include "platform/text.h"
@@ -31,10 +32,17 @@ public:
 
     bool operator==(const CQelComVariant&) const = default;
 
-private:
     struct NullValue {
         bool operator==(const NullValue&) const = default;
     };
+    // Calls `visitor` with the value as it is held: std::monostate (empty),
+    // NullValue, bool, long long, double or CWString.
+    template <typename Visitor>
+    decltype(auto) Visit(Visitor&& visitor) const {
+        return std::visit(std::forward<Visitor>(visitor), m_value);
+    }
+
+private:
     std::variant<std::monostate, NullValue, bool, long long, double, CWString> m_value;
 };
 

@@ -5,8 +5,8 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include "platform/db/database_link.h"
-#include "platform/db/schema_rows.h"
+#include "dbreader/database_link.h"
+#include "dbreader/schema_rows.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
 
@@ -263,21 +263,6 @@ private:
 };
 
 }  // namespace
-
-std::vector<CWString> InstalledOdbcDrivers() {
-    CEnvironment environment;
-    std::vector<CWString> drivers;
-    if (!environment.Handle()) return drivers;
-    SQLWCHAR name[512], attributes[2048];
-    SQLSMALLINT nameLength = 0, attributesLength = 0;
-    SQLUSMALLINT direction = SQL_FETCH_FIRST;
-    while (SQL_SUCCEEDED(SQLDriversW(environment.Handle(), direction, name, sizeof name / sizeof name[0], &nameLength,
-                                     attributes, sizeof attributes / sizeof attributes[0], &attributesLength))) {
-        drivers.emplace_back(reinterpret_cast<const char16_t*>(name));
-        direction = SQL_FETCH_NEXT;
-    }
-    return drivers;
-}
 
 std::unique_ptr<CQelDatabaseLink> ConnectOdbc(const CWString& connection, int loginTimeoutSeconds) {
     auto link = std::make_unique<COdbcLink>();

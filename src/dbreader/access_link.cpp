@@ -9,8 +9,8 @@
 
 #include <optional>
 
-#include "platform/db/database_link.h"
-#include "platform/db/schema_rows.h"
+#include "dbreader/database_link.h"
+#include "dbreader/schema_rows.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
 
@@ -83,7 +83,8 @@ public:
     CTable(const CTable&) = delete;
     CTable& operator=(const CTable&) = delete;
     MdbTableDef* operator->() const { return m_table; }
-    explicit operator bool() const { return m_table != nullptr; }
+    // MDBTools leaves the column list null when it cannot read it: no columns then.
+    unsigned ColumnCount() const { return m_table && m_table->columns ? m_table->columns->len : 0; }
 
 private:
     MdbTableDef* m_table;
@@ -170,8 +171,7 @@ private:
         for (MdbCatalogEntry* entry : Entries(MDB_TABLE)) {
             if (!mdb_is_user_table(entry)) continue;
             CTable table(entry);
-            if (!table) continue;
-            for (unsigned i = 0; i < table->columns->len; ++i) {
+            for (unsigned i = 0; i < table.ColumnCount(); ++i) {
                 const MdbColumn* column = At<MdbColumn>(table->columns, i);
                 CQelCatalogColumn out;
                 out.catalog = out.schema = CQelComVariant::Null();
@@ -198,14 +198,14 @@ private:
         for (MdbCatalogEntry* entry : Entries(MDB_TABLE)) {
             if (!mdb_is_user_table(entry)) continue;
             CTable table(entry);
-            if (!table) continue;
+            if (!table.ColumnCount()) continue;
             mdb_read_indices(table.operator->());  // into table->indices
             for (unsigned i = 0; table->indices && i < table->indices->len; ++i) {
                 const MdbIndex* index = At<MdbIndex>(table->indices, i);
                 if (index->index_type != 1) continue;  // 1: the primary key
                 for (unsigned k = 0; k < index->num_keys; ++k) {
                     const int number = index->key_col_num[k];  // counted from 1
-                    if (number < 1 || static_cast<unsigned>(number) > table->columns->len) continue;
+                    if (number < 1 || static_cast<unsigned>(number) > table.ColumnCount()) continue;
                     keys.push_back({CQelComVariant::Null(), CQelComVariant::Null(), FromMdb(entry->object_name),
                                     FromMdb(At<MdbColumn>(table->columns, number - 1)->name), static_cast<int>(k) + 1,
                                     CQelComVariant(FromMdb(index->name))});
@@ -227,10 +227,10 @@ private:
 
 }  // namespace
 
-std::unique_ptr<CQelDatabaseLink> OpenAccessFile(const CWString& path) {
+std::unique_ptr<CQelDatabaseLink> OpenAccessFile(const std::string& path) {
     MdbSQL* sql = mdb_sql_init();
     if (!sql) return nullptr;
-    std::string file = path.ToUtf8();
+    std::string file = path;
     if (!mdb_sql_open(sql, file.data()) || !mdb_read_catalog(sql->mdb, MDB_ANY)) {
         mdb_sql_exit(sql);
         return nullptr;

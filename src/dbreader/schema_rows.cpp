@@ -1,4 +1,4 @@
-#include "platform/db/schema_rows.h"
+#include "dbreader/schema_rows.h"
 
 #include <sql.h>
 #include <sqlext.h>

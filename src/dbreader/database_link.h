@@ -1,9 +1,8 @@
 #pragma once
-// One open connection behind rg_ShuJuKuLei: an ODBC connection, or an Access
-// file read through MDBTools. Made on the connection's worker thread, used on
-// the UI thread afterwards; closing is destroying.
+// The one connection a database reader holds: an ODBC connection, or an
+// Access file read through MDBTools. Closing is destroying.
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "platform/db/record_set.h"
 
@@ -17,11 +16,10 @@ public:
     virtual rg_JiLuJiLei OpenSchema(int schema) = 0;
 };
 
-// The driver names unixODBC knows.
-std::vector<CWString> InstalledOdbcDrivers();
 // Null when the connection fails (no driver, no server, refused, timed out).
 std::unique_ptr<CQelDatabaseLink> ConnectOdbc(const CWString& connection, int loginTimeoutSeconds);
-// Null when the file is not an Access database MDBTools can read.
-std::unique_ptr<CQelDatabaseLink> OpenAccessFile(const CWString& path);
+// Null when the file is not an Access database MDBTools can read; `path` is
+// the file's name in the file system's bytes.
+std::unique_ptr<CQelDatabaseLink> OpenAccessFile(const std::string& path);
 
 }  // namespace rg_qelvane_windows_ShuJuKu

@@ -1,0 +1,168 @@
+// Connections held by the database reader process: whatever a damaged file,
+// a frozen server or a silent port does, every call returns by its deadline,
+// the program lives on, and no reader or thread stays behind.
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "dbwrap/database_connect.h"
+#include "platform/ui/headless/driver.h"
+#include "support/db_servers.h"
+#include "support/processes.h"
+#include "support/temp_program_dir.h"
+
+using namespace rg_qelvane_app;
+using namespace rg_qelvane_windows_ShuJuKu;
+using rg_qelvane_base::headless::UseHeadlessBackend;
+using rg_qelvane_base::headless::WaitForPostedTasks;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr auto kShortDeadline = std::chrono::milliseconds(1500);
+// Killing and reaping a reader, and the waits' own slices, on a busy machine.
+constexpr auto kSlack = std::chrono::seconds(3);
+
+std::string ReadSample(const std::string& name) {
+    std::ifstream in(AccessSampleFolder() / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Waits up to a few seconds for a worker that has been let go to end.
+bool SettlesAt(int threads) {
+    for (int i = 0; i < 500 && ThreadCount() != threads; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return ThreadCount() == threads;
+}
+
+// Takes connections on a loopback port and never says a word.
+class CSilentServer {
+public:
+    CSilentServer() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(m_socket, reinterpret_cast<sockaddr*>(&address), length);
+        listen(m_socket, 8);
+        getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length);
+        port = ntohs(address.sin_port);
+    }
+    ~CSilentServer() { close(m_socket); }
+    int port = 0;
+
+private:
+    int m_socket = socket(AF_INET, SOCK_STREAM, 0);
+};
+
+}  // namespace
+
+TEST(DatabaseReader, DamagedAccessFilesNeitherHangNorTakeTheProgramDown) {
+    if (AccessSampleFolder().empty()) GTEST_SKIP() << "no sample Access files in ../shared/testdata/access";
+    struct Case {
+        const char* what;
+        const char* sample;
+        std::function<void(std::string&)> damage;
+    };
+    const auto patch = [](std::size_t offset, std::string bytes) {
+        return [=](std::string& file) { file.replace(offset, bytes.size(), bytes); };
+    };
+    const auto cut = [](std::size_t length) { return [=](std::string& file) { file.resize(length); }; };
+    const Case cases[] = {
+        {"cut inside the catalogue", "ASampleDatabase.accdb", cut(20000)},
+        // MDBTools then loops in the catalogue, allocating without end.
+        {"cut short of its last page", "ASampleDatabase.accdb", cut(540000)},
+        {"catalogue definition patched", "DateTestDatabase.mdb", patch(8870, "\x35\xa4")},
+        {"table definition overwritten", "ASampleDatabase.accdb", patch(42 * 4096 + 0x2b, std::string(200, '\xff'))},
+        {"empty file", "DateTestDatabase.mdb", cut(0)},
+    };
+    UseHeadlessBackend();
+    const CQelShortDeadlines shortened(kShortDeadline);
+    for (const Case& c : cases) {
+        TempProgramDir dir;
+        std::string bytes = ReadSample(c.sample);
+        c.damage(bytes);
+        dir.WriteBytes(c.sample, bytes);
+        rg_ShuJuKuLei database;
+        rg_SQLiteShuJuKuLei sqlite;
+        rg_ShuJuKuJieXiQi parser;
+        DatabasePanelValues panel;
+        panel.filePath = CWString::FromUtf8((dir / c.sample).string());
+        auto withinDeadline = [&](const char* step, const std::function<void()>& call) {
+            const auto start = Clock::now();
+            call();
+            EXPECT_LT(Clock::now() - start, kShortDeadline + kSlack) << c.what << ": " << step;
+        };
+        withinDeadline("connect", [&] { ConnectDatabase({database, sqlite, parser}, kKindAccess, panel); });
+        rg_WenBenShuZuLei tables;
+        withinDeadline("list", [&] { tables = parser.ListTables(); });
+        for (const CWString& table : tables) withinDeadline("columns", [&] { parser.ReadColumns(table); });
+        database.Close();
+        EXPECT_TRUE(ChildProcesses().empty()) << c.what;
+    }
+}
+
+TEST(DatabaseReader, AReaderThatDiesLeavesAnOpenConnectionThatGivesNothing) {
+    if (AccessSampleFolder().empty()) GTEST_SKIP() << "no sample Access files in ../shared/testdata/access";
+    UseHeadlessBackend();
+    rg_ShuJuKuLei database;
+    ASSERT_TRUE(database.ConnectAccess(CWString::FromUtf8((AccessSampleFolder() / "DateTestDatabase.mdb").string()),
+                                       u"", false));
+    const auto readers = ChildProcesses();
+    ASSERT_EQ(readers.size(), 1u);
+    kill(readers[0], SIGSEGV);  // as a crash inside MDBTools would
+    EXPECT_EQ(database.OpenSchema(adSchemaTables).GetRecordCount(), 0);
+    EXPECT_EQ(database.Execute(u"select * from DateTest").GetRecordCount(), 0);
+    EXPECT_EQ(database.GetState(), adStateOpen);
+    EXPECT_TRUE(ChildProcesses().empty());
+}
+
+TEST(DatabaseReader, AFrozenServerIsGivenUpAtTheStatementDeadline) {
+    QEL_DB_SERVER(pg, "PG");
+    EXPECT_EQ(CommandTimeoutSeconds, 30);
+    UseHeadlessBackend();
+    rg_ShuJuKuLei database;
+    ASSERT_TRUE(database.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port,
+                                           u"PostgreSQL Unicode", false));
+    // PostgreSQL serves each connection in a process of its own: stopping it
+    // freezes this connection only, not the server other tests use.
+    const auto backendPid = rg_qelvane_base::TextToInt(
+        CQelComVariant::ToText(database.Execute(u"SELECT pg_backend_pid() AS pid").GetFieldValue(u"pid")));
+    ASSERT_GT(backendPid, 0);
+    const CQelShortDeadlines shortened(kShortDeadline);
+    ASSERT_EQ(kill(backendPid, SIGSTOP), 0);
+    const auto start = Clock::now();
+    const int listed = database.OpenSchema(adSchemaTables).GetRecordCount();
+    const auto waited = Clock::now() - start;
+    kill(backendPid, SIGCONT);
+    EXPECT_EQ(listed, 0);
+    EXPECT_LT(waited, kShortDeadline + kSlack);
+    EXPECT_TRUE(ChildProcesses().empty());
+    EXPECT_EQ(database.Execute(u"SELECT 1").GetRecordCount(), 0);  // the connection gives nothing from now on
+    EXPECT_EQ(database.GetState(), adStateOpen);
+}
+
+TEST(DatabaseReader, ConnectsToASilentPortLeaveNoThreadOrReaderBehind) {
+    UseHeadlessBackend();
+    CSilentServer silent;
+    const int threads = ThreadCount();
+    const CQelShortDeadlines shortened(kShortDeadline);
+    rg_ShuJuKuLei database;
+    std::vector<int> statuses;
+    database.OnConnectComplete([&](rg_ShuJuKuLei&, int status) { statuses.push_back(status); });
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(database.ConnectMySql(u"127.0.0.1", u"", u"u", u"p", silent.port, u"MySQL ODBC 8.0 Unicode Driver", true));
+        WaitForPostedTasks(10000);  // the layer's deadline
+        WaitForPostedTasks(1000);   // the worker's own report, which nobody hears
+    }
+    EXPECT_EQ(statuses, std::vector<int>(3, adStatusErrorsOccurred));
+    EXPECT_TRUE(ChildProcesses().empty());
+    EXPECT_TRUE(SettlesAt(threads)) << ThreadCount() << " threads, " << threads << " before";
+}
