@@ -21,7 +21,7 @@ struct CQelOpenAttempt {
 
 namespace {
 
-std::unique_ptr<CQelDatabaseLink> OpenTarget(const CQelOdbcTarget& target) {
+std::unique_ptr<CQelDatabaseLink> ConnectTarget(const CQelOdbcTarget& target) {
     if (!target.accessFile.empty()) return OpenAccessFile(target.accessFile);
     return ConnectOdbc(target.connection, LoginTimeoutSeconds);
 }
@@ -77,9 +77,12 @@ void rg_ShuJuKuLei::TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt) {
 }
 
 bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const CWString& password, bool async) {
+    return OpenTarget(ToOdbc(connection, user, password, InstalledOdbcDrivers()), async);
+}
+
+// The target (and the driver list it needs) is made on the UI thread: the worker only connects.
+bool rg_ShuJuKuLei::OpenTarget(const CQelOdbcTarget& target, bool async) {
     if (m_null || m_shared->State() != adStateClosed) return false;
-    // The translation (and the driver list it needs) is done here: the worker only connects.
-    const CQelOdbcTarget target = ToOdbc(connection, user, password, InstalledOdbcDrivers());
     auto attempt = std::make_shared<CQelOpenAttempt>();
     m_shared->attempt = attempt;
     rg_qelvane_base::CQelUiBackend& backend = rg_qelvane_base::Backend();
@@ -91,7 +94,7 @@ bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const
         };
     };
     std::thread([attempt, target, async, &backend, finish = onUiThread(&rg_ShuJuKuLei::Finish)] {
-        attempt->link = OpenTarget(target);
+        attempt->link = ConnectTarget(target);
         attempt->done = true;
         if (async) backend.PostToUiThread(finish);
     }).detach();
@@ -111,26 +114,29 @@ bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const
 
 bool rg_ShuJuKuLei::ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
                                  const CWString& password, int port, const CWString& driver, bool async) {
-    return Open(MySqlConnectionString(address, database, port, driver), user, password, async);
+    return OpenTarget(MySqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,
                                       const CWString& password, int port, const CWString& driver, bool async) {
-    return Open(PostgreSqlConnectionString(address, database, port, driver), user, password, async);
+    return OpenTarget(PostgreSqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()),
+                      async);
 }
 
 bool rg_ShuJuKuLei::ConnectOracle(const CWString& address, const CWString& user, const CWString& password,
                                   const CWString& driver, bool async) {
-    return Open(OracleConnectionString(address, driver), user, password, async);
+    return OpenTarget(OracleTarget({address, 0, {}, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectSqlServer(const CWString& address, const CWString& database, const CWString& user,
                                      const CWString& password, bool async, bool encrypted) {
-    return Open(SqlServerConnectionString(address, database, encrypted), user, password, async);
+    return OpenTarget(SqlServerTarget({address, 0, database, user, password}, encrypted, InstalledOdbcDrivers()),
+                      async);
 }
 
-bool rg_ShuJuKuLei::ConnectAccess(const CWString& path, const CWString& password, bool latestVersion) {
-    return Open(AccessConnectionString(path, password, latestVersion), u"", u"", false);
+bool rg_ShuJuKuLei::ConnectAccess(const CWString& path, const CWString&, bool) {
+    // The password and the provider version do not matter to MDBTools.
+    return OpenTarget(AccessTarget(path, InstalledOdbcDrivers()), false);
 }
 
 rg_JiLuJiLei rg_ShuJuKuLei::Execute(const CWString& sql) const {
