@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "dbwrap/database_connect.h"
+#include "platform/ui/headless/driver.h"
+#include "support/silent_server.h"
 #include "support/temp_program_dir.h"
 
 using namespace rg_qelvane_app;
@@ -77,6 +79,33 @@ TEST(ConnectDatabaseTest, BindsTheParserForTheChosenKind) {
         EXPECT_TRUE(parser.sqliteDatabase.IsNullObject());
         EXPECT_TRUE(parser.ListTables().empty());
     }
+}
+
+
+TEST(ConnectDatabaseTest, ASecondConnectWhileOneRunsLeavesItAndTheParserAlone) {
+    TempProgramDir dir;
+    rg_qelvane_base::headless::UseHeadlessBackend();
+    dir.WriteBytes("setup.ini", "[Mysql]\nAsync=1\n");
+    auto silent = std::make_unique<CSilentServer>();
+    const DatabasePanelValues panel{u"127.0.0.1", CWString::Format(u"%d", {silent->port}), u"shop", u"u", u"p", u""};
+    rg_ShuJuKuLei database;
+    rg_SQLiteShuJuKuLei sqlite;
+    rg_ShuJuKuJieXiQi parser;
+    std::vector<int> statuses;
+    database.OnConnectComplete([&](rg_ShuJuKuLei&, int status) { statuses.push_back(status); });
+    ASSERT_EQ(ConnectDatabase({database, sqlite, parser}, kKindMySql, panel), ConnectOutcome::kAdoOpening);
+    const DatabasePanelValues other{u"127.0.0.1", u"1", u"crm", u"sa", u"x",
+                                    CWString::FromUtf8((dir / "other.db").string())};
+    for (int kind : {int(kKindMySql), int(kKindPostgreSql), int(kKindSqlite), -1}) {
+        EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, kind, other), ConnectOutcome::kNothing) << kind;
+        EXPECT_EQ(parser.kind, kKindMySql) << kind;
+        EXPECT_EQ(parser.databaseName, u"shop") << kind;
+        EXPECT_EQ(database.GetState(), rg_qelvane_windows_ShuJuKu::adStateConnecting) << kind;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "other.db"));
+    silent.reset();  // the attempt fails now, and only it is heard of
+    EXPECT_EQ(rg_qelvane_base::headless::WaitForPostedTasks(20000), 1);
+    EXPECT_EQ(statuses, std::vector<int>{rg_qelvane_windows_ShuJuKu::adStatusErrorsOccurred});
 }
 
 }  // namespace
