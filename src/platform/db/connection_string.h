@@ -45,8 +45,6 @@ CWString AccessConnectionString(const CWString& path, const CWString& password, 
 struct CQelOdbcTarget {
     CWString connection;  // for SQLDriverConnect
     CWString accessFile;  // not empty for the Jet and ACE forms: the file read through MDBTools
-
-    bool IsRefused() const { return connection.empty() && accessFile.empty(); }
 };
 
 // The typed fields of a server connection, exactly as typed.
