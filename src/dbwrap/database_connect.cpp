@@ -1,7 +1,6 @@
 #include "dbwrap/database_connect.h"
 
 #include "dbwrap/driver_settings.h"
-#include "platform/db/connection_string.h"
 
 namespace rg_qelvane_app {
 
@@ -22,37 +21,68 @@ void BindParser(DatabaseConnectionObjects& objects, int kind, const DatabasePane
 }  // namespace
 
 AdoOpenRequest AdoOpenRequestFor(int kind, const DatabasePanelValues& panel) {
-    namespace ado = rg_qelvane_windows_ShuJuKu;
+    AdoOpenRequest request;
+    request.kind = kind;
+    request.password = panel.password;
+    if (kind == kKindAccess) {
+        request.filePath = panel.filePath;
+        request.latestVersion = ReadLatestVersionSetting();
+        return request;
+    }
+    request.address = panel.address;
+    request.port = TextToInt(panel.port);
+    request.database = panel.database;
+    request.user = panel.user;
     switch (kind) {
         case kKindMySql:
-            return {ado::MySqlConnectionString(panel.address, panel.database, TextToInt(panel.port),
-                                               ReadDriverSetting(u"Mysql")),
-                    panel.user, panel.password, ReadAsyncSetting(u"Mysql")};
+            request.driver = ReadDriverSetting(u"Mysql");
+            request.async = ReadAsyncSetting(u"Mysql");
+            break;
         case kKindPostgreSql:
-            return {ado::PostgreSqlConnectionString(panel.address, panel.database, TextToInt(panel.port),
-                                                    ReadDriverSetting(u"Postgresql")),
-                    panel.user, panel.password, ReadAsyncSetting(u"Postgresql")};
+            request.driver = ReadDriverSetting(u"Postgresql");
+            request.async = ReadAsyncSetting(u"Postgresql");
+            break;
         case kKindOracle:
-            return {ado::OracleConnectionString(panel.address, ReadDriverSetting(u"Oracle")), AsciiUpperText(panel.user),
-                    panel.password, ReadAsyncSetting(u"Oracle")};
+            request.driver = ReadDriverSetting(u"Oracle");
+            request.user = AsciiUpperText(panel.user);
+            request.async = ReadAsyncSetting(u"Oracle");
+            break;
         case kKindSqlServer:
-            return {ado::SqlServerConnectionString(panel.address, panel.database, ReadEncryptSetting()), panel.user,
-                    panel.password, ReadAsyncSetting(u"Mssql")};
-        case kKindAccess:
-            return {ado::AccessConnectionString(panel.filePath, panel.password, ReadLatestVersionSetting()), {}, {}, false};
-        default:
-            return {};
+            request.encrypted = ReadEncryptSetting();
+            request.async = ReadAsyncSetting(u"Mssql");
+            break;
+        default: return {};
+    }
+    return request;
+}
+
+void OpenAdo(rg_ShuJuKuLei& database, const AdoOpenRequest& request) {
+    switch (request.kind) {
+        case kKindMySql:
+            database.ConnectMySql(request.address, request.database, request.user, request.password, request.port, request.driver, request.async);
+            break;
+        case kKindPostgreSql:
+            database.ConnectPostgreSql(request.address, request.database, request.user, request.password, request.port, request.driver, request.async);
+            break;
+        case kKindOracle: database.ConnectOracle(request.address, request.user, request.password, request.driver, request.async); break;
+        case kKindSqlServer:
+            database.ConnectSqlServer(request.address, request.database, request.user, request.password, request.async, request.encrypted);
+            break;
+        case kKindAccess: database.ConnectAccess(request.filePath, request.password, request.latestVersion); break;
+        default: break;
     }
 }
 
 ConnectOutcome ConnectDatabase(DatabaseConnectionObjects objects, int kind, const DatabasePanelValues& panel) {
-    if (!objects.database.IsNullObject() && objects.database.GetState() == rg_qelvane_windows_ShuJuKu::adStateOpen)
-        objects.database.Close();
+    using rg_qelvane_windows_ShuJuKu::adStateConnecting;
+    using rg_qelvane_windows_ShuJuKu::adStateOpen;
+    // A second click during a connect would rebind the parser under it.
+    if (objects.database.GetState() == adStateConnecting) return ConnectOutcome::kNothing;
+    if (!objects.database.IsNullObject() && objects.database.GetState() == adStateOpen) objects.database.Close();
     if (kind < kKindMySql || kind > kKindSqlite) return ConnectOutcome::kNothing;
     BindParser(objects, kind, panel);
     if (kind != kKindSqlite) {
-        const AdoOpenRequest request = AdoOpenRequestFor(kind, panel);
-        objects.database.Open(request.connection, request.user, request.password, request.async);
+        OpenAdo(objects.database, AdoOpenRequestFor(kind, panel));
         return ConnectOutcome::kAdoOpening;
     }
     return objects.sqliteDatabase.Open(panel.filePath) ? ConnectOutcome::kSqliteOpened : ConnectOutcome::kSqliteFailed;

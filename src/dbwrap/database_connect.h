@@ -24,12 +24,21 @@ struct DatabaseConnectionObjects {
     rg_ShuJuKuJieXiQi& parser;
 };
 
-// What an ADO kind's connect hands to the connection's Open: the kind's
-// connection string, built from the panel and the driver settings.
+// What an ADO kind's connect hands to the kind's connect operation: the
+// panel's values (the port converted, the Oracle user upper-cased) and the
+// driver settings. The values reach the driver as typed, never through the
+// kind's connection string.
 struct AdoOpenRequest {
-    CWString connection;
+    int kind = -1;
+    CWString address;
+    int port = 0;
+    CWString database;
     CWString user;
     CWString password;
+    CWString filePath;
+    CWString driver;             // "Driver" of Mysql, Postgresql, Oracle
+    bool encrypted = false;      // Mssql/Encrypt
+    bool latestVersion = false;  // Access/IsLatestVersion
     bool async = false;
 
     bool operator==(const AdoOpenRequest&) const = default;
@@ -37,15 +46,18 @@ struct AdoOpenRequest {
 
 // For kinds 0 to 4; reads "setup.ini" afresh.
 AdoOpenRequest AdoOpenRequestFor(int kind, const DatabasePanelValues& panel);
+// Calls the request's kind's connect operation on `database`.
+void OpenAdo(rg_ShuJuKuLei& database, const AdoOpenRequest& request);
 
 enum class ConnectOutcome {
-    kNothing,       // no kind selected: only an open ADO connection was closed
+    kNothing,       // a connect still running (left alone), or no kind selected (an open ADO connection was closed)
     kAdoOpening,    // the outcome comes as the connection's ConnectComplete
     kSqliteOpened,  // show "数据库连接成功！", list the tables, caption "断开"
     kSqliteFailed,  // show "打开失败！", nothing else
 };
 
-// Closes an open ADO connection, binds the parser for `kind` (the kind box's
+// Does nothing while an ADO connect is still running. Otherwise closes an
+// open ADO connection, binds the parser for `kind` (the kind box's
 // selection, -1 for none) and opens the kind's connection with the driver
 // settings read afresh. With Async off, ConnectComplete is raised before this
 // returns.

@@ -27,8 +27,12 @@ CWString YesWhen(int flag) { return flag != 0 ? u"是" : u""; }
 }  // namespace
 
 rg_win_ShuJuKuFengZhuang::rg_win_ShuJuKuFengZhuang() : CQelWinForm(u"数据库封装") {
-    m_database.OnConnectComplete([this](auto&, int status) { OnDatabaseEvent(status); });
+    HearConnectComplete();
     m_database.OnDisconnect([this](auto&) { OnDisconnected(); });
+}
+
+void rg_win_ShuJuKuFengZhuang::HearConnectComplete() {
+    m_database.OnConnectComplete([this](auto&, int status) { OnDatabaseEvent(status); });
 }
 
 rg_win_ShuJuKuFengZhuang::~rg_win_ShuJuKuFengZhuang() {
@@ -100,8 +104,16 @@ void rg_win_ShuJuKuFengZhuang::OnCreatedEvent(CQelControl&) {
 }
 
 // Only the server connection: an SQLite file stays open until the next connect.
+// A connect still running is given up unheard: once the window is gone,
+// nothing of it may be shown, and nothing of it stays open.
 void rg_win_ShuJuKuFengZhuang::CloseDatabaseEvent(CQelControl&) {
-    if (ConnectionIsOpen()) m_database.Close();
+    if (m_database.GetState() == rg_qelvane_windows_ShuJuKu::adStateConnecting) {
+        m_database.OnConnectComplete(nullptr);
+        m_database.Close();
+        HearConnectComplete();
+    } else if (ConnectionIsOpen()) {
+        m_database.Close();
+    }
 }
 
 // Only the panel changes: a connection, its tables and the output stay.

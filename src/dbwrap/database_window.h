@@ -55,6 +55,8 @@ protected:
     void BuildControls() override;
 
 private:
+    // The connection's ConnectComplete reaches OnDatabaseEvent.
+    void HearConnectComplete();
     void OnCreatedEvent(rg_qelvane_base::CQelControl& sender);
     void CloseDatabaseEvent(rg_qelvane_base::CQelControl& sender);
     void OnKindChanged(rg_qelvane_base::CQelControl& sender);

@@ -51,4 +51,14 @@ TEST_F(AccessParserTest, ReadsAnAceTableWhoseNameHoldsABlank) {
     }
 }
 
+// The path as typed: a ";" and blanks around the file name belong to it.
+TEST_F(AccessParserTest, ReadsAFileWhosePathHoldsASemicolonAndBlanksAround) {
+    const auto copy = dir / " Date;Test.mdb ";
+    std::filesystem::copy_file(AccessSampleFolder() / "DateTestDatabase.mdb", copy);
+    DatabasePanelValues panel;
+    panel.filePath = CWString::FromUtf8(copy.string());
+    ConnectDatabase({database, sqlite, parser}, kKindAccess, panel);
+    EXPECT_EQ(parser.ListTables(), (rg_WenBenShuZuLei{u"DateTest"}));
+}
+
 }  // namespace

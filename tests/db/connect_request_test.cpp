@@ -1,55 +1,50 @@
 #include <gtest/gtest.h>
 
 #include "dbwrap/database_connect.h"
+#include "platform/ui/headless/driver.h"
+#include "support/silent_server.h"
 #include "support/temp_program_dir.h"
 
 using namespace rg_qelvane_app;
 
 namespace {
 
-TEST(ConnectRequestTest, PanelsAndSettingsGiveTheConnectionStringsCharacterForCharacter) {
+TEST(ConnectRequestTest, PanelsAndSettingsGiveTheKindsConnectValues) {
     TempProgramDir dir;
-    DatabasePanelValues panel{u"10.0.0.5", u" -42x", u"shop", u"scott", u"p;w", u"C:\\db\\a;b.mdb"};
+    const DatabasePanelValues panel{u"10.0.0.5", u" -42x", u"shop", u"scott", u"p;w", u"C:\\db\\a;b.mdb"};
+    auto server = [](int kind, const char16_t* driver, bool async, const char16_t* user = u"scott") {
+        return AdoOpenRequest{kind, u"10.0.0.5", -42, u"shop", user, u"p;w", u"", driver, false, false, async};
+    };
+    auto sqlServer = [](bool encrypted, bool async) {
+        return AdoOpenRequest{kKindSqlServer, u"10.0.0.5", -42, u"shop", u"scott", u"p;w", u"", u"", encrypted, false,
+                              async};
+    };
+    auto access = [](bool latestVersion) {
+        return AdoOpenRequest{kKindAccess, u"", 0, u"", u"", u"p;w", u"C:\\db\\a;b.mdb", u"", false, latestVersion, false};
+    };
     const struct {
         std::string setupIni;  // "" writes no file at all
         int kind;
         AdoOpenRequest expected;
     } cases[] = {
-        {"", kKindMySql,
-         {u"Provider=MSDASQL; DRIVER=MySQL ODBC 8.0 Unicode Driver; SERVER=10.0.0.5; PORT=-42; DATABASE=shop;", u"scott",
-          u"p;w", false}},
-        {"[MYSQL]\ndriver=MariaDB Unicode\nasync=\n", kKindMySql,
-         {u"Provider=MSDASQL; DRIVER=MariaDB Unicode; SERVER=10.0.0.5; PORT=-42; DATABASE=shop;", u"scott", u"p;w", true}},
-        // With no driver the port is not used at all.
-        {"", kKindPostgreSql,
-         {u"Provider=PostgreSQL OLE DB; Data Source=10.0.0.5; location=shop;", u"scott", u"p;w", false}},
+        {"", kKindMySql, server(kKindMySql, u"MySQL ODBC 8.0 Unicode Driver", false)},
+        {"[MYSQL]\ndriver=MariaDB Unicode\nasync=\n", kKindMySql, server(kKindMySql, u"MariaDB Unicode", true)},
+        // No driver: the PostgreSQL OLE DB form.
+        {"", kKindPostgreSql, server(kKindPostgreSql, u"", false)},
         {"[postgresql]\nDriver=PostgreSQL Unicode\nAsync=00\n", kKindPostgreSql,
-         {u"Provider=MSDASQL; DRIVER=PostgreSQL Unicode; SERVER=10.0.0.5; PORT=-42; DATABASE=shop;", u"scott", u"p;w",
-          true}},
-        {"", kKindOracle,
-         {u"Provider=OraOLEDB.Oracle.1; DRIVER=Oracle in OraClient11g_home1; SERVER=10.0.0.5", u"SCOTT", u"p;w", false}},
-        {"", kKindSqlServer, {u"DRIVER=SQL Server; SERVER=10.0.0.5; DATABASE=shop;", u"scott", u"p;w", false}},
+         server(kKindPostgreSql, u"PostgreSQL Unicode", true)},
+        {"", kKindOracle, server(kKindOracle, u"Oracle in OraClient11g_home1", false, u"SCOTT")},
+        {"", kKindSqlServer, sqlServer(false, false)},
         // Encrypt picks the driver, Async only the way of opening.
-        {"[Mssql]\nEncrypt=1\nAsync=1\n", kKindSqlServer,
-         {u"DRIVER=ODBC Driver 17 for SQL Server; SERVER=10.0.0.5; DATABASE=shop; Encrypt=yes; TrustServerCertificate=yes",
-          u"scott", u"p;w", true}},
-        {"[Mssql]\nAsync=1\n", kKindSqlServer,
-         {u"DRIVER=SQL Server; SERVER=10.0.0.5; DATABASE=shop;", u"scott", u"p;w", true}},
-        {"[Access]\nIsLatestVersion=0\n", kKindAccess,
-         {u"Provider=Microsoft.Jet.OLEDB.4.0; Data Source=C:\\db\\a;b.mdb;Jet OLEDB:Database Password=p;w", u"", u"",
-          false}},
-        {"[Access]\nIsLatestVersion=yes\n[Mysql]\nAsync=1\n", kKindAccess,
-         {u"Provider=Microsoft.ACE.OLEDB.12.0; Data Source=C:\\db\\a;b.mdb;Jet OLEDB:Database Password=p;w", u"", u"",
-          false}},
+        {"[Mssql]\nEncrypt=1\nAsync=1\n", kKindSqlServer, sqlServer(true, true)},
+        {"[Mssql]\nAsync=1\n", kKindSqlServer, sqlServer(false, true)},
+        {"[Access]\nIsLatestVersion=0\n", kKindAccess, access(false)},
+        {"[Access]\nIsLatestVersion=yes\n[Mysql]\nAsync=1\n", kKindAccess, access(true)},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(dir / "setup.ini");
         if (!c.setupIni.empty()) dir.WriteBytes("setup.ini", c.setupIni);
-        const AdoOpenRequest request = AdoOpenRequestFor(c.kind, panel);
-        EXPECT_EQ(request.connection, c.expected.connection) << c.setupIni;
-        EXPECT_EQ(request.user, c.expected.user) << c.setupIni;
-        EXPECT_EQ(request.password, c.expected.password) << c.setupIni;
-        EXPECT_EQ(request.async, c.expected.async) << c.setupIni;
+        EXPECT_TRUE(AdoOpenRequestFor(c.kind, panel) == c.expected) << c.kind << " " << c.setupIni;
     }
 }
 
@@ -84,6 +79,33 @@ TEST(ConnectDatabaseTest, BindsTheParserForTheChosenKind) {
         EXPECT_TRUE(parser.sqliteDatabase.IsNullObject());
         EXPECT_TRUE(parser.ListTables().empty());
     }
+}
+
+
+TEST(ConnectDatabaseTest, ASecondConnectWhileOneRunsLeavesItAndTheParserAlone) {
+    TempProgramDir dir;
+    rg_qelvane_base::headless::UseHeadlessBackend();
+    dir.WriteBytes("setup.ini", "[Mysql]\nAsync=1\n");
+    auto silent = std::make_unique<CSilentServer>();
+    const DatabasePanelValues panel{u"127.0.0.1", CWString::Format(u"%d", {silent->port}), u"shop", u"u", u"p", u""};
+    rg_ShuJuKuLei database;
+    rg_SQLiteShuJuKuLei sqlite;
+    rg_ShuJuKuJieXiQi parser;
+    std::vector<int> statuses;
+    database.OnConnectComplete([&](rg_ShuJuKuLei&, int status) { statuses.push_back(status); });
+    ASSERT_EQ(ConnectDatabase({database, sqlite, parser}, kKindMySql, panel), ConnectOutcome::kAdoOpening);
+    const DatabasePanelValues other{u"127.0.0.1", u"1", u"crm", u"sa", u"x",
+                                    CWString::FromUtf8((dir / "other.db").string())};
+    for (int kind : {int(kKindMySql), int(kKindPostgreSql), int(kKindSqlite), -1}) {
+        EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, kind, other), ConnectOutcome::kNothing) << kind;
+        EXPECT_EQ(parser.kind, kKindMySql) << kind;
+        EXPECT_EQ(parser.databaseName, u"shop") << kind;
+        EXPECT_EQ(database.GetState(), rg_qelvane_windows_ShuJuKu::adStateConnecting) << kind;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "other.db"));
+    silent.reset();  // the attempt fails now, and only it is heard of
+    EXPECT_EQ(rg_qelvane_base::headless::WaitForPostedTasks(20000), 1);
+    EXPECT_EQ(statuses, std::vector<int>{rg_qelvane_windows_ShuJuKu::adStatusErrorsOccurred});
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include "platform/db/connection.h"
 #include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
+#include "support/silent_server.h"
 
 using namespace rg_qelvane_windows_ShuJuKu;
 using rg_qelvane_base::headless::UseHeadlessBackend;
@@ -52,26 +49,6 @@ bool OpenMySql(rg_ShuJuKuLei& database, const CTestDbServer& server, bool async 
                                  u"MySQL ODBC 8.0 Unicode Driver", async);
 }
 
-// Takes connections on a loopback port and never says a word.
-class CSilentServer {
-public:
-    CSilentServer() {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(m_socket, reinterpret_cast<sockaddr*>(&address), length);
-        listen(m_socket, 4);
-        getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length);
-        port = ntohs(address.sin_port);
-    }
-    ~CSilentServer() { close(m_socket); }
-    int port = 0;
-
-private:
-    int m_socket = socket(AF_INET, SOCK_STREAM, 0);
-};
-
 }  // namespace
 
 TEST(DbConnection, ASilentServerIsGivenUpAfterTheLoginTimeout) {
@@ -80,7 +57,7 @@ TEST(DbConnection, ASilentServerIsGivenUpAfterTheLoginTimeout) {
     rg_ShuJuKuLei database;
     Events events;
     Listen(database, events);
-    // The MariaDB driver itself would wait for the server's greeting for ever.
+    // Told nothing, the MariaDB driver would wait for the server's greeting for ever.
     EXPECT_FALSE(OpenMySql(database, {u"127.0.0.1", silent.port, u"u", u"p"}));
     EXPECT_EQ(events.statuses, std::vector<int>{adStatusErrorsOccurred});
     EXPECT_EQ(database.GetState(), adStateClosed);

@@ -1,6 +1,8 @@
 // The database window against the throwaway MariaDB and PostgreSQL servers:
 // connect through the panel, list, show, generate, disconnect, and the refusals.
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "dbwrap/database_window.h"
 #include "platform/ui/clipboard.h"
@@ -200,6 +202,32 @@ TEST_F(DatabaseWindowOnServers, ClosingTheWindowClosesTheConnection) {
     ASSERT_TRUE(window.CreateFormWindow());
     Click(window.m_refresh);
     EXPECT_EQ(window.m_tables.GetItemCount(), 0);
+}
+
+// Nothing of a connect may be heard of once its window is gone, and nothing of it stays open.
+TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAnAsynchronousConnectGivesItUpUnheard) {
+    QEL_DB_SERVER(mysql, "MYSQL");
+    programDir_.WriteBytes("setup.ini", "[Mysql]\r\nAsync=1\r\n");
+    const CWString database = UniqueTestDatabaseName("qel_closed");
+    rg_ShuJuKuLei admin;
+    admin.ConnectMySql(mysql.host, u"", mysql.user, mysql.password, mysql.port, u"MySQL ODBC 8.0 Unicode Driver", false);
+    RunAll(admin, {u"CREATE DATABASE " + database});
+    FillPanel(window.m_mySqlPanel, mysql, database, mysql.password);
+    Click(window.m_connect);
+    ASSERT_TRUE(Close(window));
+    rg_qelvane_base::headless::WaitForPostedTasks(20000);  // the attempt's own end
+    EXPECT_TRUE(ShownBoxes().empty());
+    auto sessions = [&] {
+        rg_qelvane_windows_ShuJuKu::rg_JiLuJiLei rows =
+            admin.Execute(u"SELECT COUNT(*) FROM information_schema.processlist WHERE db = '" + database + u"'");
+        return rg_qelvane_windows_ShuJuKu::CQelComVariant::ToText(rows.GetFieldValue(0));
+    };
+    for (int tries = 0; tries < 50 && sessions() != u"0"; ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(U8(sessions()), "0");
+
+    ASSERT_TRUE(window.CreateFormWindow());
+    EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
+    RunAll(admin, {u"DROP DATABASE " + database});
 }
 
 }  // namespace

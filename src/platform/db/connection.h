@@ -46,6 +46,8 @@
 
 namespace rg_qelvane_windows_ShuJuKu {
 
+struct CQelOdbcTarget;
+
 enum CQelAdoState : int { adStateClosed = 0, adStateOpen = 1, adStateConnecting = 2 };
 enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusCancel = 4 };
 
@@ -93,7 +95,9 @@ public:
     // Synchronous: true when connected. Asynchronous: true when started.
     bool Open(const CWString& connection, const CWString& user, const CWString& password, bool async);
 
-    // Build the connection string of each kind of database, then Open.
+    // Open the kind of database with the typed fields, each reaching the
+    // driver as a value (see connection_string.h); a value its driver cannot
+    // take fails the open like any failed connect.
     bool ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
                       const CWString& password, int port, const CWString& driver, bool async);
     bool ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,

@@ -1,7 +1,10 @@
 #include "platform/db/connection_string.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
+
+#include "platform/db/connection.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
 
@@ -86,15 +89,46 @@ CWString InstalledDriverFor(const CWString& name, const std::vector<CWString>& i
     return name;
 }
 
-// ODBC's quoting: braces when the value could be misread, "}" doubled inside.
-CWString OdbcValue(const CWString& value, bool alwaysBraced) {
-    const bool plain = value.find_first_of(u";{}=") == CWString::npos && value == value.Trimmed();
-    if (plain && !alwaysBraced) return value;
-    return u"{" + value.ReplacedAll(u"}", u"}}") + u"}";
+// How a driver reads the values of a connection string (tried on each driver):
+//  - ODBC's own rule: a value in braces, "}" doubled inside, taken as it is;
+//  - MariaDB: ODBC's rule, but blanks at the ends of a value are dropped,
+//    braces or not;
+//  - psqlODBC: only the password is read ODBC's way; any other value keeps
+//    its braces as part of it, so it cannot hold ";" nor begin with "{";
+//  - FreeTDS: braces group, but "}}" stays two characters: a value holding
+//    "}" can only go without braces.
+enum class CDialect { Odbc, MariaDb, PostgreSql, FreeTds };
+
+CDialect DialectOf(const CWString& driver) {
+    if (ContainsIgnoringCase(driver, u"MariaDB") || ContainsIgnoringCase(driver, u"MySQL")) return CDialect::MariaDb;
+    if (ContainsIgnoringCase(driver, u"Postgre")) return CDialect::PostgreSql;
+    if (ContainsIgnoringCase(driver, u"TDS")) return CDialect::FreeTds;
+    return CDialect::Odbc;
 }
 
-void Append(CWString& out, std::u16string_view key, const CWString& value, bool alwaysBraced = false) {
-    out += CWString(key) + u"=" + OdbcValue(value, alwaysBraced) + u";";
+bool HasBlankEnds(const CWString& value) { return value != value.Trimmed(); }
+
+CWString Braced(const CWString& value) { return u"{" + value.ReplacedAll(u"}", u"}}") + u"}"; }
+
+// The value as its driver reads it back unchanged; nothing when it cannot.
+std::optional<CWString> QuotedValue(CDialect dialect, bool password, const CWString& value) {
+    const bool plain = value.find_first_of(u";{}=") == CWString::npos && !HasBlankEnds(value);
+    const bool unbraceable = value.find(u';') != CWString::npos || value.starts_with(u"{");
+    switch (dialect) {
+        case CDialect::MariaDb:
+            if (HasBlankEnds(value)) return std::nullopt;
+            break;
+        case CDialect::PostgreSql:
+            if (password) break;
+            if (unbraceable) return std::nullopt;
+            return value;
+        case CDialect::FreeTds:
+            if (value.find(u'}') == CWString::npos) break;
+            if (unbraceable || HasBlankEnds(value)) return std::nullopt;
+            return value;
+        case CDialect::Odbc: break;
+    }
+    return plain ? value : Braced(value);
 }
 
 // SERVER "host,port" or "host:port" with a number after the separator.
@@ -108,49 +142,128 @@ std::pair<CWString, CWString> SplitServerPort(const CWString& server, char16_t s
     return {host, port};
 }
 
-CWString OdbcFromPairs(Pairs pairs, const std::vector<CWString>& installed) {
-    CWString out;
+// The deadlines in each driver's own options; the login timeout of the
+// connection attribute reaches psqlODBC (as libpq's connect_timeout) and
+// FreeTDS by itself.
+CWString TimeoutOptions(CDialect dialect) {
+    const int read = ReadTimeoutSeconds;
+    switch (dialect) {
+        case CDialect::MariaDb:
+            return CWString::Format(u"CONN_TIMEOUT=%d;READ_TIMEOUT=%d;WRITE_TIMEOUT=%d;",
+                                    {LoginTimeoutSeconds, read, read});
+        case CDialect::PostgreSql:
+            // libpq has no read timeout: a lost network ends after the TCP
+            // one, a slow statement on the server after statement_timeout.
+            return CWString::Format(u"pqopt={tcp_user_timeout=%d options='-c statement_timeout=%d'};",
+                                    {read * 1000, read * 1000});
+        case CDialect::FreeTds:
+            // Left to pick its protocol version, FreeTDS tries the older ones
+            // on a silent server and its worker never ends.
+            return CWString::Format(u"TDS_Version=7.4;Timeout=%d;", {read});
+        case CDialect::Odbc: return {};
+    }
+    return {};
+}
+
+// The ODBC string of the pairs, user and password; empty when a value cannot be passed.
+CWString OdbcString(Pairs pairs, const CWString& user, const CWString& password,
+                    const std::vector<CWString>& installed) {
     const CWString driver = InstalledDriverFor(Take(pairs, u"DRIVER"), installed);
-    if (!driver.empty()) Append(out, u"DRIVER", driver, true);
-    if (ContainsIgnoringCase(driver, u"TDS")) {
+    const CDialect dialect = DialectOf(driver);
+    if (dialect == CDialect::FreeTds) {
         // FreeTDS takes the port apart and calls encryption by its own name.
         auto [host, port] = SplitServerPort(Take(pairs, u"SERVER"), u',');
-        Append(out, u"SERVER", host);
-        if (!port.empty()) Append(out, u"PORT", port);
-        if (EqualsIgnoringAsciiCase(Take(pairs, u"Encrypt"), u"yes")) Append(out, u"Encryption", u"require");
+        Pairs tds = {{u"SERVER", host}};
+        if (!port.empty()) tds.emplace_back(u"PORT", port);
+        if (EqualsIgnoringAsciiCase(Take(pairs, u"Encrypt"), u"yes")) tds.emplace_back(u"Encryption", u"require");
         Take(pairs, u"TrustServerCertificate");
+        pairs.insert(pairs.begin(), tds.begin(), tds.end());
     }
-    for (const auto& [key, value] : pairs) Append(out, key, value);
-    return out;
+    if (!user.empty()) pairs.emplace_back(u"UID", user);
+    if (!password.empty()) pairs.emplace_back(u"PWD", password);
+    // The driver name is the user's own setting: quoted, never refused.
+    CWString out = driver.empty() ? CWString() : u"DRIVER=" + Braced(driver) + u";";
+    for (const auto& [key, value] : pairs) {
+        const auto quoted = QuotedValue(dialect, EqualsIgnoringAsciiCase(key, u"PWD"), value);
+        if (!quoted) return {};
+        out += key + u"=" + *quoted + u";";
+    }
+    return out + TimeoutOptions(dialect);
+}
+
+// No host name holds these; MariaDB would even fall back to "localhost".
+bool IsHostAddress(const CWString& address) { return address.find_first_of(u";{}=") == CWString::npos; }
+
+CQelOdbcTarget ServerTarget(Pairs pairs, const CQelServerFields& fields, const std::vector<CWString>& installed) {
+    return {OdbcString(std::move(pairs), fields.user, fields.password, installed), {}};
+}
+
+// The form with a driver name, a server, a port and a database.
+CQelOdbcTarget DriverTarget(const CQelServerFields& fields, const CWString& driver,
+                            const std::vector<CWString>& installed) {
+    const CWString host = fields.address.Trimmed();
+    if (!IsHostAddress(host)) return {};
+    return ServerTarget({{u"DRIVER", driver},
+                         {u"SERVER", host},
+                         {u"PORT", CWString::Format(u"%d", {fields.port})},
+                         {u"DATABASE", fields.database}},
+                        fields, installed);
 }
 
 }  // namespace
+
+CQelOdbcTarget MySqlTarget(const CQelServerFields& fields, const CWString& driver,
+                           const std::vector<CWString>& installedDrivers) {
+    return DriverTarget(fields, driver, installedDrivers);
+}
+
+CQelOdbcTarget PostgreSqlTarget(const CQelServerFields& fields, const CWString& driver,
+                                const std::vector<CWString>& installedDrivers) {
+    if (!driver.empty()) return DriverTarget(fields, driver, installedDrivers);
+    const CWString address = fields.address.Trimmed();
+    if (!IsHostAddress(address)) return {};
+    auto [host, port] = SplitServerPort(address, u':');
+    Pairs pairs = {{u"DRIVER", u"PostgreSQL Unicode"}, {u"SERVER", host}};
+    if (!port.empty()) pairs.emplace_back(u"PORT", port);
+    pairs.emplace_back(u"DATABASE", fields.database);
+    return ServerTarget(std::move(pairs), fields, installedDrivers);
+}
+
+CQelOdbcTarget OracleTarget(const CQelServerFields& fields, const CWString& driver,
+                            const std::vector<CWString>& installedDrivers) {
+    // An Oracle address may be a whole descriptor: it goes quoted like any value.
+    return ServerTarget({{u"DRIVER", driver}, {u"SERVER", fields.address}}, fields, installedDrivers);
+}
+
+CQelOdbcTarget SqlServerTarget(const CQelServerFields& fields, bool encrypted,
+                               const std::vector<CWString>& installedDrivers) {
+    const CWString host = fields.address.Trimmed();
+    if (!IsHostAddress(host)) return {};
+    Pairs pairs = {{u"DRIVER", encrypted ? u"ODBC Driver 17 for SQL Server" : u"SQL Server"},
+                   {u"SERVER", host},
+                   {u"DATABASE", fields.database}};
+    if (encrypted) pairs.insert(pairs.end(), {{u"Encrypt", u"yes"}, {u"TrustServerCertificate", u"yes"}});
+    return ServerTarget(std::move(pairs), fields, installedDrivers);
+}
+
+CQelOdbcTarget AccessTarget(const CWString& path, const std::vector<CWString>& installedDrivers) {
+    const CWString driver = InstalledDriverFor(u"MDBTools", installedDrivers);
+    return {u"DRIVER=" + Braced(driver) + u";DBQ=" + Braced(path) + u";", path};
+}
 
 CQelOdbcTarget ToOdbc(const CWString& adoConnection, const CWString& user, const CWString& password,
                       const std::vector<CWString>& installedDrivers) {
     Pairs pairs = ParseAdo(adoConnection);
     const CWString provider = Take(pairs, u"Provider");
-    CQelOdbcTarget target;
     if (provider.empty() || EqualsIgnoringAsciiCase(provider, u"MSDASQL") ||
-        EqualsIgnoringAsciiCase(provider, u"OraOLEDB.Oracle.1")) {
-        target.connection = OdbcFromPairs(std::move(pairs), installedDrivers);
-    } else if (EqualsIgnoringAsciiCase(provider, u"PostgreSQL OLE DB")) {
-        auto [host, port] = SplitServerPort(Take(pairs, u"Data Source"), u':');
-        Pairs odbc = {{u"DRIVER", u"PostgreSQL Unicode"}, {u"SERVER", host}};
-        if (!port.empty()) odbc.emplace_back(u"PORT", port);
-        odbc.emplace_back(u"DATABASE", Take(pairs, u"location"));
-        target.connection = OdbcFromPairs(std::move(odbc), installedDrivers);
-    } else if (EqualsIgnoringAsciiCase(provider, u"Microsoft.Jet.OLEDB.4.0") ||
-               EqualsIgnoringAsciiCase(provider, u"Microsoft.ACE.OLEDB.12.0")) {
-        // MDBTools reads the file without its password.
-        target.accessFile = Take(pairs, u"Data Source");
-        target.connection = OdbcFromPairs({{u"DRIVER", u"MDBTools"}, {u"DBQ", target.accessFile}}, installedDrivers);
-    } else {
-        return target;  // a provider this system does not have: the open fails
-    }
-    if (!user.empty()) Append(target.connection, u"UID", user);
-    if (!password.empty()) Append(target.connection, u"PWD", password);
-    return target;
+        EqualsIgnoringAsciiCase(provider, u"OraOLEDB.Oracle.1"))
+        return {OdbcString(std::move(pairs), user, password, installedDrivers), {}};
+    const CQelServerFields fields{Take(pairs, u"Data Source"), 0, Take(pairs, u"location"), user, password};
+    if (EqualsIgnoringAsciiCase(provider, u"PostgreSQL OLE DB")) return PostgreSqlTarget(fields, u"", installedDrivers);
+    if (EqualsIgnoringAsciiCase(provider, u"Microsoft.Jet.OLEDB.4.0") ||
+        EqualsIgnoringAsciiCase(provider, u"Microsoft.ACE.OLEDB.12.0"))
+        return AccessTarget(fields.address, installedDrivers);
+    return {};  // a provider this system does not have: the open fails
 }
 
 }  // namespace rg_qelvane_windows_ShuJuKu
