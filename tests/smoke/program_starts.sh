@@ -1,28 +1,46 @@
 #!/usr/bin/env bash
 # Starts the real program in an empty folder of its own and checks that its main
-# window appears with an 800 x 600 client area, that the data folders exist and
+# window appears with an 800 x 600 client area and that the data folders exist;
+# then closes the main window as its close box would and checks that the
+# program quits cleanly (under ./test a leak found at exit is not clean) and
 # that the toolkit wrote no warning.
+#
+#   program_starts.sh PROGRAM CLOSE_WINDOW
 set -u
 program="$1"
+close_window="$2"
 [ -n "${DISPLAY:-}" ] || { echo "no display"; exit 1; }
 folder=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$folder"' EXIT
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; rm -rf "$folder"' EXIT
 cp "$program" "$folder/qelvane"
 "$folder/qelvane" 2>"$folder/stderr" &
 pid=$!
 
-geometry=""
+window=""
 # An ASan build on a busy machine can take a while to show its first window.
 for _ in $(seq 1 300); do
-  geometry=$(xwininfo -root -tree 2>/dev/null | grep 'Qelvane 封装工具\|Qelvane \\' | grep -o '[0-9]\+x[0-9]\++' | head -1)
-  [ -n "$geometry" ] && break
+  window=$(xwininfo -root -tree 2>/dev/null | grep 'Qelvane 封装工具\|Qelvane \\' | head -1)
+  [ -n "$window" ] && break
   sleep 0.2
 done
-[ -n "$geometry" ] || { echo "the main window did not appear"; exit 1; }
+[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
+geometry=$(echo "$window" | grep -o '[0-9]\+x[0-9]\++')
 [ "$geometry" = "800x600+" ] || { echo "main window client area is ${geometry%+}, not 800x600"; exit 1; }
 for sub in datas datas/规则组 datas/提示词组; do
   [ -d "$folder/$sub" ] || { echo "missing folder $sub"; exit 1; }
 done
 kill -0 "$pid" || { echo "the program ended by itself"; exit 1; }
+
+"$close_window" "$(echo "$window" | grep -o '0x[0-9a-f]\+' | head -1)" || { echo "could not close the main window"; exit 1; }
+for _ in $(seq 1 300); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+kill -0 "$pid" 2>/dev/null && { echo "the program did not quit when its main window closed"; exit 1; }
+wait "$pid"
+status=$?
+pid=""
+[ "$status" -eq 0 ] || { cat "$folder/stderr"; echo "the program quit with status $status"; exit 1; }
 if grep -E -- '-(WARNING|CRITICAL) \*\*' "$folder/stderr"; then echo "the toolkit complained"; exit 1; fi
-echo "main window 800x600, data folders created"
+echo "main window 800x600, data folders created, quit cleanly"
