@@ -57,18 +57,19 @@ AdoOpenRequest AdoOpenRequestFor(int kind, const DatabasePanelValues& panel) {
 }
 
 void OpenAdo(rg_ShuJuKuLei& database, const AdoOpenRequest& request) {
-    switch (request.kind) {
+    const AdoOpenRequest& r = request;
+    switch (r.kind) {
         case kKindMySql:
-            database.ConnectMySql(request.address, request.database, request.user, request.password, request.port, request.driver, request.async);
+            database.ConnectMySql(r.address, r.database, r.user, r.password, r.port, r.driver, r.async);
             break;
         case kKindPostgreSql:
-            database.ConnectPostgreSql(request.address, request.database, request.user, request.password, request.port, request.driver, request.async);
+            database.ConnectPostgreSql(r.address, r.database, r.user, r.password, r.port, r.driver, r.async);
             break;
-        case kKindOracle: database.ConnectOracle(request.address, request.user, request.password, request.driver, request.async); break;
+        case kKindOracle: database.ConnectOracle(r.address, r.user, r.password, r.driver, r.async); break;
         case kKindSqlServer:
-            database.ConnectSqlServer(request.address, request.database, request.user, request.password, request.async, request.encrypted);
+            database.ConnectSqlServer(r.address, r.database, r.user, r.password, r.async, r.encrypted);
             break;
-        case kKindAccess: database.ConnectAccess(request.filePath, request.password, request.latestVersion); break;
+        case kKindAccess: database.ConnectAccess(r.filePath, r.password, r.latestVersion); break;
         default: break;
     }
 }
