@@ -12,6 +12,7 @@
 #include "androidwrap/android_interface_engine.h"
 #include "androidwrap/java_cleaning.h"
 #include "platform/regex.h"
+#include "support/bench_translation.h"
 #include "support/crafted_java.h"
 
 using namespace rg_qelvane_app;
@@ -142,6 +143,36 @@ void BM_ClassEngineCraftedClick(benchmark::State& state) {
     state.counters["cut_short"] = cutShort;
 }
 
+// The three engines that translate, on the usual size with translation off
+// (0) and on (1); the table holds the common Java types.
+template <typename Parse>
+void MeasureTranslation(benchmark::State& state, const CWString& source, Parse parse) {
+    const CWString table = u"[translation]\r\nString=文本型\r\nint=整数型\r\nlong=长整数型\r\nvoid=空\r\n"
+                           u"Context=上下文\r\nIOException=输入输出异常\r\n";
+    bench_support::SetTranslation(state.range(0) != 0, "qel-bench-android-engines", table);
+    // Each run is one click: the window opens one look at the table around it.
+    for (auto _ : state) {
+        TranslationTableScope translationTable;
+        benchmark::DoNotOptimize(parse(source));
+    }
+    bench_support::SetTranslation(false, "qel-bench-android-engines", table);
+}
+
+void BM_InterfaceEngineTranslation(benchmark::State& state) {
+    MeasureTranslation(state, JavaInterface(kLines),
+                       [](const CWString& source) { return rg_AnZhuoJieKouJieXiYinQing().ParseJavaInterface(source, u"", u""); });
+}
+
+void BM_EnumEngineTranslation(benchmark::State& state) {
+    MeasureTranslation(state, JavaEnum(kLines),
+                       [](const CWString& source) { return rg_AnZhuoMeiJuJieXiYinQing().ParseJavaEnum(source, u"", u""); });
+}
+
+void BM_ClassEngineTranslation(benchmark::State& state) {
+    MeasureTranslation(state, JavaClass(kLines),
+                       [](const CWString& source) { return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0); });
+}
+
 void BM_ArrayEngine(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(u"整数类", u"辅助类", u"类", 1));
@@ -156,6 +187,9 @@ BENCHMARK(BM_EnumEngine)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Complex
 BENCHMARK(BM_ClassEngine)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Complexity();
 BENCHMARK(BM_InterfaceEngineOnClass)->Arg(kLines / 4)->Arg(kLines)->Arg(kLines * 4)->Complexity();
 BENCHMARK(BM_ClassEngineCraftedClick)->Arg(8)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_InterfaceEngineTranslation)->ArgName("translate")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EnumEngineTranslation)->ArgName("translate")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClassEngineTranslation)->ArgName("translate")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ArrayEngine);
 
 BENCHMARK_MAIN();

@@ -2,15 +2,13 @@
 // methods, constants or struct fields, with translation on and off.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "gowrap/go_constants_engine.h"
 #include "gowrap/go_interface_engine.h"
 #include "gowrap/go_methods_engine.h"
 #include "gowrap/go_struct_engine.h"
-#include "platform/files.h"
-#include "shell/translation.h"
+#include "support/bench_translation.h"
 
 using namespace rg_qelvane_app;
 
@@ -53,21 +51,18 @@ const CWString& StructSource() {
 
 // Translation on reads a table whose entries match most types.
 void SetTranslation(bool on) {
-    static const std::filesystem::path folder = [] {
-        std::filesystem::path f = std::filesystem::temp_directory_path() / "qel-bench-go-engines";
-        std::filesystem::create_directories(f / "datas");
-        rg_qelvane_base::SetProgramDirForTests(f);
-        CWString::SaveTextFile(u"[translation]\r\nstring=文本\r\nint64=长整数\r\nerror=错误\r\nColor=颜色\r\n",
-                               TranslationTablePath());
-        return f;
-    }();
-    TranslateEnabled = on;
+    bench_support::SetTranslation(on, "qel-bench-go-engines",
+                                  u"[translation]\r\nstring=文本\r\nint64=长整数\r\nerror=错误\r\nColor=颜色\r\n");
 }
 
 template <typename Generate>
 void Measure(benchmark::State& state, const CWString& source, Generate generate) {
     SetTranslation(state.range(0) != 0);
-    for (auto _ : state) benchmark::DoNotOptimize(generate(source));
+    // Each run is one click: the window opens one look at the table around it.
+    for (auto _ : state) {
+        TranslationTableScope translationTable;
+        benchmark::DoNotOptimize(generate(source));
+    }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(source.size() * sizeof(char16_t)));
     state.SetItemsProcessed(state.iterations() * kItems);
 }

@@ -41,6 +41,7 @@ void rg_win_AnZhuoLeiFengZhuang::ClassWindow_OnClick(CQelControl& sender) {
 
 void rg_win_AnZhuoLeiFengZhuang::ClassWindow_Parse() {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     CWString package = m_package.GetControlText();
     CWString className = m_className.GetControlText();
     CWString source = m_source.GetControlText();

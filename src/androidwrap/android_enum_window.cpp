@@ -22,6 +22,7 @@ void rg_win_AnZhuoMeiJuFengZhuang::EnumWindow_OnClick(CQelControl& sender) {
 
 void rg_win_AnZhuoMeiJuFengZhuang::EnumWindow_Parse() {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     CWString source = m_source.GetControlText();
     CWString name = m_name.GetControlText();
     CWString package = m_package.GetControlText();

@@ -22,6 +22,7 @@ void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_OnClick(CQelControl& sender)
 
 void rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_Parse() {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     CWString source = m_source.GetControlText();
     CWString name = m_name.GetControlText();
     CWString package = m_package.GetControlText();

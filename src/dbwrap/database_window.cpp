@@ -264,6 +264,7 @@ void rg_win_ShuJuKuFengZhuang::ShowTableColumns(const CWString& table) {
 
 void rg_win_ShuJuKuFengZhuang::WrapSelectedTables(int index) {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     rg_WenBenShuZuLei names =
         index != -1 ? rg_WenBenShuZuLei{m_tables.GetListItemText(index)} : GetCheckedItemTexts(m_tables);
     ColumnReader readColumns = [this](const CWString& table) { return m_parser.ReadColumns(table); };

@@ -48,6 +48,7 @@ void rg_win_GOChangLiangFengZhuang::OnButtonClick(CQelControl& sender) {
 
 void rg_win_GOChangLiangFengZhuang::ParseSource() {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     CWString localTypeName = m_localTypeName.GetControlText();
     CWString packageName = m_package.GetControlText();
     CWString className = m_className.GetControlText();

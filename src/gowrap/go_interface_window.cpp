@@ -49,6 +49,7 @@ void rg_win_GOJieKouFengZhuang::OnButtonClick(CQelControl& sender) {
 
 void rg_win_GOJieKouFengZhuang::ParseSource() {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     CWString packageName = m_package.GetControlText();
     CWString className = m_className.GetControlText();
     CWString source = m_source.GetControlText();

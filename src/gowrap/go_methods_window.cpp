@@ -52,6 +52,7 @@ void rg_win_GOFangFaFengZhuang::OnButtonClick(CQelControl& sender) {
 void rg_win_GOFangFaFengZhuang::ParseSource() {
     rg_GOFangFaJieXiYinQing engine;
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     // No input is checked here: empty names are the user's choice.
     CWString methodName = m_methodName.GetControlText();
     CWString packageName = m_package.GetControlText();

@@ -51,6 +51,7 @@ void rg_win_GOJieGouTiFengZhuang::OnButtonClick(CQelControl& sender) {
 
 void rg_win_GOJieGouTiFengZhuang::ParseSource() {
     TranslateEnabled = m_translate.IsChecked();
+    TranslationTableScope translationTable;
     CWString aliasKind = m_aliasKind.GetListItemText(m_aliasKind.GetCurSel());
     CWString packageName = m_package.GetControlText();
     CWString className = m_className.GetControlText();

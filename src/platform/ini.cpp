@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <time.h>
 
-#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -12,20 +11,24 @@
 
 namespace rg_qelvane_base {
 
-namespace {
-
-constexpr size_t kMaxValueLength = 10239;  // the service's 10,240-character buffer
-
-CWString LowerKey(std::u16string_view text) {
-    CWString out(text);
-    for (auto& c : out) c = AsciiLower(c);
-    return out;
-}
-
 // Sections and keys by lower-cased name; the first occurrence wins.
 struct ParsedIni {
     std::unordered_map<CWString, std::unordered_map<CWString, CWString>> sections;
 };
+
+namespace {
+
+constexpr size_t kMaxValueLength = 10239;  // the service's 10,240-character buffer
+
+// A section or key name as the parsed file holds it: without the blanks
+// around it, lower-cased.
+CWString NameKey(std::u16string_view name) {
+    while (!name.empty() && IsTrimmedAway(name.front())) name.remove_prefix(1);
+    while (!name.empty() && IsTrimmedAway(name.back())) name.remove_suffix(1);
+    CWString out(name);
+    for (auto& c : out) c = AsciiLower(c);
+    return out;
+}
 
 struct FileIdentity {
     bool exists = false;
@@ -69,7 +72,7 @@ std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
             size_t close = line.find(u']');
             CWString name = CWString(line.substr(1, close == CWString::npos ? CWString::npos : close - 1)).Trimmed();
             // A repeated section is not read: the first one holds the answers.
-            auto [it, inserted] = ini->sections.try_emplace(LowerKey(name));
+            auto [it, inserted] = ini->sections.try_emplace(NameKey(name));
             current = inserted ? &it->second : nullptr;
             continue;
         }
@@ -78,7 +81,7 @@ std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
         CWString key = CWString(line.substr(0, eq)).Trimmed();
         CWString value = Unquoted(CWString(line.substr(eq + 1)).Trimmed());
         if (value.size() > kMaxValueLength) value.resize(kMaxValueLength);
-        current->try_emplace(LowerKey(key), std::move(value));
+        current->try_emplace(NameKey(key), std::move(value));
     }
     return ini;
 }
@@ -142,15 +145,22 @@ std::shared_ptr<const ParsedIni> Load(const CWString& file) {
 
 }  // namespace
 
+IniSnapshot::IniSnapshot(const CWString& file) : ini_(Load(file)) {}
+
+CWString IniSnapshot::Read(std::u16string_view section, std::u16string_view key,
+                           std::u16string_view defaultValue) const {
+    if (section.empty() || key.empty()) return {};
+    auto s = ini_->sections.find(NameKey(section));
+    if (s == ini_->sections.end()) return CWString(defaultValue);
+    auto k = s->second.find(NameKey(key));
+    if (k == s->second.end()) return CWString(defaultValue);
+    return k->second;
+}
+
 CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16string_view key,
                      std::u16string_view defaultValue) {
     if (file.empty() || section.empty() || key.empty()) return {};
-    auto ini = Load(file);
-    auto s = ini->sections.find(LowerKey(CWString(section).Trimmed()));
-    if (s == ini->sections.end()) return CWString(defaultValue);
-    auto k = s->second.find(LowerKey(CWString(key).Trimmed()));
-    if (k == s->second.end()) return CWString(defaultValue);
-    return k->second;
+    return IniSnapshot(file).Read(section, key, defaultValue);
 }
 
 }  // namespace rg_qelvane_base

@@ -2,10 +2,28 @@
 // Reading values of a private-profile (ini) file, with the matching rules of
 // the system's profile service. Parsed files are cached by identity and
 // modification time, so a lookup costs a hash probe and a save is still seen.
+#include <memory>
+
 #include "platform/text.h"
 
 namespace rg_qelvane_base {
 
+struct ParsedIni;
+
+// An ini file's values as they stood when the snapshot was taken: the file is
+// looked at once, here, and reading values never looks at it again. For many
+// lookups in one user action.
+class IniSnapshot {
+public:
+    explicit IniSnapshot(const CWString& file);
+    // As ReadIniText, from the snapshot.
+    CWString Read(std::u16string_view section, std::u16string_view key, std::u16string_view defaultValue) const;
+
+private:
+    std::shared_ptr<const ParsedIni> ini_;
+};
+
+// Looks at the file at every call.
 CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16string_view key,
                      std::u16string_view defaultValue);
 

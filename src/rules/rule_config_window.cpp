@@ -3,6 +3,7 @@
 #include "platform/ui/dialogs.h"
 #include "rules/rule_files.h"
 #include "shell/rule_groups.h"
+#include "shell/translation.h"
 #include "shell/window_actions.h"
 
 namespace rg_qelvane_app {
@@ -126,6 +127,7 @@ void rg_win_GuiZePeiZhi::OnDataChanged(CQelControl&) {
 }
 
 void rg_win_GuiZePeiZhi::TranslateData() {
+    TranslationTableScope translationTable;
     RefillData(m_rules.TranslateData());
     m_rules.StoreRuleData(m_data.GetControlText());
 }

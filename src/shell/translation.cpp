@@ -1,16 +1,26 @@
 #include "shell/translation.h"
 
 #include "platform/files.h"
-#include "platform/ini.h"
 
 namespace rg_qelvane_app {
+
+namespace {
+constexpr std::u16string_view kSection = u"translation";
+}  // namespace
 
 bool TranslateEnabled = false;
 
 CWString TranslationTablePath() { return rg_qelvane_base::GetProgramDir() + u"datas\\对应关系.ini"; }
 
+TranslationTableScope* TranslationTableScope::open_ = nullptr;
+
+TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath()), outer_(open_) { open_ = this; }
+
+TranslationTableScope::~TranslationTableScope() { open_ = outer_; }
+
 CWString LookUpTranslation(const CWString& word) {
-    return rg_qelvane_base::ReadIniText(TranslationTablePath(), u"translation", word, u"");
+    if (TranslationTableScope::open_) return TranslationTableScope::open_->table_.Read(kSection, word, u"");
+    return rg_qelvane_base::ReadIniText(TranslationTablePath(), kSection, word, u"");
 }
 
 CWString TranslateWord(const CWString& word) {

@@ -1,5 +1,6 @@
 #pragma once
 // The English-to-Chinese translation table and its lookup.
+#include "platform/ini.h"
 #include "platform/text.h"
 
 namespace rg_qelvane_app {
@@ -11,6 +12,27 @@ extern bool TranslateEnabled;
 
 // The table file: program folder + datas\对应关系.ini.
 CWString TranslationTablePath();
+
+// One user action's look at the table, such as a click on a generate button:
+// the file is checked once when the scope opens, and every lookup while it is
+// open uses the table as it stood then, instead of checking the file for each
+// word. A save made between two clicks is therefore seen at the next click.
+// The scope opened last is the one that counts; the one open before it counts
+// again once it closes.
+class TranslationTableScope {
+public:
+    TranslationTableScope();
+    ~TranslationTableScope();
+    TranslationTableScope(const TranslationTableScope&) = delete;
+    TranslationTableScope& operator=(const TranslationTableScope&) = delete;
+
+private:
+    friend CWString LookUpTranslation(const CWString& word);
+
+    static TranslationTableScope* open_;
+    rg_qelvane_base::IniSnapshot table_;
+    TranslationTableScope* outer_;
+};
 
 // The word's entry in the table, whatever the flag; empty when it has none.
 CWString LookUpTranslation(const CWString& word);

@@ -57,6 +57,9 @@ TEST_F(GoWindows, TranslateBoxSetsTheFlagForEveryParse) {
     Click(window.m_parse);
     EXPECT_TRUE(TranslateEnabled);
     EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类型= 整数 "));
+    UseTranslations({u"int=整数型"});
+    Click(window.m_parse);
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类型= 整数型 ")) << "a table saved between clicks counts";
     SetCheck(window.m_translate, false);
     Click(window.m_parse);
     EXPECT_FALSE(TranslateEnabled);

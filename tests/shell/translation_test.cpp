@@ -78,6 +78,23 @@ TEST_F(TranslateWordTest, ARewriteThatKeepsSizeAndTimeIsSeenOnceItsClockTickIsOv
     EXPECT_EQ(TranslateWord(u"k"), u"2");
 }
 
+TEST_F(TranslateWordTest, AClickLooksAtTheTableOnceAndTheNextClickSeesAChange) {
+    WriteTable("k=1\r\n");
+    {
+        TranslationTableScope click;
+        EXPECT_EQ(TranslateWord(u"k"), u"1");
+        WriteTable("k=22\r\n");
+        EXPECT_EQ(TranslateWord(u"k"), u"1") << "a click works with the table as it began";
+        {
+            TranslationTableScope nested;
+            EXPECT_EQ(TranslateWord(u"k"), u"22");
+        }
+        EXPECT_EQ(TranslateWord(u"k"), u"1");
+    }
+    TranslationTableScope nextClick;
+    EXPECT_EQ(TranslateWord(u"k"), u"22");
+}
+
 TEST(TextHelpers, CaseChangesTouchOnlyAsciiLetters) {
     EXPECT_EQ(LowerFirstLetter(u"URL"), u"uRL");
     EXPECT_EQ(LowerFirstLetter(u"É"), u"É");
