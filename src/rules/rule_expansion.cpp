@@ -1,5 +1,7 @@
 #include "rules/rule_expansion.h"
 
+#include <algorithm>
+
 #include "gowrap/qelvane_text.h"
 #include "shell/translation.h"
 
@@ -11,21 +13,31 @@ namespace {
 
 constexpr std::u16string_view kRowIndent = u"    ";
 
+// The longest result "生成" writes, in characters. A paste of 100,000 rows of a
+// long declaration stays well under it; values that hold later markers can
+// double the line at every marker, and such a group is refused here, after a
+// fraction of a second, instead of growing until memory runs out.
+constexpr size_t kMaxResultLength = 20000000;
+
 // Every occurrence of the marker, left to right, becomes the value; the
-// inserted value is not searched again for the same marker.
-void ReplaceMarker(CWString& line, const CWString& marker, const CWString& value, CWString& scratch) {
-    if (marker.empty() || marker.size() > line.size()) return;
+// inserted value is not searched again for the same marker. False, with the
+// line unchanged, when the line would grow beyond `room` characters.
+bool ReplaceMarker(CWString& line, const CWString& marker, const CWString& value, CWString& scratch, size_t room) {
+    if (marker.empty() || marker.size() > line.size()) return true;
     size_t hit = line.find(marker);
-    if (hit == CWString::npos) return;
+    if (hit == CWString::npos) return true;
     scratch.clear();
     size_t from = 0;
     do {
         scratch.append(line, from, hit - from).append(value);
+        if (scratch.size() > room) return false;
         from = hit + marker.size();
         hit = line.find(marker, from);
     } while (hit != CWString::npos);
     scratch.append(line, from);
+    if (scratch.size() > room) return false;
     line.swap(scratch);
+    return true;
 }
 
 void AppendLine(CWString& text, std::u16string_view line) { text.append(line).append(kQelvaneLineEnd); }
@@ -98,7 +110,7 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
     }
     CWString& text = result.text;
     const size_t rows = rules.empty() ? 0 : rules.front().values.size();
-    text.reserve((templateText.size() + kRowIndent.size() + 2) * rows + 256);
+    text.reserve(std::min((templateText.size() + kRowIndent.size() + 2) * rows + 256, kMaxResultLength));
 
     if (!templateOnly || withHeader) {
         AppendLine(text, kQelvaneHeader);
@@ -111,8 +123,14 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
     CWString line;
     CWString scratch;
     for (size_t row = 0; row < rows; ++row) {
+        // What this row's line may still take, its indentation and line end counted.
+        const size_t used = text.size() + kRowIndent.size() + kQelvaneLineEnd.size();
+        const size_t room = used < kMaxResultLength ? kMaxResultLength - used : 0;
         line = templateText;
-        for (const rg_ShuJuXiang& rule : rules) ReplaceMarker(line, rule.name, rule.values[row], scratch);
+        bool fits = line.size() <= room;
+        for (const rg_ShuJuXiang& rule : rules)
+            fits = fits && ReplaceMarker(line, rule.name, rule.values[row], scratch, room);
+        if (!fits) return {.text = {}, .refusal = u"生成结果过大，未生成任何内容！"};
         if (!templateOnly) text.append(kRowIndent);
         AppendLine(text, line);
     }

@@ -138,6 +138,26 @@ TEST_F(RuleConfigWindowTest, AGroupAtWorkFromAddingRulesToReopening) {
     });
 }
 
+// Each value holds the next marker twice, so every marker doubles the line:
+// 28 of them would make billions of characters.
+TEST_F(RuleConfigWindowTest, AChainOfDoublingMarkersIsRefusedWithNothingGenerated) {
+    Open([](rg_win_GuiZePeiZhi& w) {
+        Type(w.m_template, u"{1}");
+        AddRule(w, u"{1}");
+        Type(w.m_data, u"ordinary");
+        Click(w.m_generate);
+        ASSERT_TRUE(w.m_result.GetControlText().Contains(u"    ordinary\r\n"));
+        for (int k = 1; k <= 28; ++k) {
+            if (k > 1) AddRule(w, CWString::Format(u"{%d}", {k}));
+            Type(w.m_data, CWString::Format(u"{%d}{%d}", {k + 1, k + 1}));
+        }
+        ClearShownBoxes();
+        Click(w.m_generate);
+        ExpectOneNotice(u"生成结果过大，未生成任何内容！");
+        EXPECT_EQ(w.m_result.GetControlText(), u"");
+    });
+}
+
 TEST_F(RuleConfigWindowTest, AddingAsksForANameAndRefusesDuplicatesOnly) {
     Open([](rg_win_GuiZePeiZhi& w) {
         QueueInputBoxCancel();
