@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/dialogs.h"
+#include "rules/prompt_list_file.h"
 #include "shell/window_actions.h"
 
 namespace rg_qelvane_app {
@@ -12,8 +13,6 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kInputTitle = u"输入框";
 constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
-
-CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
 
 // Empty for a name that could not have been entered here (a list file written
 // elsewhere): such a name stands for no file of ours.
@@ -54,8 +53,14 @@ void rg_win_DiShiCiGuanLi::BuildControls() {
 
 void rg_win_DiShiCiGuanLi::LoadPromptList() {
     m_currentName.clear();
-    for (const CWString& name : SplitText(CWString::LoadTextFile(PromptListPath(), 1), u"\n", true))
-        m_promptList.AddItem(name, 0);
+    std::optional<PromptListFile> list = ReadPromptList();
+    m_listUnreadable = !list;
+    if (m_listUnreadable) {
+        ShowInfo(*this, u"提示词列表读取失败，本次打开不会保存！");
+        return;
+    }
+    m_keptListLines = std::move(list->keptLines);
+    for (const CWString& name : list->names) m_promptList.AddItem(name, 0);
 }
 
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
@@ -151,9 +156,10 @@ void rg_win_DiShiCiGuanLi::SavePrompt() {
 }
 
 void rg_win_DiShiCiGuanLi::SavePromptList() {
-    CWString text;
-    for (int i = 0; i < m_promptList.GetItemCount(); ++i) text += m_promptList.GetListItemText(i) + u"\n";
-    if (!TextToUtf8Bytes(text, false).WriteFile(PromptListPath())) ShowInfo(*this, u"提示词列表保存失败！");
+    // A list that could not be read is never replaced by the part of it shown here.
+    PromptListFile list{.names = {}, .keptLines = m_keptListLines};
+    for (int i = 0; i < m_promptList.GetItemCount(); ++i) list.names.push_back(m_promptList.GetListItemText(i));
+    if (m_listUnreadable || !WritePromptList(list)) ShowInfo(*this, u"提示词列表保存失败！");
 }
 
 }  // namespace rg_qelvane_app

@@ -6,6 +6,9 @@
 // selected entry's text (empty when none is selected), the content box shows
 // that prompt's file, and a name typed for "增加" or "修改" becomes the current
 // name only once the prompt carries it.
+#include <string>
+#include <vector>
+
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -35,6 +38,11 @@ protected:
     void BuildControls() override;
 
 private:
+    // Lines of the list file the list cannot show, written back at every save.
+    std::vector<std::string> m_keptListLines;
+    // The list file existed but could not be read at this opening: it is never rewritten.
+    bool m_listUnreadable = false;
+
     void LoadPromptList();
     void LoadSelectedPrompt(CQelControl& sender);
     void PromptWindow_OnClick(CQelControl& sender);

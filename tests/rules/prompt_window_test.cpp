@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/test_faults.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/headless/driver.h"
@@ -258,4 +259,40 @@ TEST_F(PromptWindowTest, AFailedSaveSaysSo) {
     fs::create_directories(dir / kListFile);
     Add(u"c");
     EXPECT_EQ(LastNotice(), "提示词列表保存失败！");
+}
+
+// A zero byte inside a name and bytes that are no UTF-8: the list shows the
+// names around them, and every rewrite of the list keeps the damaged lines.
+TEST_F(PromptWindowTest, ADamagedListKeepsWhatItCannotShowAcrossEveryRewrite) {
+    const std::string damaged = std::string("b\0c\n", 4) + "\xFF\xFEx\n";
+    dir.WriteBytes(kListFile, "a\n" + damaged.substr(0, 4) + "d\n" + damaged.substr(4) + "e\n");
+    for (const char* name : {"a", "d", "e"}) dir.WriteBytes(PromptFile(name), std::string(1, '\0'));
+    Open();
+    ASSERT_EQ(Listed(), (Names{u"a", u"d", u"e"}));
+
+    Add(u"新");
+    EXPECT_EQ(dir.ReadBytes(kListFile), "a\nd\ne\n新\n" + damaged);
+    Select(w->m_promptList, 1);
+    Rename(u"d2");
+    EXPECT_EQ(LastNotice(), "修改成功！");
+    EXPECT_EQ(dir.ReadBytes(kListFile), "a\nd2\ne\n新\n" + damaged);
+    Select(w->m_promptList, 0);
+    Delete(IDYES);
+    EXPECT_EQ(LastNotice(), "删除成功！");
+    EXPECT_EQ(dir.ReadBytes(kListFile), "d2\ne\n新\n" + damaged);
+
+    Open();
+    EXPECT_EQ(Listed(), (Names{u"d2", u"e", u"新"}));
+}
+
+TEST_F(PromptWindowTest, AListThatCannotBeReadIsNeverRewritten) {
+    dir.WriteBytes(kListFile, "a\nb\n");
+    {
+        CInjectedFault unreadable(CQelFault::Read);
+        Open();
+    }
+    EXPECT_EQ(LastNotice(), "提示词列表读取失败，本次打开不会保存！");
+    Add(u"c");
+    EXPECT_EQ(LastNotice(), "提示词列表保存失败！");
+    EXPECT_EQ(dir.ReadBytes(kListFile), "a\nb\n");
 }
