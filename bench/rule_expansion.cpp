@@ -1,5 +1,6 @@
 // The rule window on a large group: 100,000 pasted lines stored as one rule's
-// values, and 100,000 rows generated from a template with five markers.
+// values, and 100,000 rows generated from a template with five markers; and
+// how soon a group whose values double the line at each marker is refused.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -45,6 +46,15 @@ void GenerateFiveMarkers(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(GenerateFiveMarkers)->Unit(benchmark::kMillisecond);
+
+// 28 markers, each value holding the next marker twice.
+void RefuseDoublingChain(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    for (int k = 1; k <= 28; ++k)
+        engine.rules.push_back({CWString::Format(u"{%d}", {k}), {CWString::Format(u"{%d}{%d}", {k + 1, k + 1})}});
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(u"{1}", u"用户类", false, false));
+}
+BENCHMARK(RefuseDoublingChain)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -19,26 +19,49 @@ constexpr std::u16string_view kRowIndent = u"    ";
 // fraction of a second, instead of growing until memory runs out.
 constexpr size_t kMaxResultLength = 20000000;
 
-// Every occurrence of the marker, left to right, becomes the value; the
-// inserted value is not searched again for the same marker. False, with the
-// line unchanged, when the line would grow beyond `room` characters.
-bool ReplaceMarker(CWString& line, const CWString& marker, const CWString& value, CWString& scratch, size_t room) {
-    if (marker.empty() || marker.size() > line.size()) return true;
-    size_t hit = line.find(marker);
-    if (hit == CWString::npos) return true;
-    scratch.clear();
-    size_t from = 0;
-    do {
-        scratch.append(line, from, hit - from).append(value);
-        if (scratch.size() > room) return false;
-        from = hit + marker.size();
-        hit = line.find(marker, from);
-    } while (hit != CWString::npos);
-    scratch.append(line, from);
-    if (scratch.size() > room) return false;
-    line.swap(scratch);
-    return true;
-}
+// Replaces the markers of one line after another, keeping its buffer from
+// line to line.
+class MarkerReplacer {
+public:
+    // Every occurrence of the marker, left to right, becomes the value; the
+    // inserted value is not searched again for the same marker. False, with
+    // the line unchanged and nothing built, when the line would grow beyond
+    // `room` characters (the line itself fits).
+    bool Replace(CWString& line, const CWString& marker, const CWString& value, size_t room) {
+        if (marker.empty() || marker.size() > line.size()) return true;
+        size_t hit = line.find(marker);
+        if (hit == CWString::npos) return true;
+        // A line that could pass `room` only if nearly all of it were markers
+        // has them counted first; any other is built at once.
+        size_t most = line.size();
+        if (value.size() > marker.size()) {
+            const size_t growth = value.size() - marker.size();
+            most += line.size() / marker.size() * growth;
+            if (most > room) most = line.size() + Count(line, marker, hit) * growth;
+            if (most > room) return false;
+        }
+        scratch_.clear();
+        scratch_.reserve(most);
+        size_t from = 0;
+        do {
+            scratch_.append(line, from, hit - from).append(value);
+            from = hit + marker.size();
+            hit = line.find(marker, from);
+        } while (hit != CWString::npos);
+        scratch_.append(line, from);
+        line.swap(scratch_);
+        return true;
+    }
+
+private:
+    static size_t Count(const CWString& line, const CWString& marker, size_t first) {
+        size_t count = 0;
+        for (size_t hit = first; hit != CWString::npos; hit = line.find(marker, hit + marker.size())) ++count;
+        return count;
+    }
+
+    CWString scratch_;
+};
 
 void AppendLine(CWString& text, std::u16string_view line) { text.append(line).append(kQelvaneLineEnd); }
 
@@ -121,7 +144,7 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
         AppendLine(text, u"{");
     }
     CWString line;
-    CWString scratch;
+    MarkerReplacer replacer;
     for (size_t row = 0; row < rows; ++row) {
         // What this row's line may still take, its indentation and line end counted.
         const size_t used = text.size() + kRowIndent.size() + kQelvaneLineEnd.size();
@@ -129,7 +152,7 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
         line = templateText;
         bool fits = line.size() <= room;
         for (const rg_ShuJuXiang& rule : rules)
-            fits = fits && ReplaceMarker(line, rule.name, rule.values[row], scratch, room);
+            fits = fits && replacer.Replace(line, rule.name, rule.values[row], room);
         if (!fits) return {.text = {}, .refusal = u"生成结果过大，未生成任何内容！"};
         if (!templateOnly) text.append(kRowIndent);
         AppendLine(text, line);
