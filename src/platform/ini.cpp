@@ -12,8 +12,11 @@
 namespace rg_qelvane_base {
 
 // Sections and keys by lower-cased name; the first occurrence wins.
+struct ParsedSection {
+    std::unordered_map<CWString, CWString> values;
+};
 struct ParsedIni {
-    std::unordered_map<CWString, std::unordered_map<CWString, CWString>> sections;
+    std::unordered_map<CWString, ParsedSection> sections;
 };
 
 namespace {
@@ -60,7 +63,7 @@ CWString Unquoted(CWString value) {
 
 std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
     auto ini = std::make_shared<ParsedIni>();
-    std::unordered_map<CWString, CWString>* current = nullptr;
+    ParsedSection* current = nullptr;
     size_t pos = 0;
     while (pos <= text.size()) {
         size_t end = text.find_first_of(u"\r\n", pos);
@@ -81,7 +84,7 @@ std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
         CWString key = CWString(line.substr(0, eq)).Trimmed();
         CWString value = Unquoted(CWString(line.substr(eq + 1)).Trimmed());
         if (value.size() > kMaxValueLength) value.resize(kMaxValueLength);
-        current->try_emplace(NameKey(key), std::move(value));
+        current->values.try_emplace(NameKey(key), std::move(value));
     }
     return ini;
 }
@@ -145,22 +148,22 @@ std::shared_ptr<const ParsedIni> Load(const CWString& file) {
 
 }  // namespace
 
-IniSnapshot::IniSnapshot(const CWString& file) : ini_(Load(file)) {}
+IniSection::IniSection(const CWString& file, std::u16string_view section) : ini_(Load(file)), values_(nullptr) {
+    auto found = ini_->sections.find(NameKey(section));
+    if (found != ini_->sections.end()) values_ = &found->second;
+}
 
-CWString IniSnapshot::Read(std::u16string_view section, std::u16string_view key,
-                           std::u16string_view defaultValue) const {
-    if (section.empty() || key.empty()) return {};
-    auto s = ini_->sections.find(NameKey(section));
-    if (s == ini_->sections.end()) return CWString(defaultValue);
-    auto k = s->second.find(NameKey(key));
-    if (k == s->second.end()) return CWString(defaultValue);
-    return k->second;
+CWString IniSection::Read(std::u16string_view key, std::u16string_view defaultValue) const {
+    if (key.empty()) return {};
+    if (!values_) return CWString(defaultValue);
+    auto found = values_->values.find(NameKey(key));
+    return found == values_->values.end() ? CWString(defaultValue) : found->second;
 }
 
 CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16string_view key,
                      std::u16string_view defaultValue) {
     if (file.empty() || section.empty() || key.empty()) return {};
-    return IniSnapshot(file).Read(section, key, defaultValue);
+    return IniSection(file, section).Read(key, defaultValue);
 }
 
 }  // namespace rg_qelvane_base

@@ -9,18 +9,20 @@
 namespace rg_qelvane_base {
 
 struct ParsedIni;
+struct ParsedSection;
 
-// An ini file's values as they stood when the snapshot was taken: the file is
+// One section of an ini file as it stood when it was taken: the file is
 // looked at once, here, and reading values never looks at it again. For many
 // lookups in one user action.
-class IniSnapshot {
+class IniSection {
 public:
-    explicit IniSnapshot(const CWString& file);
-    // As ReadIniText, from the snapshot.
-    CWString Read(std::u16string_view section, std::u16string_view key, std::u16string_view defaultValue) const;
+    IniSection(const CWString& file, std::u16string_view section);
+    // As ReadIniText, from this section.
+    CWString Read(std::u16string_view key, std::u16string_view defaultValue) const;
 
 private:
     std::shared_ptr<const ParsedIni> ini_;
+    const ParsedSection* values_;  // null when the file has no such section
 };
 
 // Looks at the file at every call.

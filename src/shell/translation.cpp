@@ -14,12 +14,14 @@ CWString TranslationTablePath() { return rg_qelvane_base::GetProgramDir() + u"da
 
 TranslationTableScope* TranslationTableScope::open_ = nullptr;
 
-TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath()), outer_(open_) { open_ = this; }
+TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath(), kSection), outer_(open_) {
+    open_ = this;
+}
 
 TranslationTableScope::~TranslationTableScope() { open_ = outer_; }
 
 CWString LookUpTranslation(const CWString& word) {
-    if (TranslationTableScope::open_) return TranslationTableScope::open_->table_.Read(kSection, word, u"");
+    if (TranslationTableScope::open_) return TranslationTableScope::open_->table_.Read(word, u"");
     return rg_qelvane_base::ReadIniText(TranslationTablePath(), kSection, word, u"");
 }
 

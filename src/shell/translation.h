@@ -30,7 +30,7 @@ private:
     friend CWString LookUpTranslation(const CWString& word);
 
     static TranslationTableScope* open_;
-    rg_qelvane_base::IniSnapshot table_;
+    rg_qelvane_base::IniSection table_;
     TranslationTableScope* outer_;
 };
 
