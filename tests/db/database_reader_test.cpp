@@ -3,9 +3,7 @@
 // the program lives on, and no reader or thread stays behind.
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -17,6 +15,7 @@
 #include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
 #include "support/processes.h"
+#include "support/silent_server.h"
 #include "support/temp_program_dir.h"
 
 using namespace rg_qelvane_app;
@@ -41,26 +40,6 @@ bool SettlesAt(int threads) {
     for (int i = 0; i < 500 && ThreadCount() != threads; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return ThreadCount() == threads;
 }
-
-// Takes connections on a loopback port and never says a word.
-class CSilentServer {
-public:
-    CSilentServer() {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(m_socket, reinterpret_cast<sockaddr*>(&address), length);
-        listen(m_socket, 8);
-        getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length);
-        port = ntohs(address.sin_port);
-    }
-    ~CSilentServer() { close(m_socket); }
-    int port = 0;
-
-private:
-    int m_socket = socket(AF_INET, SOCK_STREAM, 0);
-};
 
 }  // namespace
 
