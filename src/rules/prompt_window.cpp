@@ -1,9 +1,9 @@
 #include "rules/prompt_window.h"
 
 #include "platform/files.h"
+#include "platform/line_file.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/dialogs.h"
-#include "rules/prompt_list_file.h"
 #include "shell/window_actions.h"
 
 namespace rg_qelvane_app {
@@ -13,6 +13,10 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kInputTitle = u"输入框";
 constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
+// Every name followed by LF, UTF-8 without a byte-order mark.
+constexpr LineFileFormat kPromptListFormat{LineEncoding::Utf8, LineEnd::Lf};
+
+CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
 
 // Empty for a name that could not have been entered here (a list file written
 // elsewhere): such a name stands for no file of ours.
@@ -53,14 +57,14 @@ void rg_win_DiShiCiGuanLi::BuildControls() {
 
 void rg_win_DiShiCiGuanLi::LoadPromptList() {
     m_currentName.clear();
-    std::optional<PromptListFile> list = ReadPromptList();
+    std::optional<LineFile> list = ReadLineFile(PromptListPath(), kPromptListFormat);
     m_listUnreadable = !list;
     if (m_listUnreadable) {
         ShowInfo(*this, u"提示词列表读取失败，本次打开不会保存！");
         return;
     }
-    m_keptListLines = std::move(list->keptLines);
-    for (const CWString& name : list->names) m_promptList.AddItem(name, 0);
+    m_keptListLines = std::move(list->damagedLines);
+    for (const CWString& name : TrimmedNames(list->lines)) m_promptList.AddItem(name, 0);
 }
 
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
@@ -157,9 +161,10 @@ void rg_win_DiShiCiGuanLi::SavePrompt() {
 
 void rg_win_DiShiCiGuanLi::SavePromptList() {
     // A list that could not be read is never replaced by the part of it shown here.
-    PromptListFile list{.names = {}, .keptLines = m_keptListLines};
-    for (int i = 0; i < m_promptList.GetItemCount(); ++i) list.names.push_back(m_promptList.GetListItemText(i));
-    if (m_listUnreadable || !WritePromptList(list)) ShowInfo(*this, u"提示词列表保存失败！");
+    LineFile list{.lines = {}, .damagedLines = m_keptListLines};
+    for (int i = 0; i < m_promptList.GetItemCount(); ++i) list.lines.push_back(m_promptList.GetListItemText(i));
+    if (m_listUnreadable || !WriteLineFile(PromptListPath(), list, kPromptListFormat))
+        ShowInfo(*this, u"提示词列表保存失败！");
 }
 
 }  // namespace rg_qelvane_app

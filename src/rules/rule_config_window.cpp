@@ -15,7 +15,6 @@ constexpr unsigned kLinesEditStyle = CQelStyle::MultiLine | CQelStyle::VScroll |
 // Template and result lines never wrap.
 constexpr unsigned kWideEditStyle = kLinesEditStyle | CQelStyle::HScroll;
 constexpr const char16_t* kTemplateFile = u"模板";
-constexpr const char16_t* kRulesFile = u"规则";
 }  // namespace
 
 rg_win_GuiZePeiZhi::rg_win_GuiZePeiZhi() : CQelWinForm(u"规则配置") {}
@@ -60,15 +59,20 @@ void rg_win_GuiZePeiZhi::OnOpen(CQelControl&) {
 void rg_win_GuiZePeiZhi::LoadRuleGroup() {
     // A group without a template file shows an empty box, not the default template.
     m_template.SetControlText(ReadRuleFile(m_groupName, kTemplateFile));
-    m_rules.rules = LoadRules(m_groupName);
+    std::optional<LineFile> ruleList = ReadRuleList(m_groupName);
+    m_ruleListUnreadable = !ruleList;
+    if (m_ruleListUnreadable) return;
+    m_keptRuleLines = std::move(ruleList->damagedLines);
+    m_rules.rules = RulesOf(*ruleList);
     for (const rg_ShuJuXiang& rule : m_rules.rules) m_ruleList.AddItem(rule.name, 0);
 }
 
 bool rg_win_GuiZePeiZhi::SaveRuleGroup() {
-    rg_WenBenShuZuLei markers;
-    for (int i = 0; i < m_ruleList.GetItemCount(); ++i) markers.push_back(m_ruleList.GetListItemText(i));
+    LineFile ruleList{.lines = {}, .damagedLines = m_keptRuleLines};
+    for (int i = 0; i < m_ruleList.GetItemCount(); ++i) ruleList.lines.push_back(m_ruleList.GetListItemText(i));
     bool templateSaved = WriteRuleFile(m_groupName, kTemplateFile, m_template.GetControlText());
-    bool rulesSaved = WriteRuleFile(m_groupName, kRulesFile, RuleListText(markers));
+    // A rule list that could not be read is never replaced by the part of it shown here.
+    bool rulesSaved = !m_ruleListUnreadable && WriteRuleList(m_groupName, ruleList);
     return templateSaved && rulesSaved;
 }
 

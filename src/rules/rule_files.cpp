@@ -9,6 +9,8 @@ using namespace rg_qelvane_base;
 
 namespace {
 constexpr int kUtf8 = 1;
+constexpr const char16_t* kRuleListFile = u"规则";
+constexpr LineFileFormat kRuleListFormat{LineEncoding::Utf8, LineEnd::CrLf};
 
 CWString RuleFilePath(const CWString& groupName, const CWString& fileName) {
     return RuleGroupRoot() + groupName + u"\\" + fileName + u".dat";
@@ -25,17 +27,20 @@ bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CW
     return TextToUtf8Bytes(text, false).WriteFile(RuleFilePath(groupName, fileName));
 }
 
-std::vector<rg_ShuJuXiang> LoadRules(const CWString& groupName) {
+std::optional<LineFile> ReadRuleList(const CWString& groupName) {
+    if (!IsSafeEntryName(groupName)) return LineFile{};
+    return ReadLineFile(RuleFilePath(groupName, kRuleListFile), kRuleListFormat);
+}
+
+std::vector<rg_ShuJuXiang> RulesOf(const LineFile& ruleList) {
     std::vector<rg_ShuJuXiang> rules;
-    for (CWString& marker : SplitText(ReadRuleFile(groupName, u"规则"), u"\r\n"))
-        rules.push_back(rg_ShuJuXiang{std::move(marker), {}});
+    for (CWString& marker : TrimmedNames(ruleList.lines)) rules.push_back(rg_ShuJuXiang{std::move(marker), {}});
     return rules;
 }
 
-CWString RuleListText(const rg_WenBenShuZuLei& markers) {
-    CWString text;
-    for (const CWString& marker : markers) text += marker + u"\r\n";
-    return text;
+bool WriteRuleList(const CWString& groupName, const LineFile& ruleList) {
+    if (!IsSafeEntryName(groupName)) return false;
+    return WriteLineFile(RuleFilePath(groupName, kRuleListFile), ruleList, kRuleListFormat);
 }
 
 }  // namespace rg_qelvane_app

@@ -1,5 +1,8 @@
 #pragma once
 // The launcher: one button per tool window, and the user's rule groups.
+#include <string>
+#include <vector>
+
 #include "androidwrap/android_array_window.h"
 #include "androidwrap/android_class_window.h"
 #include "androidwrap/android_enum_window.h"
@@ -44,6 +47,11 @@ private:
     void RenameRuleGroup();
     void DeleteRuleGroup();
     bool AskRuleGroupName(const CWString& defaultName, CWString& name);
+
+    // Lines of the list file the list cannot show, written back at every save.
+    std::vector<std::string> m_keptListLines;
+    // The list file existed but could not be read: it is never rewritten.
+    bool m_listUnreadable = false;
 
 public:
     // The controls and tool windows, open to tests that drive them as a user would.

@@ -2,6 +2,7 @@
 
 #include "platform/ui/dialogs.h"
 #include "platform/files.h"
+#include "platform/line_file.h"
 #include "shell/main_window.h"
 #include "shell/window_actions.h"
 
@@ -17,6 +18,8 @@ constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ?
 constexpr const char16_t* kNotCreated = u"规则组文件夹创建失败！";
 constexpr const char16_t* kNotRenamed = u"规则组文件夹重命名失败！";
 constexpr const char16_t* kNotDeleted = u"规则组文件夹删除失败！";
+// Every name followed by LF, UTF-8 without a byte-order mark.
+constexpr LineFileFormat kListFormat{LineEncoding::Utf8, LineEnd::Lf};
 }  // namespace
 
 CWString RuleGroupListPath() { return GetProgramDir() + u"datas\\规则组列表.dat"; }
@@ -29,14 +32,18 @@ bool rg_my_main_window::RuleGroupExists(const CWString& name) {
 }
 
 void rg_my_main_window::LoadRuleGroupList() {
-    CWString text = CWString::LoadTextFile(RuleGroupListPath(), 1);
-    for (const CWString& name : SplitText(text, u"\n", true)) m_ruleGroupList.AddItem(name, 0);
+    std::optional<LineFile> list = ReadLineFile(RuleGroupListPath(), kListFormat);
+    m_listUnreadable = !list;
+    if (m_listUnreadable) return;
+    m_keptListLines = std::move(list->damagedLines);
+    for (const CWString& name : TrimmedNames(list->lines)) m_ruleGroupList.AddItem(name, 0);
 }
 
 void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWString& newName) {
-    CWString text;
-    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) text += m_ruleGroupList.GetListItemText(i) + u"\n";
-    if (!TextToUtf8Bytes(text, false).WriteFile(RuleGroupListPath()))
+    // A list that could not be read is never replaced by the part of it shown here.
+    LineFile list{.lines = {}, .damagedLines = m_keptListLines};
+    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) list.lines.push_back(m_ruleGroupList.GetListItemText(i));
+    if (m_listUnreadable || !WriteLineFile(RuleGroupListPath(), list, kListFormat))
         ShowInfo(*this, u"规则组列表保存失败！");
     if (!oldName.empty() && !newName.empty()) {
         CWString oldIni = RuleGroupRoot() + oldName + u".ini";

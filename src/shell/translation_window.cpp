@@ -1,9 +1,8 @@
 #include "shell/translation_window.h"
 #include "shell/window_actions.h"
 
-#include <algorithm>
-
 #include "platform/files.h"
+#include "platform/line_file.h"
 #include "platform/ui/dialogs.h"
 #include "shell/batch_insert_window.h"
 #include "shell/translation.h"
@@ -17,18 +16,8 @@ constexpr const char16_t* kSection = u"[translation]";
 constexpr int kEnglish = 0;
 constexpr int kChinese = 1;
 
-// The file's lines as they stand, without their line ends: LF alone, as a
-// Linux editor writes, ends a line as well as CR LF.
-rg_WenBenShuZuLei LinesOf(const CWString& text) {
-    rg_WenBenShuZuLei lines;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = std::min(text.find(u'\n', start), text.size());
-        size_t cut = end > start && text[end - 1] == u'\r' ? end - 1 : end;
-        lines.push_back(text.substr(start, cut - start));
-        start = end + 1;
-    }
-    return lines;
-}
+// GB18030, LF or CR LF read, CR LF written.
+constexpr LineFileFormat kTableFormat{LineEncoding::Ansi, LineEnd::CrLfOrLf};
 }  // namespace
 
 rg_win_FanYiGuanLi::rg_win_FanYiGuanLi() : CQelWinForm(u"翻译管理") {}
@@ -51,13 +40,14 @@ void rg_win_FanYiGuanLi::BuildControls() {
 
 void rg_win_FanYiGuanLi::LoadTable() {
     m_keptLines.clear();
-    std::optional<CWString> text = TryLoadTextFile(TranslationTablePath(), 2);
-    m_tableUnreadable = !text;
+    std::optional<LineFile> table = ReadLineFile(TranslationTablePath(), kTableFormat);
+    m_tableUnreadable = !table;
     if (m_tableUnreadable) {
         ShowInfo(*this, u"翻译表读取失败，本次打开不会保存！");
         return;
     }
-    for (const CWString& line : LinesOf(*text)) {
+    m_damagedLines = std::move(table->damagedLines);
+    for (const CWString& line : table->lines) {
         CWString trimmed = line.Trimmed();
         if (trimmed.empty() || EqualsIgnoringAsciiCase(trimmed, kSection)) continue;
         // An entry splits at "=" into exactly two non-empty parts: "Name=" and
@@ -74,11 +64,11 @@ void rg_win_FanYiGuanLi::LoadTable() {
 
 bool rg_win_FanYiGuanLi::SaveTable() {
     if (m_tableUnreadable) return false;
-    CWString text = CWString(kSection) + u"\r\n";
+    LineFile table{.lines = {kSection}, .damagedLines = m_damagedLines};
     for (int row = 0; row < m_grid.GetRowCount(); ++row)
-        text += m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese) + u"\r\n";
-    for (const CWString& line : m_keptLines) text += line + u"\r\n";
-    return CWString::SaveTextFile(text, TranslationTablePath());
+        table.lines.push_back(m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese));
+    table.lines.insert(table.lines.end(), m_keptLines.begin(), m_keptLines.end());
+    return WriteLineFile(TranslationTablePath(), table, kTableFormat);
 }
 
 void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {

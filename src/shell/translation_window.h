@@ -1,6 +1,9 @@
 #pragma once
 // The editor of the translation table: one grid row per entry, edited in place,
 // written back whole on "保存". The rows live only in the grid.
+#include <string>
+#include <vector>
+
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/report_list.h"
@@ -14,8 +17,9 @@ public:
     // Appends a row for every "English=中文" line of the table file and keeps
     // the other lines; a file that cannot be read is reported.
     void LoadTable();
-    // Writes every row, then the kept lines, to the table file; false when the
-    // file could not be written or was unreadable at this opening.
+    // Writes every row, then the kept and the damaged lines, to the table
+    // file; false when the file could not be written or was unreadable at
+    // this opening.
     bool SaveTable();
 
     // The controls in creation order, open to the tests that drive the window.
@@ -38,6 +42,9 @@ private:
     // Lines of the file that make no row (comments, "a=b=c", other section
     // headers), written back after the rows so that no save loses them.
     rg_qelvane_base::rg_WenBenShuZuLei m_keptLines;
+    // Lines that cannot be shown (a zero byte, bytes that are no GB18030),
+    // written back byte for byte after those.
+    std::vector<std::string> m_damagedLines;
     // The file exists but could not be read at this opening: saving would wipe it.
     bool m_tableUnreadable = false;
 };

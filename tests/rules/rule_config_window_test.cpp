@@ -214,6 +214,21 @@ TEST_F(RuleConfigWindowTest, RuleFilesAreReadAsTheyWereWritten) {
     }
 }
 
+// A zero byte inside a marker and bytes that are no UTF-8: the list shows the
+// markers around them, and "保存规则" writes the damaged lines back after them.
+TEST_F(RuleConfigWindowTest, ADamagedRuleListKeepsWhatItCannotShowAcrossASave) {
+    const std::string zeroByte("{2}\0x\r\n", 7), noUtf8 = "{\xC3\x28}\r\n";
+    dir.WriteBytes("datas/规则组/组/规则.dat", "{1}\r\n" + zeroByte + "{3}\r\n" + noUtf8);
+    Open([](rg_win_GuiZePeiZhi& w) {
+        EXPECT_EQ(Entries(w.m_ruleList), (std::vector<CWString>{u"{1}", u"{3}"}));
+        AddRule(w, u"{4}");
+        ClearShownBoxes();
+        Click(w.m_save);
+        EXPECT_TRUE(ShownBoxes().empty());  // a save that worked says nothing
+    });
+    EXPECT_EQ(GroupFile("规则.dat"), "{1}\r\n{3}\r\n{4}\r\n" + zeroByte + noUtf8);
+}
+
 TEST_F(RuleConfigWindowTest, AGroupNameFromAForeignListNeverLeavesItsFolder) {
     dir.WriteBytes("datas/规则组列表.dat", "..\n");
     dir.WriteBytes("datas/模板.dat", "outside");

@@ -245,6 +245,40 @@ TEST_F(MainWindowTest, RenamingOntoAStrayFolderKeepsTheGroupWhereItIs) {
     EXPECT_EQ(Names(*w), (std::vector<CWString>{u"abc", u"named"})) << "a group without a folder takes a free name";
 }
 
+// A zero byte inside a name and bytes that are no UTF-8: the list shows the
+// names around them, and every rewrite of the list keeps the damaged lines.
+TEST_F(MainWindowTest, ADamagedListKeepsWhatItCannotShowAcrossEveryRewrite) {
+    const std::string zeroByte("b\0c\n", 4), noUtf8 = "\xFF\xFEx\n";
+    dir.WriteBytes("datas/规则组列表.dat", "a\n" + zeroByte + "d\n" + noUtf8);
+    auto w = Start();
+    ASSERT_EQ(Names(*w), (std::vector<CWString>{u"a", u"d"}));
+    struct Step { rg_button1 rg_my_main_window::*button; const char16_t* name; std::string listed; };
+    const Step steps[] = {
+        {&rg_my_main_window::m_createButton, u"e", "a\nd\ne\n"},
+        {&rg_my_main_window::m_renameButton, u"a2", "a2\nd\ne\n"},
+        {&rg_my_main_window::m_deleteButton, nullptr, "d\ne\n"},
+    };
+    for (const Step& step : steps) {
+        Select(w->m_ruleGroupList, 0);
+        if (step.name) QueueInputBoxAnswer(step.name);
+        else QueueMessageBoxAnswer(IDYES);
+        Click((*w).*step.button);
+        EXPECT_EQ(ListFile(), step.listed + zeroByte + noUtf8);
+    }
+}
+
+TEST_F(MainWindowTest, AListThatCannotBeReadIsNeverRewritten) {
+    dir.WriteBytes("datas/规则组列表.dat", "a\n");
+    std::unique_ptr<rg_my_main_window> w;
+    {
+        CInjectedFault unreadable(CQelFault::Read);
+        w = Start();
+    }
+    Create(*w, u"b");
+    EXPECT_EQ(LastBox().text, u"规则组列表保存失败！");
+    EXPECT_EQ(ListFile(), "a\n");
+}
+
 TEST_F(MainWindowTest, AFailedListSaveIsReported) {
     auto w = Start();
     fs::create_directories(dir / "datas/规则组列表.dat");  // a folder where the file should be

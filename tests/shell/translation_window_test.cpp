@@ -176,6 +176,16 @@ TEST_F(TranslationWindowTest, SavingKeepsEveryLineThatMakesNoRowAfterTheRows) {
     EXPECT_EQ(TableBytes(), saved) << "a second save changes nothing";
 }
 
+// A zero byte inside a line and bytes that are no GB18030: the lines after
+// them still make rows, and "保存" writes the damaged lines back byte for byte.
+TEST_F(TranslationWindowTest, SavingKeepsTheLinesItCannotShowByteForByte) {
+    const std::string zeroByte("a=\0\r\n", 5), noGb18030 = "b=\x81\x20\r\n";
+    OpenWith("[translation]\r\nName=1\r\n" + zeroByte + "x=" + kJia + "\r\n" + noGb18030 + "; note\r\n");
+    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"1"}, {u"x", u"甲"}}));
+    Save();
+    EXPECT_EQ(TableBytes(), "[translation]\r\nName=1\r\nx=" + kJia + "\r\n; note\r\n" + zeroByte + noGb18030);
+}
+
 TEST_F(TranslationWindowTest, AnUnreadableTableIsReportedAndNeverOverwritten) {
     dir.WriteBytes(kTable, "[translation]\r\nName=1\r\n");
     {
