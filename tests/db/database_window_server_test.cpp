@@ -83,6 +83,20 @@ protected:
         ExpectOneNotice(u"数据库连接成功！");
         EXPECT_EQ(ListedTables().size(), 2u);
     }
+    // A fresh PostgreSQL database holding what `statements` make; the window
+    // reaches it through the PostgreSQL Unicode driver, so the port box counts.
+    CWString MakePostgreSqlDatabase(const CTestDbServer& pg, rg_ShuJuKuLei& admin,
+                                    std::initializer_list<CWString> statements) {
+        programDir_.WriteBytes("setup.ini", "[Postgresql]\r\nDriver=PostgreSQL Unicode\r\n");
+        const CWString driver = u"PostgreSQL Unicode";
+        const CWString database = UniqueTestDatabaseName("qel_window");
+        admin.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port, driver, false);
+        RunAll(admin, {u"CREATE DATABASE " + database});
+        rg_ShuJuKuLei inside;
+        inside.ConnectPostgreSql(pg.host, database, pg.user, pg.password, pg.port, driver, false);
+        RunAll(inside, statements);
+        return database;
+    }
     void ExpectRefused(int kind, rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database) {
         Select(window.m_kind, kind);
         FillPanel(panel, server, database, u"wrong");
@@ -112,18 +126,10 @@ TEST_F(DatabaseWindowOnServers, MariaDb) {
 
 TEST_F(DatabaseWindowOnServers, PostgreSql) {
     QEL_DB_SERVER(pg, "PG");
-    CWString database = UniqueTestDatabaseName("qel_window");
-    // Without a driver named in setup.ini the port is not used: the server is not on the usual one.
-    programDir_.WriteBytes("setup.ini", "[Postgresql]\r\nDriver=PostgreSQL Unicode\r\n");
-    const CWString driver = u"PostgreSQL Unicode";
     rg_ShuJuKuLei admin;
-    admin.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port, driver, false);
-    RunAll(admin, {u"CREATE DATABASE " + database});
-    rg_ShuJuKuLei shop;
-    shop.ConnectPostgreSql(pg.host, database, pg.user, pg.password, pg.port, driver, false);
-    RunAll(shop, {u"CREATE TABLE users (id SERIAL PRIMARY KEY, name VARCHAR(20))",
-               u"CREATE TABLE goods (no INT, price NUMERIC(8,2))"});
-    shop.Close();
+    const CWString database =
+        MakePostgreSqlDatabase(pg, admin, {u"CREATE TABLE users (id SERIAL PRIMARY KEY, name VARCHAR(20))",
+                                           u"CREATE TABLE goods (no INT, price NUMERIC(8,2))"});
     UseShop(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
     Click(window.m_connect);
     ExpectRefused(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
@@ -134,21 +140,15 @@ TEST_F(DatabaseWindowOnServers, PostgreSql) {
 // primary key, leave the public tables' keys and columns as they are.
 TEST_F(DatabaseWindowOnServers, PostgreSqlGormTagsMarkEachTablesOwnKeyOnce) {
     QEL_DB_SERVER(pg, "PG");
-    CWString database = UniqueTestDatabaseName("qel_window");
-    programDir_.WriteBytes("setup.ini", "[Postgresql]\r\nDriver=PostgreSQL Unicode\r\n");
-    const CWString driver = u"PostgreSQL Unicode";
     rg_ShuJuKuLei admin;
-    admin.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port, driver, false);
-    RunAll(admin, {u"CREATE DATABASE " + database});
-    rg_ShuJuKuLei schemas;
-    schemas.ConnectPostgreSql(pg.host, database, pg.user, pg.password, pg.port, driver, false);
-    RunAll(schemas, {u"CREATE SCHEMA other", u"CREATE TABLE t (id int, note text)",
-                     u"CREATE TABLE other.t (id int PRIMARY KEY, note text)",
-                     u"CREATE TABLE u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
-                     u"CREATE TABLE other.u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
-                     u"CREATE TABLE parent (id int CONSTRAINT shared PRIMARY KEY)",
-                     u"CREATE TABLE child (parent_id int CONSTRAINT shared REFERENCES parent (id))"});
-    schemas.Close();
+    const CWString database =
+        MakePostgreSqlDatabase(pg, admin,
+                               {u"CREATE SCHEMA other", u"CREATE TABLE t (id int, note text)",
+                                u"CREATE TABLE other.t (id int PRIMARY KEY, note text)",
+                                u"CREATE TABLE u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
+                                u"CREATE TABLE other.u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
+                                u"CREATE TABLE parent (id int CONSTRAINT shared PRIMARY KEY)",
+                                u"CREATE TABLE child (parent_id int CONSTRAINT shared REFERENCES parent (id))"});
     Select(window.m_kind, kKindPostgreSql);
     FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
     Click(window.m_connect);
