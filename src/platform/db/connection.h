@@ -51,6 +51,7 @@ struct CQelOdbcTarget;
 enum CQelAdoState : int { adStateClosed = 0, adStateOpen = 1, adStateConnecting = 2 };
 enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusCancel = 4 };
 
+// The layer keeps both deadlines, and tells the drivers that have options for them.
 constexpr int LoginTimeoutSeconds = 15;
 constexpr int CommandTimeoutSeconds = 30;
 

@@ -146,7 +146,7 @@ std::pair<CWString, CWString> SplitServerPort(const CWString& server, char16_t s
 // connection attribute reaches psqlODBC (as libpq's connect_timeout) and
 // FreeTDS by itself.
 CWString TimeoutOptions(CDialect dialect) {
-    const int read = ReadTimeoutSeconds;
+    const int read = CommandTimeoutSeconds;
     switch (dialect) {
         case CDialect::MariaDb:
             return CWString::Format(u"CONN_TIMEOUT=%d;READ_TIMEOUT=%d;WRITE_TIMEOUT=%d;",

@@ -32,9 +32,6 @@ namespace rg_qelvane_windows_ShuJuKu {
 
 using rg_qelvane_base::CWString;
 
-// Told to the drivers: a read or write on an open connection gives up after it.
-constexpr int ReadTimeoutSeconds = 30;
-
 CWString MySqlConnectionString(const CWString& address, const CWString& database, int port, const CWString& driver);
 CWString PostgreSqlConnectionString(const CWString& address, const CWString& database, int port,
                                     const CWString& driver);
