@@ -34,39 +34,39 @@ LineEncoding TakeByteOrderMark(std::string& bytes, LineEncoding encoding) {
     return encoding;
 }
 
-// Shown only when the text stands for exactly these bytes and holds no zero
-// character, which would end the text wherever it goes next.
-void TakeLine(std::string_view bytes, LineEncoding encoding, LineFile& file) {
-    std::u16string text = Decode(bytes, encoding);
-    bool readable = Encode(text, encoding) == bytes && text.find(u'\0') == std::u16string::npos;
-    if (readable) file.lines.push_back(CWString(std::move(text)));
-    else file.damagedLines.emplace_back(bytes);
-}
-
 }  // namespace
 
-std::optional<LineFile> ReadLineFile(const CWString& path, LineFileFormat format) {
+std::optional<rg_WenBenShuZuLei> ShownLineFile::Read(const CWString& path, LineFileFormat format) {
+    m_damagedLines.clear();
     std::optional<std::string> bytes = TryReadFileBytes(path);
-    if (!bytes) return std::nullopt;
+    m_unreadable = !bytes;
+    if (m_unreadable) return std::nullopt;
     LineEncoding encoding = TakeByteOrderMark(*bytes, format.encoding);
     const std::string_view text = *bytes;
     const std::string_view separator = Separator(format.lineEnd);
-    LineFile file;
+    rg_WenBenShuZuLei lines;
     for (size_t from = 0; from < text.size();) {
         size_t end = std::min(text.find(separator, from), text.size());
         std::string_view line = text.substr(from, end - from);
         if (format.lineEnd == LineEnd::CrLfOrLf && line.ends_with('\r')) line.remove_suffix(1);
-        TakeLine(line, encoding, file);
+        // Shown only when the text stands for exactly these bytes and holds no
+        // zero character, which would end the text wherever it goes next.
+        std::u16string shown = Decode(line, encoding);
+        if (Encode(shown, encoding) == line && shown.find(u'\0') == std::u16string::npos)
+            lines.push_back(CWString(std::move(shown)));
+        else
+            m_damagedLines.emplace_back(line);
         from = end + separator.size();
     }
-    return file;
+    return lines;
 }
 
-bool WriteLineFile(const CWString& path, const LineFile& file, LineFileFormat format) {
+bool ShownLineFile::Write(const CWString& path, const rg_WenBenShuZuLei& lines, LineFileFormat format) const {
+    if (m_unreadable) return false;
     const std::string_view lineEnd = WrittenEnd(format.lineEnd);
     std::string bytes;
-    for (const CWString& line : file.lines) (bytes += Encode(line, format.encoding)) += lineEnd;
-    for (const std::string& line : file.damagedLines) (bytes += line) += lineEnd;
+    for (const CWString& line : lines) (bytes += Encode(line, format.encoding)) += lineEnd;
+    for (const std::string& line : m_damagedLines) (bytes += line) += lineEnd;
     return WriteFileBytes(path, bytes);
 }
 

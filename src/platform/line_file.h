@@ -29,18 +29,26 @@ struct LineFileFormat {
     LineEnd lineEnd;
 };
 
-struct LineFile {
-    // In file order, as they stand, without their line ends.
-    rg_WenBenShuZuLei lines;
-    // The lines that cannot be shown, each as its bytes without its line end.
-    std::vector<std::string> damagedLines;
-};
+// A file of lines as a window shows it and rewrites it whole. The lines it
+// cannot show are kept from the last read for every write after it, and a
+// file that could not be read is never rewritten: the window holds only part
+// of it, or nothing.
+class ShownLineFile {
+public:
+    // Reads the file afresh: the lines it can show, in file order, without
+    // their line ends; empty when it is missing, nullopt when it exists but
+    // cannot be read.
+    std::optional<rg_WenBenShuZuLei> Read(const CWString& path, LineFileFormat format);
+    // `lines`, then the lines the last read could not show, each followed by
+    // the line end; false when the last read could not read the file, or the
+    // file could not be written.
+    bool Write(const CWString& path, const rg_WenBenShuZuLei& lines, LineFileFormat format) const;
 
-// Empty when the file is missing; nullopt when it exists but cannot be read.
-std::optional<LineFile> ReadLineFile(const CWString& path, LineFileFormat format);
-// Every line, then every damaged line, each followed by the line end; false
-// when the file could not be written.
-bool WriteLineFile(const CWString& path, const LineFile& file, LineFileFormat format);
+private:
+    // Each damaged line as its bytes, without its line end.
+    std::vector<std::string> m_damagedLines;
+    bool m_unreadable = false;
+};
 
 // The lines trimmed, the empty ones dropped: the names of a list file.
 rg_WenBenShuZuLei TrimmedNames(const rg_WenBenShuZuLei& lines);

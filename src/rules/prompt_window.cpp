@@ -57,14 +57,12 @@ void rg_win_DiShiCiGuanLi::BuildControls() {
 
 void rg_win_DiShiCiGuanLi::LoadPromptList() {
     m_currentName.clear();
-    std::optional<LineFile> list = ReadLineFile(PromptListPath(), kPromptListFormat);
-    m_listUnreadable = !list;
-    if (m_listUnreadable) {
+    std::optional<rg_WenBenShuZuLei> lines = m_promptListFile.Read(PromptListPath(), kPromptListFormat);
+    if (!lines) {
         ShowInfo(*this, u"提示词列表读取失败，本次打开不会保存！");
         return;
     }
-    m_keptListLines = std::move(list->damagedLines);
-    for (const CWString& name : TrimmedNames(list->lines)) m_promptList.AddItem(name, 0);
+    for (const CWString& name : TrimmedNames(*lines)) m_promptList.AddItem(name, 0);
 }
 
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
@@ -160,10 +158,9 @@ void rg_win_DiShiCiGuanLi::SavePrompt() {
 }
 
 void rg_win_DiShiCiGuanLi::SavePromptList() {
-    // A list that could not be read is never replaced by the part of it shown here.
-    LineFile list{.lines = {}, .damagedLines = m_keptListLines};
-    for (int i = 0; i < m_promptList.GetItemCount(); ++i) list.lines.push_back(m_promptList.GetListItemText(i));
-    if (m_listUnreadable || !WriteLineFile(PromptListPath(), list, kPromptListFormat))
+    rg_WenBenShuZuLei names;
+    for (int i = 0; i < m_promptList.GetItemCount(); ++i) names.push_back(m_promptList.GetListItemText(i));
+    if (!m_promptListFile.Write(PromptListPath(), names, kPromptListFormat))
         ShowInfo(*this, u"提示词列表保存失败！");
 }
 

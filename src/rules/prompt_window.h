@@ -6,9 +6,7 @@
 // selected entry's text (empty when none is selected), the content box shows
 // that prompt's file, and a name typed for "增加" or "修改" becomes the current
 // name only once the prompt carries it.
-#include <string>
-#include <vector>
-
+#include "platform/line_file.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -38,10 +36,7 @@ protected:
     void BuildControls() override;
 
 private:
-    // Lines of the list file the list cannot show, written back at every save.
-    std::vector<std::string> m_keptListLines;
-    // The list file existed but could not be read at this opening: it is never rewritten.
-    bool m_listUnreadable = false;
+    rg_qelvane_base::ShownLineFile m_promptListFile;
 
     void LoadPromptList();
     void LoadSelectedPrompt(CQelControl& sender);

@@ -59,20 +59,15 @@ void rg_win_GuiZePeiZhi::OnOpen(CQelControl&) {
 void rg_win_GuiZePeiZhi::LoadRuleGroup() {
     // A group without a template file shows an empty box, not the default template.
     m_template.SetControlText(ReadRuleFile(m_groupName, kTemplateFile));
-    std::optional<LineFile> ruleList = ReadRuleList(m_groupName);
-    m_ruleListUnreadable = !ruleList;
-    if (m_ruleListUnreadable) return;
-    m_keptRuleLines = std::move(ruleList->damagedLines);
-    m_rules.rules = RulesOf(*ruleList);
+    m_rules.rules = ReadRules(m_groupName, m_ruleListFile);
     for (const rg_ShuJuXiang& rule : m_rules.rules) m_ruleList.AddItem(rule.name, 0);
 }
 
 bool rg_win_GuiZePeiZhi::SaveRuleGroup() {
-    LineFile ruleList{.lines = {}, .damagedLines = m_keptRuleLines};
-    for (int i = 0; i < m_ruleList.GetItemCount(); ++i) ruleList.lines.push_back(m_ruleList.GetListItemText(i));
+    rg_WenBenShuZuLei markers;
+    for (int i = 0; i < m_ruleList.GetItemCount(); ++i) markers.push_back(m_ruleList.GetListItemText(i));
     bool templateSaved = WriteRuleFile(m_groupName, kTemplateFile, m_template.GetControlText());
-    // A rule list that could not be read is never replaced by the part of it shown here.
-    bool rulesSaved = !m_ruleListUnreadable && WriteRuleList(m_groupName, ruleList);
+    bool rulesSaved = WriteRules(m_groupName, m_ruleListFile, markers);
     return templateSaved && rulesSaved;
 }
 

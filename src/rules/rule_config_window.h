@@ -3,9 +3,7 @@
 // showing only, a column of values per marker, expanded into declarations.
 // Shown modally and thrown away afterwards; "保存规则" keeps the template and
 // the markers, nothing else is ever saved.
-#include <string>
-#include <vector>
-
+#include "platform/line_file.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "rules/rule_expansion.h"
@@ -61,10 +59,7 @@ private:
 
     // The group of this showing, taken when the window opens.
     CWString m_groupName;
-    // Lines of "规则" the rule list cannot show, written back at every save.
-    std::vector<std::string> m_keptRuleLines;
-    // "规则" existed but could not be read at this opening: it is never rewritten.
-    bool m_ruleListUnreadable = false;
+    rg_qelvane_base::ShownLineFile m_ruleListFile;  // "规则"
     bool m_refilling = false;
 };
 

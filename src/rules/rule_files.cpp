@@ -27,20 +27,18 @@ bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CW
     return TextToUtf8Bytes(text, false).WriteFile(RuleFilePath(groupName, fileName));
 }
 
-std::optional<LineFile> ReadRuleList(const CWString& groupName) {
-    if (!IsSafeEntryName(groupName)) return LineFile{};
-    return ReadLineFile(RuleFilePath(groupName, kRuleListFile), kRuleListFormat);
-}
-
-std::vector<rg_ShuJuXiang> RulesOf(const LineFile& ruleList) {
+std::vector<rg_ShuJuXiang> ReadRules(const CWString& groupName, ShownLineFile& file) {
+    if (!IsSafeEntryName(groupName)) return {};
     std::vector<rg_ShuJuXiang> rules;
-    for (CWString& marker : TrimmedNames(ruleList.lines)) rules.push_back(rg_ShuJuXiang{std::move(marker), {}});
+    const std::optional<rg_WenBenShuZuLei> lines = file.Read(RuleFilePath(groupName, kRuleListFile), kRuleListFormat);
+    if (!lines) return rules;
+    for (CWString& marker : TrimmedNames(*lines)) rules.push_back(rg_ShuJuXiang{std::move(marker), {}});
     return rules;
 }
 
-bool WriteRuleList(const CWString& groupName, const LineFile& ruleList) {
+bool WriteRules(const CWString& groupName, const ShownLineFile& file, const rg_WenBenShuZuLei& markers) {
     if (!IsSafeEntryName(groupName)) return false;
-    return WriteLineFile(RuleFilePath(groupName, kRuleListFile), ruleList, kRuleListFormat);
+    return file.Write(RuleFilePath(groupName, kRuleListFile), markers, kRuleListFormat);
 }
 
 }  // namespace rg_qelvane_app

@@ -4,8 +4,6 @@
 // mark, written whole. A group name that is not one plain folder below the
 // rule-group root (a hand-edited list can hold "..") reads as empty files and
 // cannot be written, so the rule window never touches anything outside it.
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/line_file.h"
@@ -19,14 +17,13 @@ CWString ReadRuleFile(const CWString& groupName, const CWString& fileName);
 // False when the group name is unsafe or the file could not be written.
 bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CWString& text);
 
-// The lines of "规则", and those it cannot show (kept for the next write);
-// empty when it is missing or the group name is unsafe, nullopt when it
-// exists but cannot be read.
-std::optional<rg_qelvane_base::LineFile> ReadRuleList(const CWString& groupName);
-// One rule without values per non-blank line, trimmed, in file order.
-std::vector<rg_ShuJuXiang> RulesOf(const rg_qelvane_base::LineFile& ruleList);
-// The markers, then the lines the list could not show; false when the group
-// name is unsafe or the file could not be written.
-bool WriteRuleList(const CWString& groupName, const rg_qelvane_base::LineFile& ruleList);
+// One rule without values per non-blank line of "规则", trimmed, in file
+// order; none when the file is missing or cannot be read, or the group name
+// is unsafe. `file` keeps what it cannot show for WriteRules.
+std::vector<rg_ShuJuXiang> ReadRules(const CWString& groupName, rg_qelvane_base::ShownLineFile& file);
+// The markers, then the lines `file` could not show; false when the group
+// name is unsafe, the file could not be read before, or could not be written.
+bool WriteRules(const CWString& groupName, const rg_qelvane_base::ShownLineFile& file,
+                const rg_qelvane_base::rg_WenBenShuZuLei& markers);
 
 }  // namespace rg_qelvane_app

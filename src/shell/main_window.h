@@ -1,8 +1,5 @@
 #pragma once
 // The launcher: one button per tool window, and the user's rule groups.
-#include <string>
-#include <vector>
-
 #include "androidwrap/android_array_window.h"
 #include "androidwrap/android_class_window.h"
 #include "androidwrap/android_enum_window.h"
@@ -12,6 +9,7 @@
 #include "gowrap/go_interface_window.h"
 #include "gowrap/go_methods_window.h"
 #include "gowrap/go_struct_window.h"
+#include "platform/line_file.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "rules/ai_chat_window.h"
@@ -48,10 +46,7 @@ private:
     void DeleteRuleGroup();
     bool AskRuleGroupName(const CWString& defaultName, CWString& name);
 
-    // Lines of the list file the list cannot show, written back at every save.
-    std::vector<std::string> m_keptListLines;
-    // The list file existed but could not be read: it is never rewritten.
-    bool m_listUnreadable = false;
+    rg_qelvane_base::ShownLineFile m_ruleGroupListFile;
 
 public:
     // The controls and tool windows, open to tests that drive them as a user would.

@@ -32,18 +32,15 @@ bool rg_my_main_window::RuleGroupExists(const CWString& name) {
 }
 
 void rg_my_main_window::LoadRuleGroupList() {
-    std::optional<LineFile> list = ReadLineFile(RuleGroupListPath(), kListFormat);
-    m_listUnreadable = !list;
-    if (m_listUnreadable) return;
-    m_keptListLines = std::move(list->damagedLines);
-    for (const CWString& name : TrimmedNames(list->lines)) m_ruleGroupList.AddItem(name, 0);
+    std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListPath(), kListFormat);
+    if (!lines) return;
+    for (const CWString& name : TrimmedNames(*lines)) m_ruleGroupList.AddItem(name, 0);
 }
 
 void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWString& newName) {
-    // A list that could not be read is never replaced by the part of it shown here.
-    LineFile list{.lines = {}, .damagedLines = m_keptListLines};
-    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) list.lines.push_back(m_ruleGroupList.GetListItemText(i));
-    if (m_listUnreadable || !WriteLineFile(RuleGroupListPath(), list, kListFormat))
+    rg_WenBenShuZuLei names;
+    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) names.push_back(m_ruleGroupList.GetListItemText(i));
+    if (!m_ruleGroupListFile.Write(RuleGroupListPath(), names, kListFormat))
         ShowInfo(*this, u"规则组列表保存失败！");
     if (!oldName.empty() && !newName.empty()) {
         CWString oldIni = RuleGroupRoot() + oldName + u".ini";

@@ -40,14 +40,12 @@ void rg_win_FanYiGuanLi::BuildControls() {
 
 void rg_win_FanYiGuanLi::LoadTable() {
     m_keptLines.clear();
-    std::optional<LineFile> table = ReadLineFile(TranslationTablePath(), kTableFormat);
-    m_tableUnreadable = !table;
-    if (m_tableUnreadable) {
+    std::optional<rg_WenBenShuZuLei> table = m_tableFile.Read(TranslationTablePath(), kTableFormat);
+    if (!table) {
         ShowInfo(*this, u"翻译表读取失败，本次打开不会保存！");
         return;
     }
-    m_damagedLines = std::move(table->damagedLines);
-    for (const CWString& line : table->lines) {
+    for (const CWString& line : *table) {
         CWString trimmed = line.Trimmed();
         if (trimmed.empty() || EqualsIgnoringAsciiCase(trimmed, kSection)) continue;
         // An entry splits at "=" into exactly two non-empty parts: "Name=" and
@@ -63,12 +61,11 @@ void rg_win_FanYiGuanLi::LoadTable() {
 }
 
 bool rg_win_FanYiGuanLi::SaveTable() {
-    if (m_tableUnreadable) return false;
-    LineFile table{.lines = {kSection}, .damagedLines = m_damagedLines};
+    rg_WenBenShuZuLei lines = {kSection};
     for (int row = 0; row < m_grid.GetRowCount(); ++row)
-        table.lines.push_back(m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese));
-    table.lines.insert(table.lines.end(), m_keptLines.begin(), m_keptLines.end());
-    return WriteLineFile(TranslationTablePath(), table, kTableFormat);
+        lines.push_back(m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese));
+    lines.insert(lines.end(), m_keptLines.begin(), m_keptLines.end());
+    return m_tableFile.Write(TranslationTablePath(), lines, kTableFormat);
 }
 
 void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {

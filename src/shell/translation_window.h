@@ -1,9 +1,7 @@
 #pragma once
 // The editor of the translation table: one grid row per entry, edited in place,
 // written back whole on "保存". The rows live only in the grid.
-#include <string>
-#include <vector>
-
+#include "platform/line_file.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/report_list.h"
@@ -42,11 +40,9 @@ private:
     // Lines of the file that make no row (comments, "a=b=c", other section
     // headers), written back after the rows so that no save loses them.
     rg_qelvane_base::rg_WenBenShuZuLei m_keptLines;
-    // Lines that cannot be shown (a zero byte, bytes that are no GB18030),
-    // written back byte for byte after those.
-    std::vector<std::string> m_damagedLines;
-    // The file exists but could not be read at this opening: saving would wipe it.
-    bool m_tableUnreadable = false;
+    // The table file; lines that cannot be shown (a zero byte, bytes that are
+    // no GB18030) are written back byte for byte after the kept ones.
+    rg_qelvane_base::ShownLineFile m_tableFile;
 };
 
 }  // namespace rg_qelvane_app
