@@ -6,14 +6,14 @@
 
 #include <string>
 
-#include "androidwrap/android_array_engine.h"
-#include "androidwrap/android_class_engine.h"
-#include "androidwrap/android_enum_engine.h"
-#include "androidwrap/android_interface_engine.h"
-#include "androidwrap/java_cleaning.h"
 #include "platform/regex.h"
 #include "support/bench_translation.h"
 #include "support/crafted_java.h"
+#include "tools/androidwrap/android_array_engine.h"
+#include "tools/androidwrap/android_class_engine.h"
+#include "tools/androidwrap/android_enum_engine.h"
+#include "tools/androidwrap/android_interface_engine.h"
+#include "tools/androidwrap/java_cleaning.h"
 
 using namespace rg_qelvane_app;
 

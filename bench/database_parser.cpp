@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string>
 
-#include "dbwrap/database_connect.h"
 #include "platform/files.h"
+#include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;
 

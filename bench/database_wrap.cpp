@@ -12,9 +12,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "dbwrap/database_window.h"
 #include "platform/files.h"
 #include "platform/ui/headless/driver.h"
+#include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;
 namespace hl = rg_qelvane_base::headless;

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "gowrap/go_constants_engine.h"
-#include "gowrap/go_interface_engine.h"
-#include "gowrap/go_methods_engine.h"
-#include "gowrap/go_struct_engine.h"
 #include "support/bench_translation.h"
+#include "tools/gowrap/go_constants_engine.h"
+#include "tools/gowrap/go_interface_engine.h"
+#include "tools/gowrap/go_methods_engine.h"
+#include "tools/gowrap/go_struct_engine.h"
 
 using namespace rg_qelvane_app;
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "rules/rule_expansion.h"
+#include "tools/rules/rule_expansion.h"
 
 using namespace rg_qelvane_app;
 

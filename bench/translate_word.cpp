@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/translation.h"
 #include "platform/files.h"
-#include "shell/translation.h"
 
 using namespace rg_qelvane_app;
 

@@ -1,5 +1,5 @@
 #include "support/generator_test.h"
-#include "androidwrap/android_class_engine.h"
+#include "tools/androidwrap/android_class_engine.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;

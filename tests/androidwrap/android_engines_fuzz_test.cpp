@@ -3,10 +3,10 @@
 #include <random>
 
 #include "support/generator_test.h"
-#include "androidwrap/android_array_engine.h"
-#include "androidwrap/android_class_engine.h"
-#include "androidwrap/android_enum_engine.h"
-#include "androidwrap/android_interface_engine.h"
+#include "tools/androidwrap/android_array_engine.h"
+#include "tools/androidwrap/android_class_engine.h"
+#include "tools/androidwrap/android_enum_engine.h"
+#include "tools/androidwrap/android_interface_engine.h"
 
 using namespace rg_qelvane_app;
 using namespace std::string_view_literals;

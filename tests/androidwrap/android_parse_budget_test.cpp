@@ -2,10 +2,10 @@
 // was found and says so, a large real class is parsed to its end.
 #include <string>
 
+#include "platform/regex.h"
 #include "support/crafted_java.h"
 #include "support/generator_test.h"
-#include "androidwrap/android_class_engine.h"
-#include "platform/regex.h"
+#include "tools/androidwrap/android_class_engine.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CraftedStaticMethods;

@@ -1,12 +1,12 @@
 // The four Android windows driven through the headless backend as a user would.
-#include "support/tool_window_test.h"
-#include "support/crafted_java.h"
-#include "androidwrap/android_array_window.h"
-#include "androidwrap/android_class_window.h"
-#include "androidwrap/android_enum_window.h"
-#include "androidwrap/android_interface_window.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/headless/driver.h"
+#include "support/crafted_java.h"
+#include "support/tool_window_test.h"
+#include "tools/androidwrap/android_array_window.h"
+#include "tools/androidwrap/android_class_window.h"
+#include "tools/androidwrap/android_enum_window.h"
+#include "tools/androidwrap/android_interface_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;

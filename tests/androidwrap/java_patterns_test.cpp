@@ -2,8 +2,8 @@
 // that failed to compile, or whose group count changed, fails here.
 #include <gtest/gtest.h>
 
-#include "androidwrap/java_patterns.h"
 #include "platform/regex.h"
+#include "tools/androidwrap/java_patterns.h"
 
 using namespace rg_qelvane_app;
 using rg_qelvane_base::CWString;

@@ -1,9 +1,9 @@
 // Cleaning, package extraction, declaration checks and parameter splitting
 // shared by the interface, enum and class tools.
 #include "support/generator_test.h"
-#include "androidwrap/java_cleaning.h"
-#include "androidwrap/java_declarations.h"
-#include "androidwrap/java_parameters.h"
+#include "tools/androidwrap/java_cleaning.h"
+#include "tools/androidwrap/java_declarations.h"
+#include "tools/androidwrap/java_parameters.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;

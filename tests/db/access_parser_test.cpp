@@ -2,10 +2,10 @@
 // through MDBTools.
 #include <gtest/gtest.h>
 
-#include "dbwrap/database_connect.h"
 #include "support/column_records.h"
 #include "support/db_servers.h"
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;
 using rg_qelvane_windows_ShuJuKu::adStateOpen;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dbwrap/column_types.h"
+#include "tools/dbwrap/column_types.h"
 
 using namespace rg_qelvane_app;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "dbwrap/database_connect.h"
 #include "platform/ui/headless/driver.h"
 #include "support/silent_server.h"
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;
 

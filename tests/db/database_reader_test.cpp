@@ -11,12 +11,12 @@
 #include <functional>
 #include <thread>
 
-#include "dbwrap/database_connect.h"
 #include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
 #include "support/processes.h"
 #include "support/silent_server.h"
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_windows_ShuJuKu;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dbwrap/database_statements.h"
+#include "tools/dbwrap/database_statements.h"
 
 using namespace rg_qelvane_app;
 

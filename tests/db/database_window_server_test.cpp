@@ -4,10 +4,10 @@
 #include <chrono>
 #include <thread>
 
-#include "dbwrap/database_window.h"
 #include "platform/ui/clipboard.h"
 #include "support/db_servers.h"
 #include "support/tool_window_test.h"
+#include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "dbwrap/driver_settings.h"
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/driver_settings.h"
 
 using namespace rg_qelvane_app;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "dbwrap/record_rows.h"
 #include "support/column_records.h"
+#include "tools/dbwrap/record_rows.h"
 
 using namespace rg_qelvane_app;
 using rg_qelvane_base::CQelComVariant;

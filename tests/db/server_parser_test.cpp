@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "dbwrap/database_connect.h"
-#include "dbwrap/database_statements.h"
-#include "dbwrap/record_rows.h"
 #include "support/column_records.h"
 #include "support/db_servers.h"
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/database_connect.h"
+#include "tools/dbwrap/database_statements.h"
+#include "tools/dbwrap/record_rows.h"
 
 using namespace rg_qelvane_app;
 using rg_qelvane_windows_ShuJuKu::adStateOpen;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "dbwrap/database_connect.h"
 #include "support/column_records.h"
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;
 

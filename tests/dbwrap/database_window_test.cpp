@@ -1,9 +1,9 @@
 // The database window driven through the headless backend as a user would,
 // on real SQLite files.
-#include "dbwrap/database_window.h"
 #include "platform/db/sqlite.h"
 #include "platform/ui/clipboard.h"
 #include "support/tool_window_test.h"
+#include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;

@@ -1,8 +1,8 @@
 // The two table class generators on column records, exact to the character.
 #include <map>
 
-#include "dbwrap/table_class_generators.h"
 #include "support/generator_test.h"
+#include "tools/dbwrap/table_class_generators.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;

@@ -1,7 +1,7 @@
-#include "gowrap/go_constants_engine.h"
+#include "tools/gowrap/go_constants_engine.h"
 
 #include "support/generator_test.h"
-#include "gowrap/go_source_lines.h"
+#include "tools/gowrap/go_source_lines.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;

@@ -3,10 +3,10 @@
 #include <random>
 
 #include "support/generator_test.h"
-#include "gowrap/go_constants_engine.h"
-#include "gowrap/go_interface_engine.h"
-#include "gowrap/go_methods_engine.h"
-#include "gowrap/go_struct_engine.h"
+#include "tools/gowrap/go_constants_engine.h"
+#include "tools/gowrap/go_interface_engine.h"
+#include "tools/gowrap/go_methods_engine.h"
+#include "tools/gowrap/go_struct_engine.h"
 
 using namespace rg_qelvane_app;
 using namespace std::string_view_literals;

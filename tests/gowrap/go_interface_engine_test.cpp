@@ -1,4 +1,4 @@
-#include "gowrap/go_interface_engine.h"
+#include "tools/gowrap/go_interface_engine.h"
 
 #include "support/generator_test.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "support/generator_test.h"
-#include "gowrap/go_interface_engine.h"
-#include "gowrap/go_source_lines.h"
+#include "tools/gowrap/go_interface_engine.h"
+#include "tools/gowrap/go_source_lines.h"
 
 using namespace rg_qelvane_app;
 

@@ -1,12 +1,12 @@
 // The four Go windows driven through the headless backend as a user would.
-#include "support/tool_window_test.h"
-#include "gowrap/go_constants_window.h"
-#include "gowrap/go_interface_window.h"
-#include "gowrap/go_methods_window.h"
-#include "gowrap/go_struct_window.h"
 #include "platform/test_faults.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/headless/driver.h"
+#include "support/tool_window_test.h"
+#include "tools/gowrap/go_constants_window.h"
+#include "tools/gowrap/go_interface_window.h"
+#include "tools/gowrap/go_methods_window.h"
+#include "tools/gowrap/go_struct_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;

@@ -5,7 +5,7 @@
 #include <wx/utils.h>
 #include <wx/webview.h>
 
-#include "rules/ai_chat_window.h"
+#include "tools/rules/ai_chat_window.h"
 #include "wx_driver.h"
 
 namespace ui_contract {

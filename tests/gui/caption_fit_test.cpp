@@ -15,8 +15,8 @@
 #include <wx/button.h>
 #include <wx/toplevel.h>
 
+#include "app/main_window.h"
 #include "caption_room.h"
-#include "shell/main_window.h"
 #include "support/temp_program_dir.h"
 #include "wx_driver.h"
 

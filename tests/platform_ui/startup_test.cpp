@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/startup.h"
 #include "platform/files.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/headless/driver.h"
 #include "platform/ui/scale.h"
 #include "platform/ui/ui.h"
-#include "shell/startup.h"
 
 using namespace rg_qelvane_base;
 using namespace rg_qelvane_app;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/headless/driver.h"
-#include "rules/ai_chat_window.h"
-#include "rules/prompt_window.h"
+#include "tools/rules/ai_chat_window.h"
+#include "tools/rules/prompt_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base;

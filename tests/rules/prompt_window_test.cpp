@@ -6,8 +6,8 @@
 #include "platform/ui/clipboard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/headless/driver.h"
-#include "rules/prompt_window.h"
 #include "support/temp_program_dir.h"
+#include "tools/rules/prompt_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "platform/ui/clipboard.h"
-#include "rules/rule_config_window.h"
-#include "shell/main_window.h"
 #include "support/tool_window_test.h"
+#include "tools/rules/rule_config_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base;

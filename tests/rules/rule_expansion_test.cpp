@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "rules/rule_expansion.h"
 #include "support/generator_test.h"
+#include "tools/rules/rule_expansion.h"
 
 using namespace rg_qelvane_app;
 using namespace generator_test;

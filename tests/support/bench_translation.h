@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/translation.h"
 #include "platform/files.h"
-#include "shell/translation.h"
 
 namespace bench_support {
 

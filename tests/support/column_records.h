@@ -2,7 +2,7 @@
 // Readable failure messages for column records.
 #include <ostream>
 
-#include "dbwrap/column_record.h"
+#include "tools/dbwrap/column_record.h"
 
 namespace rg_qelvane_app {
 

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/translation.h"
 #include "platform/text.h"
-#include "shell/translation.h"
 #include "support/temp_program_dir.h"
 
 namespace generator_test {

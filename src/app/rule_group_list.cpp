@@ -1,0 +1,139 @@
+// The main window's rule-group list: the list file and one folder per group.
+#include "app/main_window.h"
+
+#include "common/rule_groups.h"
+#include "common/window_actions.h"
+#include "platform/files.h"
+#include "platform/line_file.h"
+#include "platform/ui/dialogs.h"
+
+namespace rg_qelvane_app {
+
+using namespace rg_qelvane_base;
+
+namespace {
+constexpr const char16_t* kNamePrompt = u"请输入规则组名称";
+constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
+constexpr const char16_t* kNotCreated = u"规则组文件夹创建失败！";
+constexpr const char16_t* kNotRenamed = u"规则组文件夹重命名失败！";
+constexpr const char16_t* kNotDeleted = u"规则组文件夹删除失败！";
+// Every name followed by LF, UTF-8 without a byte-order mark.
+constexpr LineFileFormat kListFormat{LineEncoding::Utf8, LineEnd::Lf};
+}  // namespace
+
+bool rg_my_main_window::RuleGroupExists(const CWString& name) {
+    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i)
+        if (m_ruleGroupList.GetListItemText(i) == name) return true;
+    return false;
+}
+
+void rg_my_main_window::LoadRuleGroupList() {
+    std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListPath(), kListFormat);
+    if (!lines) return;
+    for (const CWString& name : TrimmedNames(*lines)) m_ruleGroupList.AddItem(name, 0);
+}
+
+void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWString& newName) {
+    rg_WenBenShuZuLei names;
+    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) names.push_back(m_ruleGroupList.GetListItemText(i));
+    if (!m_ruleGroupListFile.Write(RuleGroupListPath(), names, kListFormat))
+        ShowInfo(*this, u"规则组列表保存失败！");
+    if (!oldName.empty() && !newName.empty()) {
+        CWString oldIni = RuleGroupRoot() + oldName + u".ini";
+        if (PathExists(oldIni)) MovePath(oldIni, RuleGroupRoot() + newName + u".ini");
+    }
+}
+
+bool rg_my_main_window::RenameRuleGroupFolder(const CWString& oldName, const CWString& newName) {
+    return MovePath(RuleGroupRoot() + oldName, RuleGroupRoot() + newName);
+}
+
+// False when the user cancelled or the name was refused (the message is shown).
+// The name is trimmed as the list file trims it when it loads, so the list,
+// the list file and the folder name always agree.
+bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& name) {
+    CWString typed;
+    if (ShowInputBox(this, typed, kNamePrompt, u"输入框", defaultName) != 1) return false;
+    name = typed.Trimmed();
+    if (name.empty()) {
+        ShowInfo(*this, u"输入名称不能为空！");
+        return false;
+    }
+    if (RuleGroupExists(name)) {
+        ShowInfo(*this, u"与已有名称重复！");
+        return false;
+    }
+    if (!IsSafeEntryName(name)) {
+        ShowInfo(*this, kUnsafeName);
+        return false;
+    }
+    return true;
+}
+
+// Each action changes the list only after its folder step worked, so an entry
+// never names a folder that is not its group's.
+void rg_my_main_window::CreateRuleGroup() {
+    CWString name;
+    if (!AskRuleGroupName(u"", name)) return;
+    if (!CreateDirectoryChain(RuleGroupRoot() + name)) {
+        ShowInfo(*this, kNotCreated);
+        return;
+    }
+    m_ruleGroupList.AddItem(name, 0);
+    SaveRuleGroupList(u"", u"");
+}
+
+void rg_my_main_window::RenameRuleGroup() {
+    int index = m_ruleGroupList.GetCurSel();
+    if (index < 0) {
+        ShowInfo(*this, u"请选择一项");
+        return;
+    }
+    CWString oldName = m_ruleGroupList.GetListItemText(index);
+    CWString newName;
+    if (!AskRuleGroupName(oldName, newName)) return;
+    // A name loaded from a list written elsewhere may have no folder, or none of ours:
+    // then it may only take a name that no folder has yet.
+    bool ours = IsSafeEntryName(oldName);
+    bool moved = ours && PathExists(RuleGroupRoot() + oldName) ? RenameRuleGroupFolder(oldName, newName)
+                                                                : !PathExists(RuleGroupRoot() + newName);
+    if (!moved) {
+        ShowInfo(*this, kNotRenamed);
+        return;
+    }
+    m_ruleGroupList.DeleteItem(index);
+    m_ruleGroupList.InsertItem(index, newName, 0);
+    m_ruleGroupList.SetCurSel(-1);
+    SaveRuleGroupList(ours ? oldName : CWString(), newName);
+}
+
+void rg_my_main_window::DeleteRuleGroup() {
+    int index = m_ruleGroupList.GetCurSel();
+    if (index < 0) {
+        ShowInfo(*this, u"请选择一项");
+        return;
+    }
+    CWString name = m_ruleGroupList.GetListItemText(index);
+    if (ShowMessageBox(this, u"您确定要删除规则组【" + name + u"】吗？", MB_YESNO, kInfoTitle) != IDYES) return;
+    // Only a folder directly below the rule-group root is ever removed.
+    CWString folder = RuleGroupRoot() + name;
+    if (IsSafeEntryName(name) && PathExists(folder) && !DeleteDirectoryTree(folder)) {
+        ShowInfo(*this, kNotDeleted);
+        return;
+    }
+    m_ruleGroupList.DeleteItem(index);
+    SaveRuleGroupList(u"", u"");
+}
+
+void rg_my_main_window::OnListDoubleClick(CQelControl& sender) {
+    if (&sender != &m_ruleGroupList) return;
+    int index = m_ruleGroupList.GetCurSel();
+    if (index < 0) return;
+    CurrentRuleGroupName = m_ruleGroupList.GetListItemText(index);
+    rg_win_GuiZePeiZhi ruleWindow;
+    CQelCreateRecord record;
+    record.dialogFrame = true;
+    ruleWindow.ShowModal(record);
+}
+
+}  // namespace rg_qelvane_app

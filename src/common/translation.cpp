@@ -1,0 +1,34 @@
+#include "common/translation.h"
+
+#include "platform/files.h"
+
+namespace rg_qelvane_app {
+
+namespace {
+constexpr std::u16string_view kSection = u"translation";
+}  // namespace
+
+bool TranslateEnabled = false;
+
+CWString TranslationTablePath() { return rg_qelvane_base::GetProgramDir() + u"datas\\对应关系.ini"; }
+
+TranslationTableScope* TranslationTableScope::open_ = nullptr;
+
+TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath(), kSection), outer_(open_) {
+    open_ = this;
+}
+
+TranslationTableScope::~TranslationTableScope() { open_ = outer_; }
+
+CWString LookUpTranslation(const CWString& word) {
+    if (TranslationTableScope::open_) return TranslationTableScope::open_->table_.Read(word, u"");
+    return rg_qelvane_base::ReadIniText(TranslationTablePath(), kSection, word, u"");
+}
+
+CWString TranslateWord(const CWString& word) {
+    if (!TranslateEnabled) return word;
+    CWString value = LookUpTranslation(word);
+    return value.empty() ? word : value;
+}
+
+}  // namespace rg_qelvane_app

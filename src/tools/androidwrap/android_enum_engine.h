@@ -1,0 +1,27 @@
+#pragma once
+// A Java enum to one Qelvane class of local value type with one constant per
+// enum constant, each referring to the Java constant.
+#include "tools/androidwrap/android_items.h"
+
+namespace rg_qelvane_app {
+
+class rg_AnZhuoMeiJuJieXiYinQing {
+public:
+    // The generated declaration text, or the message that refuses the source.
+    CWString ParseJavaEnum(const CWString& source, const CWString& name, const CWString& package);
+
+    rg_AnZhuoMeiJuXiang BuildEnumModel(const CWString& cleanedSource) const;
+    // Upper-case words of three or more letters before "," or ";" anywhere in
+    // the source; only when there is none, names written with a number
+    // argument ("RED(1)").
+    static rg_WenBenShuZuLei ParseEnumConstants(const CWString& cleanedSource);
+    static CWString GenerateEnumCode(const rg_AnZhuoMeiJuXiang& item);
+
+    CWString output;
+    CWString name;
+    CWString package;
+    CWString source;  // cleaned while parsing
+    rg_AnZhuoMeiJuXiang enumItem;
+};
+
+}  // namespace rg_qelvane_app

@@ -1,0 +1,51 @@
+#pragma once
+// The database parser: the one object through which the database window reads
+// a schema. The connect operation binds it to the window's connection and the
+// kind of database; the window then lists the tables and reads each table's
+// columns. Failures are silent: no connection, a failed statement, a dropped
+// table or a lost server give an empty list.
+#include "platform/db/connection.h"
+#include "platform/db/sqlite.h"
+#include "tools/dbwrap/column_record.h"
+#include "tools/dbwrap/database_kind.h"
+
+namespace rg_qelvane_app {
+
+using rg_qelvane_base::rg_WenBenShuZuLei;
+using rg_qelvane_windows_ShuJuKu::rg_ShuJuKuLei;
+using rg_qelvane_windows_SQLiteshjk::rg_SQLiteShuJuKuLei;
+
+class rg_ShuJuKuJieXiQi {
+public:
+    // Copies of the window's objects: they share its connection and handle,
+    // so the parser sees every open and close the window makes.
+    rg_ShuJuKuLei database;
+    rg_SQLiteShuJuKuLei sqliteDatabase;
+    int kind = kKindMySql;
+    CWString databaseName;  // MySQL, PostgreSQL and SQL Server
+    CWString user;  // Oracle, upper-cased by the caller
+
+    void Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase, int kind,
+              const CWString& databaseName, const CWString& user);
+
+    // Table names in the order the database gives them; empty for a kind
+    // outside 0-5.
+    rg_WenBenShuZuLei ListTables() const;
+    rg_WenBenShuZuLei ListTablesMySql() const;
+    rg_WenBenShuZuLei ListTablesPostgreSql() const;
+    rg_WenBenShuZuLei ListTablesOracle() const;
+    rg_WenBenShuZuLei ListTablesSqlServer() const;
+    rg_WenBenShuZuLei ListTablesAccess() const;
+    rg_WenBenShuZuLei ListTablesSqlite() const;
+
+    // One record per column of the table named as the listing gave it.
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumns(const CWString& table) const;
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsMySql(const CWString& table) const;
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsPostgreSql(const CWString& table) const;
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsOracle(const CWString& table) const;
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsSqlServer(const CWString& table) const;
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsAccess(const CWString& table) const;
+    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsSqlite(const CWString& table) const;
+};
+
+}  // namespace rg_qelvane_app

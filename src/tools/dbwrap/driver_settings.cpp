@@ -1,0 +1,31 @@
+#include "tools/dbwrap/driver_settings.h"
+
+#include "platform/files.h"
+#include "platform/ini.h"
+
+namespace rg_qelvane_app {
+
+using rg_qelvane_base::EqualsIgnoringAsciiCase;
+
+CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std::u16string_view defaultValue) {
+    return rg_qelvane_base::ReadIniText(rg_qelvane_base::GetProgramDir() + u"setup.ini", section, key, defaultValue);
+}
+
+bool IsSettingOn(const CWString& value) { return value != u"0"; }
+
+CWString ReadDriverSetting(std::u16string_view section) {
+    std::u16string_view defaultDriver;
+    if (EqualsIgnoringAsciiCase(section, u"Mysql"))
+        defaultDriver = u"MySQL ODBC 8.0 Unicode Driver";
+    else if (EqualsIgnoringAsciiCase(section, u"Oracle"))
+        defaultDriver = u"Oracle in OraClient11g_home1";
+    return ReadSetupIni(section, u"Driver", defaultDriver);
+}
+
+bool ReadAsyncSetting(std::u16string_view section) { return IsSettingOn(ReadSetupIni(section, u"Async", u"0")); }
+
+bool ReadEncryptSetting() { return IsSettingOn(ReadSetupIni(u"Mssql", u"Encrypt", u"0")); }
+
+bool ReadLatestVersionSetting() { return IsSettingOn(ReadSetupIni(u"Access", u"IsLatestVersion", u"0")); }
+
+}  // namespace rg_qelvane_app

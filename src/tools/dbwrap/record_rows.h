@@ -1,0 +1,38 @@
+#pragma once
+// Reading table names and column records out of the record sets the
+// connection returns. Plain functions of record sets, so recorded rows of
+// databases that have no server here exercise the same code as live ones.
+//
+// Every reader walks the rows the same way: while the row number is below the
+// record count (read again after every row) it reads the current row and moves
+// on, then closes the record set. A failed call gives a closed record set, so
+// failures simply give fewer (or no) names and records.
+#include "platform/db/record_set.h"
+#include "tools/dbwrap/column_record.h"
+
+namespace rg_qelvane_app {
+
+using rg_qelvane_base::rg_WenBenShuZuLei;
+using rg_qelvane_windows_ShuJuKu::rg_JiLuJiLei;
+
+// The named field of every row, as delivered (duplicates and empty names kept).
+rg_WenBenShuZuLei TableNamesFromRows(rg_JiLuJiLei& rows, const CWString& field);
+// The tables rowset: only rows whose type is exactly "TABLE".
+rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset);
+
+rg_ShuJuKuBiaoJieGouShuZu MySqlColumnsFromRows(rg_JiLuJiLei& rows);
+rg_ShuJuKuBiaoJieGouShuZu PostgreSqlColumnsFromRows(rg_JiLuJiLei& rows);
+rg_ShuJuKuBiaoJieGouShuZu SqlServerColumnsFromRows(rg_JiLuJiLei& rows);
+rg_ShuJuKuBiaoJieGouShuZu OracleColumnsFromRows(rg_JiLuJiLei& rows);
+
+// The three record sets the Access reader uses, in the order it opens them.
+struct AccessRowsets {
+    rg_JiLuJiLei columns;     // the columns rowset
+    rg_JiLuJiLei primaryKeys;  // the primary-keys rowset
+    rg_JiLuJiLei emptyQuery;  // the table's fields with their properties
+};
+// The last key row of the table gives its one key column; the last field
+// whose ISAUTOINCREMENT property is true gives its auto-increment column.
+rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table);
+
+}  // namespace rg_qelvane_app

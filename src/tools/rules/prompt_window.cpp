@@ -1,0 +1,167 @@
+#include "tools/rules/prompt_window.h"
+
+#include "common/window_actions.h"
+#include "platform/files.h"
+#include "platform/line_file.h"
+#include "platform/ui/clipboard.h"
+#include "platform/ui/dialogs.h"
+
+namespace rg_qelvane_app {
+
+using namespace rg_qelvane_base;
+
+namespace {
+constexpr const char16_t* kInputTitle = u"输入框";
+constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
+// Every name followed by LF, UTF-8 without a byte-order mark.
+constexpr LineFileFormat kPromptListFormat{LineEncoding::Utf8, LineEnd::Lf};
+
+CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
+
+// Empty for a name that could not have been entered here (a list file written
+// elsewhere): such a name stands for no file of ours.
+CWString PromptFilePath(const CWString& name) {
+    if (!IsSafeEntryName(name)) return {};
+    return GetProgramDir() + u"datas\\提示词组\\" + name + u".dat";
+}
+
+// The prompt's text as UTF-8, followed by one zero byte.
+bool WritePromptFile(const CWString& name, const CWString& text) {
+    return TextToUtf8Bytes(text, true).WriteFile(PromptFilePath(name));
+}
+}  // namespace
+
+rg_win_DiShiCiGuanLi::rg_win_DiShiCiGuanLi() : CQelWinForm(u"提示词管理") {
+    SetBorderStyle(CQelBorderStyle::FixedSingle);
+}
+
+void rg_win_DiShiCiGuanLi::HookEvents() {
+    Bind(CQelEvent::Created, [this](CQelControl&) { LoadPromptList(); });
+    m_promptList.Bind(CQelEvent::SelectionChanged, this, &rg_win_DiShiCiGuanLi::LoadSelectedPrompt);
+    for (rg_button1* button : {&m_renameButton, &m_copyButton, &m_saveButton, &m_deleteButton, &m_addButton})
+        button->Bind(CQelEvent::Click, this, &rg_win_DiShiCiGuanLi::PromptWindow_OnClick);
+}
+
+void rg_win_DiShiCiGuanLi::BuildControls() {
+    m_addButton.Create(*this, 101, {21, 14, 144, 35}, u"增加");
+    m_renameButton.Create(*this, 102, {177, 14, 144, 35}, u"修改");
+    m_deleteButton.Create(*this, 103, {333, 14, 144, 35}, u"删除");
+    m_saveButton.Create(*this, 104, {489, 14, 144, 35}, u"保存");
+    m_copyButton.Create(*this, 105, {645, 14, 144, 35}, u"复制");
+    m_listGroup.Create(*this, 106, {8, 62, 200, 528}, u"提示词列表");
+    m_promptList.Create(m_listGroup, 107, {7, 18, 184, 504});
+    m_contentGroup.Create(*this, 108, {217, 63, 575, 528}, u"提示词内容");
+    m_content.Create(m_contentGroup, 109, {7, 17, 561, 504}, u"", u"",
+                     CQelStyle::MultiLine | CQelStyle::VScroll | CQelStyle::HScroll | CQelStyle::StaticEdge);
+}
+
+void rg_win_DiShiCiGuanLi::LoadPromptList() {
+    m_currentName.clear();
+    std::optional<rg_WenBenShuZuLei> lines = m_promptListFile.Read(PromptListPath(), kPromptListFormat);
+    if (!lines) {
+        ShowInfo(*this, u"提示词列表读取失败，本次打开不会保存！");
+        return;
+    }
+    for (const CWString& name : TrimmedNames(*lines)) m_promptList.AddItem(name, 0);
+}
+
+void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
+    if (&sender != &m_promptList) return;
+    m_currentName = m_promptList.GetListItemText(m_promptList.GetCurSel());
+    m_content.SetControlText(CWString::LoadTextFile(PromptFilePath(m_currentName), 1));
+}
+
+void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
+    if (&sender == &m_renameButton)
+        RenamePrompt();
+    else if (&sender == &m_copyButton) {
+        // A copied prompt is silent; only a refused clipboard is worth a word.
+        if (!SetClipboardText(m_content.GetControlText())) ShowInfo(*this, u"复制失败！");
+    }
+    else if (&sender == &m_saveButton)
+        SavePrompt();
+    else if (&sender == &m_deleteButton)
+        DeletePrompt();
+    else if (&sender == &m_addButton)
+        AddPrompt();
+}
+
+bool rg_win_DiShiCiGuanLi::PromptListed(const CWString& name) {
+    for (int i = 0; i < m_promptList.GetItemCount(); ++i)
+        if (m_promptList.GetListItemText(i) == name) return true;
+    return false;
+}
+
+bool rg_win_DiShiCiGuanLi::AskPromptName(const CWString& prompt, const CWString& defaultName, CWString& name) {
+    if (ShowInputBox(this, name, prompt, kInputTitle, defaultName) != 1) return false;
+    name = name.Trimmed();
+    const char16_t* refusal = name.empty()          ? u"输入提示词名称不能为空！"
+                              : PromptListed(name)  ? u"与已有名称重复！"
+                              : !IsSafeEntryName(name) ? kUnsafeName
+                                                       : nullptr;
+    if (refusal) ShowInfo(*this, refusal);
+    return !refusal;
+}
+
+bool rg_win_DiShiCiGuanLi::HasCurrentPrompt() {
+    if (m_promptList.GetCurSel() >= 0 && !m_currentName.empty()) return true;
+    ShowInfo(*this, u"请选择一项提示词！");
+    return false;
+}
+
+// The new prompt joins the list only once its file exists, so an entry never
+// stands without its file; the selection stays where it was.
+void rg_win_DiShiCiGuanLi::AddPrompt() {
+    CWString name;
+    if (!AskPromptName(u"请输入提示词名称", u"", name)) return;
+    if (!WritePromptFile(name, u"")) {
+        ShowInfo(*this, u"保存失败！");
+        return;
+    }
+    m_promptList.AddItem(name, 0);
+    SavePromptList();
+}
+
+void rg_win_DiShiCiGuanLi::RenamePrompt() {
+    if (!HasCurrentPrompt()) return;
+    int index = m_promptList.GetCurSel();
+    CWString oldFile = PromptFilePath(m_promptList.GetListItemText(index));
+    CWString newName;
+    if (!AskPromptName(u"请输入新提示词名称", m_currentName, newName)) return;
+    if (!oldFile.empty() && !MovePath(oldFile, PromptFilePath(newName))) return;
+    m_promptList.DeleteItem(index);
+    m_promptList.InsertItem(index, newName, 0);
+    m_promptList.SetCurSel(index);
+    m_currentName = newName;
+    SavePromptList();
+    ShowInfo(*this, u"修改成功！");
+}
+
+void rg_win_DiShiCiGuanLi::DeletePrompt() {
+    if (!HasCurrentPrompt()) return;
+    CWString question = CWString::Format(u"确定要删除[%s]？", {m_currentName});
+    if (ShowMessageBox(this, question, MB_YESNO, kInfoTitle) != IDYES) return;
+    CWString file = PromptFilePath(m_currentName);
+    if (!file.empty() && !DeleteFilePath(file)) return;
+    m_promptList.DeleteItem(m_promptList.GetCurSel());
+    m_promptList.SetCurSel(-1);
+    m_currentName.clear();
+    SavePromptList();
+    m_content.SetControlText(u"");
+    ShowInfo(*this, u"删除成功！");
+}
+
+void rg_win_DiShiCiGuanLi::SavePrompt() {
+    if (!HasCurrentPrompt()) return;
+    bool saved = WritePromptFile(m_currentName, m_content.GetControlText());
+    ShowInfo(*this, saved ? u"保存成功！" : u"保存失败！");
+}
+
+void rg_win_DiShiCiGuanLi::SavePromptList() {
+    rg_WenBenShuZuLei names;
+    for (int i = 0; i < m_promptList.GetItemCount(); ++i) names.push_back(m_promptList.GetListItemText(i));
+    if (!m_promptListFile.Write(PromptListPath(), names, kPromptListFormat))
+        ShowInfo(*this, u"提示词列表保存失败！");
+}
+
+}  // namespace rg_qelvane_app
