@@ -127,6 +127,25 @@ std::u16string Utf16LeToText(std::string_view bytes) {
     return out;
 }
 
+std::string TextToUtf16Le(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    auto put = [&out](char16_t unit) {
+        out += static_cast<char>(unit & 0xFF);
+        out += static_cast<char>(unit >> 8);
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            put(c);
+            put(text[++i]);
+        } else {
+            put(c >= 0xD800 && c <= 0xDFFF ? kReplacement : c);
+        }
+    }
+    return out;
+}
+
 std::u16string AnsiToUtf16(std::string_view ansi) {
     bool ascii = true;
     for (char c : ansi) ascii = ascii && static_cast<unsigned char>(c) < 0x80;

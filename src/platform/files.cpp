@@ -82,6 +82,12 @@ std::u16string DecodeText(const std::string& bytes, int encoding) {
     }
 }
 
+// Only a file that is not there reads as empty: a path that cannot be looked
+// at (a loop of links, a folder without permission) may well hold one.
+std::optional<std::string> EmptyWhenMissing(int error) {
+    return error == ENOENT ? std::optional(std::string()) : std::nullopt;
+}
+
 }  // namespace
 
 CWString GetProgramDir() { return ProgramDir(); }
@@ -148,16 +154,12 @@ bool DeleteFilePath(const CWString& path) {
 std::optional<std::string> TryReadFileBytes(const CWString& path) {
     if (IsFaultInjected(CQelFault::Read)) return std::nullopt;
     fs::path native = ToNativePath(path);
+    struct stat status {};
+    if (::stat(native.c_str(), &status) != 0) return EmptyWhenMissing(errno);
     // A folder cannot be read; a pipe would wait for a writer.
-    std::error_code ec;
-    fs::file_status status = fs::status(native, ec);
-    if (!fs::exists(status)) return std::string();
-    if (!fs::is_regular_file(status)) return std::nullopt;
+    if (!S_ISREG(status.st_mode)) return std::nullopt;
     int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return std::string();
-        return std::nullopt;
-    }
+    if (fd < 0) return EmptyWhenMissing(errno);
     std::string bytes;
     char buffer[65536];
     for (;;) {

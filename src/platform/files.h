@@ -48,7 +48,9 @@ bool MovePath(const CWString& from, const CWString& to);
 bool DeleteFilePath(const CWString& path);
 
 // The whole file; nothing when the file is missing, nullopt when it exists
-// but cannot be read (no permission, a folder, a read error).
+// but cannot be read (no permission, a folder, a read error) or its path
+// cannot be looked at (a loop of links, a folder on the way that denies it or
+// is a file).
 std::optional<std::string> TryReadFileBytes(const CWString& path);
 // The whole file, or nothing when it is missing or unreadable.
 std::string ReadFileBytes(const CWString& path);

@@ -13,7 +13,7 @@
 
 namespace rg_qelvane_base {
 
-enum class LineEncoding { Utf8, Ansi };
+enum class LineEncoding { Utf8, Ansi, Utf16Le };
 
 enum class LineEnd {
     Lf,
@@ -23,30 +23,33 @@ enum class LineEnd {
 };
 
 struct LineFileFormat {
-    // Used when the file has no byte-order mark; a file with one is read as
-    // the mark says and written in this encoding.
+    // Used when the file has no byte-order mark; a file with one (FF FE for
+    // UTF-16LE, EF BB BF for UTF-8) is read as the mark says and written back
+    // in that encoding, behind its mark.
     LineEncoding encoding;
     LineEnd lineEnd;
 };
 
 // A file of lines as a window shows it and rewrites it whole. The lines it
-// cannot show are kept from the last read for every write after it, and a
-// file that could not be read is never rewritten: the window holds only part
-// of it, or nothing.
+// cannot show are kept from the last read for every write after it, as is the
+// encoding a byte-order mark named, and a file that could not be read is never
+// rewritten: the window holds only part of it, or nothing.
 class ShownLineFile {
 public:
     // Reads the file afresh: the lines it can show, in file order, without
-    // their line ends; empty when it is missing, nullopt when it exists but
-    // cannot be read.
+    // their line ends; empty when it is missing, nullopt when it exists or may
+    // exist (its path cannot be looked at) but cannot be read.
     std::optional<rg_WenBenShuZuLei> Read(const CWString& path, LineFileFormat format);
     // `lines`, then the lines the last read could not show, each followed by
-    // the line end; false when the last read could not read the file, or the
-    // file could not be written.
+    // the line end, so that a read gives back `lines`; false when the last read
+    // could not read the file, or the file could not be written.
     bool Write(const CWString& path, const rg_WenBenShuZuLei& lines, LineFileFormat format) const;
 
 private:
     // Each damaged line as its bytes, without its line end.
     std::vector<std::string> m_damagedLines;
+    // The encoding the file's byte-order mark named; none for a file without one.
+    std::optional<LineEncoding> m_markedEncoding;
     bool m_unreadable = false;
 };
 

@@ -267,6 +267,16 @@ TEST_F(MainWindowTest, ADamagedListKeepsWhatItCannotShowAcrossEveryRewrite) {
     }
 }
 
+// FF FE makes the list UTF-16, whatever wrote the bytes behind it: the group
+// created is added in UTF-16 behind them, and those bytes stay as they were.
+TEST_F(MainWindowTest, AListThatBeginsWithAUtf16MarkKeepsItsBytesWhenAGroupIsCreated) {
+    const std::string list = "\xFF\xFE" "\xE7\x94\xB2\n\xE4\xB9\x99\n";  // 甲 and 乙 in UTF-8
+    dir.WriteBytes("datas/规则组列表.dat", list);
+    auto w = Start();
+    Create(*w, u"e");
+    EXPECT_EQ(ListFile(), list + std::string("\n\0e\0\n\0", 6));
+}
+
 TEST_F(MainWindowTest, AListThatCannotBeReadIsNeverRewritten) {
     dir.WriteBytes("datas/规则组列表.dat", "a\n");
     std::unique_ptr<rg_my_main_window> w;
