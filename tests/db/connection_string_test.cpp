@@ -3,6 +3,7 @@
 #include "platform/db/connection_string.h"
 
 using namespace rg_qelvane_windows_ShuJuKu;
+using namespace std::string_literals;
 
 namespace {
 
@@ -118,6 +119,18 @@ TEST(ConnectionStrings, TypedFieldsAreValuesNeverAttributes) {
         // Drivers not installed here get ODBC's own rule; a descriptor address is a value too.
         {"Oracle address and password", OracleTarget({u"(A=B);X", 0, u"", u"SCOTT", u"t}"}, u"Ora", kInstalled),
          "DRIVER={Ora};SERVER={(A=B);X};UID=SCOTT;PWD={t}}};"},
+        // The drivers and MDBTools would cut the string at a zero character.
+        {"MySQL user holding a zero character",
+         MySqlTarget({u"h", 1, u"d", u"ro\0ot"s, u"p"}, u"MariaDB Unicode", kInstalled), ""},
+        {"PostgreSQL password holding a zero character",
+         PostgreSqlTarget({u"h", 1, u"d", u"u", u"p\0w"s}, u"PostgreSQL Unicode", kInstalled), ""},
+        {"SQL Server database holding a zero character",
+         SqlServerTarget({u"s", 0, u"d\0x"s, u"sa", u"p"}, false, kInstalled), ""},
+        {"Oracle address holding a zero character", OracleTarget({u"ora\0x"s, 0, u"", u"u", u"p"}, u"Ora", kInstalled),
+         ""},
+        {"a driver name of setup.ini holding a zero character",
+         MySqlTarget({u"h", 1, u"d", u"u", u"p"}, u"MySQL\0x"s, kInstalled), ""},
+        {"Access path holding a zero character", AccessTarget(u"/d/a.mdb\0.txt"s, kInstalled), ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(U8(c.target.connection), c.odbc) << c.what;

@@ -1,11 +1,14 @@
 // The database window against the throwaway MariaDB and PostgreSQL servers:
 // connect through the panel, list, show, generate, disconnect, and the refusals.
+#include <signal.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
 
 #include "platform/ui/clipboard.h"
 #include "support/db_servers.h"
+#include "support/processes.h"
 #include "support/tool_window_test.h"
 #include "tools/dbwrap/database_window.h"
 
@@ -228,6 +231,38 @@ TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAnAsynchronousConnectGives
     ASSERT_TRUE(window.CreateFormWindow());
     EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
     RunAll(admin, {u"DROP DATABASE " + database});
+}
+
+// The window's statement waits on a frozen server; closing the window ends
+// its reader at once, and what the statement's handler does afterwards shows nothing.
+TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAStatementGivesItUpAtOnce) {
+    QEL_DB_SERVER(pg, "PG");
+    rg_ShuJuKuLei admin;
+    const CWString database = MakePostgreSqlDatabase(pg, admin, {u"CREATE TABLE t (id int)"});
+    const auto readersBefore = ChildProcesses();
+    Select(window.m_kind, kKindPostgreSql);
+    FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
+    Click(window.m_connect);
+    ASSERT_EQ(ListedTables(), std::vector<CWString>{u"t"});
+    // PostgreSQL serves each connection in a process of its own: the window's is the newest on its database.
+    const int backend = rg_qelvane_base::TextToInt(rg_qelvane_windows_ShuJuKu::CQelComVariant::ToText(
+        admin.Execute(u"SELECT pid FROM pg_stat_activity WHERE datname = '" + database +
+                      u"' ORDER BY backend_start DESC LIMIT 1")
+            .GetFieldValue(u"pid")));
+    ASSERT_GT(backend, 0);
+    ASSERT_EQ(kill(backend, SIGSTOP), 0);
+    int turnsAfterClosing = 0;
+    rg_qelvane_base::headless::OnRepaintingWait([&] {
+        if (window.WindowHandle()) Close(window);
+        else if (++turnsAfterClosing == 1) kill(backend, SIGCONT);  // rather than wait out the deadline
+    });
+    ClearShownBoxes();
+    Select(window.m_tables, 0);
+    kill(backend, SIGCONT);
+    EXPECT_EQ(turnsAfterClosing, 0) << "the statement kept waiting after the window closed";
+    EXPECT_EQ(ChildProcesses(), readersBefore) << "the window's reader is gone";
+    EXPECT_TRUE(ShownBoxes().empty());
+    RunAll(admin, {u"DROP DATABASE " + database + u" WITH (FORCE)"});
 }
 
 }  // namespace

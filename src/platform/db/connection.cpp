@@ -61,6 +61,7 @@ CQelShortDeadlines::~CQelShortDeadlines() { g_shortDeadlineMilliseconds = 0; }
 struct rg_ShuJuKuLei::Shared {
     bool open = false;
     std::shared_ptr<CQelDatabaseReader> reader;  // while open, until it fails a call
+    bool calling = false;                        // a statement waits for the reader's answer
     std::shared_ptr<CQelOpenAttempt> attempt;   // while an open runs
     ConnectCompleteHandler onConnectComplete;
     DisconnectHandler onDisconnect;
@@ -85,6 +86,9 @@ void rg_ShuJuKuLei::Close() {
     }
     if (!m_shared->open) return;
     m_shared->open = false;
+    // A statement still waiting (its window closed meanwhile) gives up at
+    // once, as at its deadline; an idle reader ends of its own accord.
+    if (m_shared->calling) m_shared->reader->Kill();
     m_shared->reader.reset();
     if (auto handler = m_shared->onDisconnect) handler(*this);
 }
@@ -194,9 +198,11 @@ rg_JiLuJiLei rg_ShuJuKuLei::Call(const CQelReaderRequest& request) const {
     if (m_null || !m_shared->reader) return {};
     const std::shared_ptr<CQelDatabaseReader> reader = m_shared->reader;
     std::optional<CQelReaderReply> reply;
+    m_shared->calling = true;
     if (reader->Send(request) && WaitForReply(*reader, DeadlineIn(CommandTimeoutSeconds))) reply = reader->TakeReply();
+    m_shared->calling = false;
     if (reply) return std::move(reply->rows);
-    // Out of time, or the reader died: nothing of the call may stay running,
+    // Out of time, given up, or the reader died: nothing of the call may stay running,
     // and the connection gives nothing from now on.
     reader->Kill();
     if (m_shared->reader == reader) m_shared->reader.reset();

@@ -90,6 +90,8 @@ public:
     int GetState() const;
     // Closes an open connection (raises Disconnect) or cancels a running
     // asynchronous open (its ConnectComplete brings 4). Nothing when closed.
+    // A statement still waiting (Close from a window's closing during the
+    // wait) gives up at once: its reader is killed, it gives nothing.
     void Close();
     // Opens with a client-side cursor. False, with no event, when the
     // connection is not closed; otherwise the outcome comes as ConnectComplete.

@@ -108,10 +108,14 @@ CDialect DialectOf(const CWString& driver) {
 
 bool HasBlankEnds(const CWString& value) { return value != value.Trimmed(); }
 
+// The drivers and MDBTools take their strings up to the first zero character: what follows would be lost.
+bool HoldsZeroCharacter(const CWString& value) { return value.find(u'\0') != CWString::npos; }
+
 CWString Braced(const CWString& value) { return u"{" + value.ReplacedAll(u"}", u"}}") + u"}"; }
 
 // The value as its driver reads it back unchanged; nothing when it cannot.
 std::optional<CWString> QuotedValue(CDialect dialect, bool password, const CWString& value) {
+    if (HoldsZeroCharacter(value)) return std::nullopt;
     const bool plain = value.find_first_of(u";{}=") == CWString::npos && !HasBlankEnds(value);
     const bool unbraceable = value.find(u';') != CWString::npos || value.starts_with(u"{");
     switch (dialect) {
@@ -168,7 +172,11 @@ CWString TimeoutOptions(CDialect dialect) {
 // The ODBC string of the pairs, user and password; empty when a value cannot be passed.
 CWString OdbcString(Pairs pairs, const CWString& user, const CWString& password,
                     const std::vector<CWString>& installed) {
-    const CWString driver = InstalledDriverFor(Take(pairs, u"DRIVER"), installed);
+    // The driver name is the user's own setting: braced whatever it holds,
+    // refused only when a zero character would cut the string there.
+    const CWString named = Take(pairs, u"DRIVER");
+    if (HoldsZeroCharacter(named)) return {};
+    const CWString driver = InstalledDriverFor(named, installed);
     const CDialect dialect = DialectOf(driver);
     if (dialect == CDialect::FreeTds) {
         // FreeTDS takes the port apart and calls encryption by its own name.
@@ -181,7 +189,6 @@ CWString OdbcString(Pairs pairs, const CWString& user, const CWString& password,
     }
     if (!user.empty()) pairs.emplace_back(u"UID", user);
     if (!password.empty()) pairs.emplace_back(u"PWD", password);
-    // The driver name is the user's own setting: quoted, never refused.
     CWString out = driver.empty() ? CWString() : u"DRIVER=" + Braced(driver) + u";";
     for (const auto& [key, value] : pairs) {
         const auto quoted = QuotedValue(dialect, EqualsIgnoringAsciiCase(key, u"PWD"), value);
@@ -247,6 +254,7 @@ CQelOdbcTarget SqlServerTarget(const CQelServerFields& fields, bool encrypted,
 }
 
 CQelOdbcTarget AccessTarget(const CWString& path, const std::vector<CWString>& installedDrivers) {
+    if (HoldsZeroCharacter(path)) return {};
     const CWString driver = InstalledDriverFor(u"MDBTools", installedDrivers);
     return {u"DRIVER=" + Braced(driver) + u";DBQ=" + Braced(path) + u";", path};
 }

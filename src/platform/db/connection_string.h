@@ -22,8 +22,10 @@
 // have their own timeouts are told the login and read deadlines.
 //
 // A value that its driver cannot take even quoted (the drivers differ, see
-// connection_string.cpp), and a server address holding ";", "{", "}" or "="
-// (no host name does), give an empty target: the open fails.
+// connection_string.cpp), a server address holding ";", "{", "}" or "="
+// (no host name does), and any value, driver name or Access path holding a
+// zero character (the string would end there) give an empty target: the
+// open fails.
 #include <vector>
 
 #include "platform/text.h"

@@ -129,8 +129,9 @@ public:
     // On the UI thread: runs `task` from the event loop once `milliseconds` have passed.
     virtual void RunLaterOnUiThread(int milliseconds, std::function<void()> task) = 0;
     // On the UI thread: returns once `done` gives true, which another thread
-    // brings about. Meanwhile windows keep painting, but neither user input
-    // nor posted tasks are handled (they wait until afterwards).
+    // brings about. Meanwhile windows keep painting and their close boxes
+    // work, but neither other user input nor posted tasks are handled (they
+    // wait until afterwards).
     virtual void WaitRepainting(const std::function<bool()>& done) = 0;
 };
 

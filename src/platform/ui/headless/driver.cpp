@@ -129,6 +129,7 @@ int RunPostedTasks() { return Headless().RunPostedTasks(); }
 int WaitForPostedTasks(int milliseconds) { return Headless().WaitForPostedTasks(milliseconds); }
 
 void OnMainLoop(std::function<void()> hook) { Headless().mainLoopHook = std::move(hook); }
+void OnRepaintingWait(std::function<void()> hook) { Headless().repaintingWaitHook = std::move(hook); }
 int MainLoopRuns() { return Headless().mainLoopRuns; }
 void SetDisplayDpi(int dpi) { Headless().SetDisplayDpi(dpi); }
 

@@ -20,6 +20,8 @@
 //                                              // runs inside every modal run; the form is closed afterwards anyway
 //   WaitForPostedTasks(20000);                // runs what other threads posted to the UI thread
 //   OnMainLoop([] { ... });                    // runs as the main loop; without it the loop closes the main window
+//   OnRepaintingWait([&] { Close(window); });  // runs at each turn of a wait that only repaints (a statement's):
+//                                              // the close box still works then, clicks and keys do not
 //
 // Acting on a control that has no native window, is disabled (itself or any
 // window it sits in, as during another window's modal run) or hidden does
@@ -83,6 +85,7 @@ int WaitForPostedTasks(int milliseconds);
 
 void OnModalForm(std::function<void(CQelWinForm&)> hook);
 void OnMainLoop(std::function<void()> hook);
+void OnRepaintingWait(std::function<void()> hook);
 // How many times the main loop ran.
 int MainLoopRuns();
 void SetDisplayDpi(int dpi);

@@ -301,8 +301,11 @@ void CHeadlessBackend::PostToUiThread(std::function<void()> task) {
 }
 
 void CHeadlessBackend::WaitRepainting(const std::function<bool()>& done) {
-    // Nothing to paint here: just wait.
-    while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // Nothing to paint here: the test acts as the user still can meanwhile, and the wait goes on.
+    while (!done()) {
+        if (auto hook = repaintingWaitHook) hook();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 void CHeadlessBackend::RunLaterOnUiThread(int milliseconds, std::function<void()> task) {

@@ -168,6 +168,7 @@ public:
     std::deque<std::optional<CWString>> fileAnswers;
     std::function<void(CQelWinForm&)> modalHook;
     std::function<void()> mainLoopHook;
+    std::function<void()> repaintingWaitHook;
     int mainLoopRuns = 0;
 
     void SetDisplayDpi(int dpi) { m_dpi = dpi; }
