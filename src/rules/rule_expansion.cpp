@@ -21,7 +21,7 @@ constexpr size_t kMaxResultLength = 20000000;
 // hold later markers can grow a row a thousandfold before it shrinks again;
 // such a group is refused within a fraction of a second instead of freezing
 // the window or running out of memory.
-constexpr size_t kMaxWork = 5 * kMaxResultLength;
+constexpr size_t kMaxWork = 3 * kMaxResultLength;
 
 void AppendLine(CWString& text, std::u16string_view line) { text.append(line).append(kQelvaneLineEnd); }
 
@@ -107,6 +107,10 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
     if (rows > 0) {
         const std::u16string_view indent = templateOnly ? u"" : kRowIndent;
         TemplateFiller filler(templateText, rules, kMaxWork);
+        // Refused before anything is written when the rows of known length
+        // already pass the limit.
+        if (text.size() + rows * (indent.size() + kQelvaneLineEnd.size()) + filler.KnownLength() > kMaxResultLength)
+            return tooLarge;
         CWString line;
         for (size_t row = 0; row < rows; ++row) {
             if (!filler.Fill(row, line)) return tooLarge;

@@ -1,15 +1,28 @@
 #include "rules/template_filler.h"
 
 #include <algorithm>
+#include <bitset>
 #include <iterator>
+#include <unordered_map>
 
 namespace rg_qelvane_app {
 
-bool WorkBudget::Spend(size_t characters) {
-    spent_ = spent_ || characters > left_;
-    if (!spent_) left_ -= characters;
-    return !spent_;
-}
+namespace {
+
+// Whether a later marker could start inside an inserted value, whatever text
+// follows it: lie wholly in the value, or run on past its end.
+class MarkerStarts {
+public:
+    explicit MarkerStarts(const std::vector<rg_ShuJuXiang>& rules);
+    bool AnyAfter(size_t rule, const CWString& value, WorkBudget& work) const;
+
+private:
+    const std::vector<rg_ShuJuXiang>& rules_;
+    // The rules whose marker starts with a character, latest first, so a
+    // search for later markers stops early.
+    std::unordered_map<char16_t, std::vector<size_t>> byFirstCharacter_;
+    std::bitset<65536> firstCharacters_;
+};
 
 MarkerStarts::MarkerStarts(const std::vector<rg_ShuJuXiang>& rules) : rules_(rules) {
     for (size_t rule = rules.size(); rule-- > 0;) {
@@ -34,10 +47,27 @@ bool MarkerStarts::AnyAfter(size_t rule, const CWString& value, WorkBudget& work
     return false;
 }
 
+}  // namespace
+
+bool WorkBudget::Spend(size_t characters) {
+    spent_ = spent_ || characters > left_;
+    if (!spent_) left_ -= characters;
+    return !spent_;
+}
+
 TemplateFiller::TemplateFiller(const CWString& templateText, const std::vector<rg_ShuJuXiang>& rules,
                                size_t workBudget)
     : template_(templateText), rules_(rules), work_(workBudget), cut_(CutTemplate()) {
-    if (cut_) MarkRowsToReplace();
+    if (!cut_) return;
+    MarkRowsToReplace();
+    MeasureCutRows();
+}
+
+size_t TemplateFiller::KnownLength() const {
+    size_t length = 0;
+    for (size_t row = 0; row < cutLengths_.size(); ++row)
+        if (!replaceRow_[row]) length += cutLengths_[row];
+    return length;
 }
 
 bool TemplateFiller::Fill(size_t row, CWString& line) {
@@ -119,9 +149,11 @@ void TemplateFiller::MarkRowsToReplace() {
     replaceRow_.assign(rows, false);
     const MarkerStarts starts(rules_);
     // The values of the last rule with a marker, and of any after it, meet no later marker.
-    std::vector<bool> checked(rules_.size(), true);
+    size_t lastMarked = 0;
     for (size_t rule = 0; rule < rules_.size(); ++rule)
-        if (!rules_[rule].name.empty()) std::fill(checked.begin(), checked.begin() + rule, false);
+        if (!rules_[rule].name.empty()) lastMarked = rule;
+    std::vector<bool> checked(rules_.size(), false);
+    std::fill(checked.begin() + lastMarked, checked.end(), true);
     for (const Piece& piece : *cut_) {
         if (!piece.rule) continue;
         const rg_WenBenShuZuLei& values = rules_[*piece.rule].values;
@@ -140,12 +172,19 @@ void TemplateFiller::MarkRowsToReplace() {
     }
 }
 
+// Piece by piece, each rule's values read in a row.
+void TemplateFiller::MeasureCutRows() {
+    cutLengths_.assign(replaceRow_.size(), 0);
+    for (const Piece& piece : *cut_) {
+        for (size_t row = 0; row < cutLengths_.size(); ++row)
+            cutLengths_[row] += piece.rule ? rules_[*piece.rule].values[row].size() : piece.text.size();
+    }
+}
+
 bool TemplateFiller::FillFromCut(size_t row, CWString& line) {
-    size_t size = 0;
-    for (const Piece& piece : *cut_) size += piece.rule ? rules_[*piece.rule].values[row].size() : piece.text.size();
-    if (!work_.Spend(size)) return false;
+    if (!work_.Spend(cutLengths_[row])) return false;
     line.clear();
-    line.reserve(size);
+    line.reserve(cutLengths_[row]);
     for (const Piece& piece : *cut_) {
         if (piece.rule) line.append(rules_[*piece.rule].values[row]);
         else line.append(piece.text);

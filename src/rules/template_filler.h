@@ -2,11 +2,9 @@
 // Fills a rule group's template with one row of values: the markers replaced
 // in list order, each left to right, a value not searched again by its own
 // marker but by every later one. The work of all rows of one "生成" is bounded.
-#include <bitset>
 #include <list>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "rules/rule_expansion.h"
@@ -25,26 +23,13 @@ private:
     bool spent_ = false;
 };
 
-// Whether a later marker could start inside an inserted value, whatever text
-// follows it: lie wholly in the value, or run on past its end.
-class MarkerStarts {
-public:
-    explicit MarkerStarts(const std::vector<rg_ShuJuXiang>& rules);
-    bool AnyAfter(size_t rule, const CWString& value, WorkBudget& work) const;
-
-private:
-    const std::vector<rg_ShuJuXiang>& rules_;
-    // The rules whose marker starts with a character, latest first, so a
-    // search for later markers stops early.
-    std::unordered_map<char16_t, std::vector<size_t>> byFirstCharacter_;
-    std::bitset<65536> firstCharacters_;
-};
-
 class TemplateFiller {
 public:
     TemplateFiller(const CWString& templateText, const std::vector<rg_ShuJuXiang>& rules, size_t workBudget);
     // False, with `line` undefined, once the budget is spent.
     bool Fill(size_t row, CWString& line);
+    // The length of all rows that are filled without replacing a marker.
+    size_t KnownLength() const;
 
 private:
     // A later marker that could begin in the template text before a place and
@@ -65,6 +50,7 @@ private:
     bool NoteReaches(Pieces& pieces, size_t rule, const std::vector<bool>& mayBeEmpty);
     std::vector<size_t> OffsetsReachingOn(std::u16string_view before, const CWString& marker);
     void MarkRowsToReplace();
+    void MeasureCutRows();
     bool FillFromCut(size_t row, CWString& line);
     bool ReplaceAll(CWString& line, const CWString& marker, const CWString& value);
 
@@ -77,6 +63,8 @@ private:
     // The rows whose values a later marker could meet: they are replaced
     // marker by marker instead of filling the cut.
     std::vector<bool> replaceRow_;
+    // Each row's length when filled from the cut.
+    std::vector<size_t> cutLengths_;
     CWString scratch_;
 };
 
