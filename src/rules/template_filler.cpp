@@ -92,7 +92,7 @@ std::optional<std::vector<TemplateFiller::Piece>> TemplateFiller::CutTemplate() 
     for (size_t rule = 0; rule < rules_.size(); ++rule) {
         const CWString& marker = rules_[rule].name;
         if (marker.empty()) continue;
-        if (!NoteReaches(pieces, rule, mayBeEmpty)) return std::nullopt;
+        if (!work_.Spend(pieces.size()) || !NoteReaches(pieces, rule, mayBeEmpty)) return std::nullopt;
         for (auto piece = pieces.begin(); piece != pieces.end(); ++piece) {
             if (piece->rule) continue;
             if (!work_.Spend(piece->text.size())) return std::nullopt;
@@ -160,21 +160,26 @@ void TemplateFiller::MarkRowsToReplace() {
         for (size_t row = 0; row < rows && !checked[*piece.rule]; ++row)
             replaceRow_[row] = replaceRow_[row] || starts.AnyAfter(*piece.rule, values[row], work_);
         checked[*piece.rule] = true;
-        for (const Reach& reach : piece.reaches) {
-            const CWString& marker = rules_[reach.rule].name;
-            for (size_t row = 0; row < rows; ++row) {
-                const size_t length = std::min(values[row].size(), marker.size() - reach.offset);
-                replaceRow_[row] = replaceRow_[row] ||
-                                   (length > 0 && (!work_.Spend(length) ||
-                                                   values[row].compare(0, length, marker, reach.offset, length) == 0));
-            }
-        }
+        for (const Reach& reach : piece.reaches)
+            for (size_t row = 0; row < rows; ++row)
+                replaceRow_[row] = replaceRow_[row] || ReachesInto(values[row], reach);
     }
 }
 
-// Piece by piece, each rule's values read in a row.
+// Whether the marker, its character at the reach's offset on the value's
+// first, agrees with the value as far as both go.
+bool TemplateFiller::ReachesInto(const CWString& value, const Reach& reach) {
+    const CWString& marker = rules_[reach.rule].name;
+    const size_t length = std::min(value.size(), marker.size() - reach.offset);
+    if (!work_.Spend(length + 1)) return true;
+    return length > 0 && value.compare(0, length, marker, reach.offset, length) == 0;
+}
+
+// Piece by piece, each rule's values read in a row. A cut too long for the
+// rows' budget spends it: every row is then refused.
 void TemplateFiller::MeasureCutRows() {
     cutLengths_.assign(replaceRow_.size(), 0);
+    if (!work_.Spend(cut_->size() * cutLengths_.size())) return;
     for (const Piece& piece : *cut_) {
         for (size_t row = 0; row < cutLengths_.size(); ++row)
             cutLengths_[row] += piece.rule ? rules_[*piece.rule].values[row].size() : piece.text.size();

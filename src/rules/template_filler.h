@@ -50,6 +50,7 @@ private:
     bool NoteReaches(Pieces& pieces, size_t rule, const std::vector<bool>& mayBeEmpty);
     std::vector<size_t> OffsetsReachingOn(std::u16string_view before, const CWString& marker);
     void MarkRowsToReplace();
+    bool ReachesInto(const CWString& value, const Reach& reach);
     void MeasureCutRows();
     bool FillFromCut(size_t row, CWString& line);
     bool ReplaceAll(CWString& line, const CWString& marker, const CWString& value);
