@@ -18,9 +18,9 @@ constexpr std::u16string_view kRowIndent = u"    ";
 // shows it. A paste of 100,000 rows of a long declaration stays well under it.
 constexpr size_t kMaxResultLength = 20000000;
 // The characters one "生成" may scan and build over all its rows. Values that
-// hold later markers can grow a row a thousandfold before it shrinks again;
-// such a group is refused within a fraction of a second instead of freezing
-// the window or running out of memory.
+// hold later markers can grow a row by millions of characters before it
+// shrinks again; such a group is refused within a fraction of a second
+// instead of freezing the window or running out of memory.
 constexpr size_t kMaxWork = 3 * kMaxResultLength;
 
 void AppendLine(CWString& text, std::u16string_view line) { text.append(line).append(kQelvaneLineEnd); }
