@@ -1,6 +1,8 @@
 // The rule window on a large group: 100,000 pasted lines stored as one rule's
-// values, and 100,000 rows generated from a template with five markers; and
-// how soon a group whose values double the line at each marker is refused.
+// values, and 100,000 rows generated from a template with five markers; how
+// soon a group whose values double the line at each marker is refused; rows
+// that grow to millions of characters and shrink again; and a template of
+// thousands of markers.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -55,6 +57,34 @@ void RefuseDoublingChain(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(u"{1}", u"用户类", false, false));
 }
 BENCHMARK(RefuseDoublingChain)->Unit(benchmark::kMillisecond);
+
+// "<1>" .. "<6>" hold ten copies of the next marker, "<7>" six "<8>", "<8>"
+// nothing: each row passes 18 million characters before it ends as "x".
+void GrowAndShrinkRows(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    for (int k = 1; k <= 7; ++k) {
+        CWString value;
+        for (int copy = 0; copy < (k < 7 ? 10 : 6); ++copy) value += CWString::Format(u"<%d>", {k + 1});
+        engine.rules.push_back({CWString::Format(u"<%d>", {k}), rg_WenBenShuZuLei(100, value)});
+    }
+    engine.rules.push_back({u"<8>", rg_WenBenShuZuLei(100, u"")});
+    engine.rules.push_back({u"<end>", rg_WenBenShuZuLei(100, u"x")});
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(u"<1><end>", u"", true, false));
+}
+BENCHMARK(GrowAndShrinkRows)->Unit(benchmark::kMillisecond);
+
+// 2,000 markers in one template, 5,000 rows: the result passes the limit.
+void ManyMarkers(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    CWString templateText;
+    for (int k = 1; k <= 2000; ++k) {
+        const CWString marker = CWString::Format(u"{%d}", {k});
+        templateText += marker + u" ";
+        engine.rules.push_back({marker, rg_WenBenShuZuLei(5000, u"value")});
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"用户类", false, false));
+}
+BENCHMARK(ManyMarkers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "support/generator_test.h"
 #include "tools/rules/rule_expansion.h"
 
@@ -15,6 +17,34 @@ rg_GuiZeZhanKaiYinQing Rules(std::initializer_list<rg_ShuJuXiang> rules) {
 }
 
 const CWString kClassOpening = CrLfLines({kHeader, u"", u"类 用户类 <公开>", u"{"});
+const std::string kTooLarge = "生成结果过大，未生成任何内容！";
+
+// One row as replacing the markers one after another over the whole line
+// gives it, character by character.
+CWString ReferenceRow(CWString line, const std::vector<rg_ShuJuXiang>& rules, size_t row) {
+    for (const rg_ShuJuXiang& rule : rules) {
+        const CWString& marker = rule.name;
+        if (marker.empty() || line.empty() || marker.size() > line.size()) continue;
+        CWString replaced;
+        size_t at = 0;
+        while (at + marker.size() <= line.size()) {
+            if (line.compare(at, marker.size(), marker) == 0) {
+                replaced += rule.values[row];
+                at += marker.size();
+            } else {
+                replaced += line[at++];
+            }
+        }
+        line = replaced + line.substr(at);
+    }
+    return line;
+}
+
+CWString Repeated(std::u16string_view text, size_t count) {
+    CWString repeated;
+    while (count-- > 0) repeated += text;
+    return repeated;
+}
 
 }  // namespace
 
@@ -97,4 +127,90 @@ TEST_F(RuleExpansionTest, TheTwoBoxesChooseTheWrapping) {
     for (const Case& c : cases)
         EXPECT_EQ(U8(engine.Generate(u"{1}", u"", c.templateOnly, c.withHeader).text), U8(c.expected))
             << c.templateOnly << c.withHeader;
+}
+
+// Markers that overlap each other or are empty, values that hold markers or
+// parts of them, empty values between pieces of a marker, line breaks.
+TEST_F(RuleExpansionTest, RowsAgreeWithReplacingOneMarkerAfterAnother) {
+    std::mt19937 random(2026);
+    auto pick = [&](size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random); };
+    const std::u16string_view markers[] = {u"{1}", u"{2}", u"1}", u"{", u"ab", u"ba", u"a", u"", u"\r\n", u"{1}{2}"};
+    const std::u16string_view alphabets[] = {u"xy", u"xy1", u"ab{}12\r\n", u"{1}"};
+    auto text = [&](std::u16string_view alphabet, size_t longest) {
+        CWString text;
+        for (size_t n = pick(longest + 1); n > 0; --n) text += alphabet[pick(alphabet.size())];
+        return text;
+    };
+    for (int group = 0; group < 4000; ++group) {
+        rg_GuiZeZhanKaiYinQing engine;
+        const size_t rows = 1 + pick(4);
+        for (size_t n = pick(5); n > 0; --n) {
+            rg_ShuJuXiang& rule = engine.rules.emplace_back(rg_ShuJuXiang{CWString(markers[pick(std::size(markers))]), {}});
+            const std::u16string_view alphabet = alphabets[pick(std::size(alphabets))];
+            for (size_t row = 0; row < rows; ++row) rule.values.push_back(text(alphabet, 4));
+        }
+        CWString templateText;
+        for (size_t n = pick(6); n > 0; --n)
+            templateText += pick(2) ? CWString(markers[pick(std::size(markers))]) : text(u"ab{}12x\r\n", 3);
+        CWString expected;
+        for (size_t row = 0; !engine.rules.empty() && row < rows; ++row)
+            expected += ReferenceRow(templateText, engine.rules, row) + u"\r\n";
+        ASSERT_EQ(U8(engine.Generate(templateText, u"", true, false).text), U8(expected))
+            << "group " << group << ", template " << U8(templateText);
+    }
+}
+
+TEST_F(RuleExpansionTest, TheSizeLimitCountsExactlyWhatTheResultBoxWouldHold) {
+    constexpr size_t kLimit = 20000000;
+    const size_t classFrame = kClassOpening.size() + CWString(u"    \r\n}\r\n").size();
+    struct Case { const char* what; bool templateOnly; size_t valueLength; bool accepted; };
+    const Case cases[] = {
+        {"a class at the limit", false, kLimit - classFrame, true},
+        {"a class one over", false, kLimit - classFrame + 1, false},
+        {"the template alone at the limit", true, kLimit - 2, true},
+        {"the template alone one over", true, kLimit - 1, false},
+    };
+    for (const Case& c : cases) {
+        rg_GuiZeZhanKaiYinQing engine;
+        engine.rules.push_back({u"{1}", {}});
+        engine.rules[0].values.emplace_back(c.valueLength, u'x');
+        rg_GuiZeShengChengJieGuo result = engine.Generate(u"{1}", u"用户类", c.templateOnly, false);
+        EXPECT_EQ(result.text.size(), c.accepted ? kLimit : 0) << c.what;
+        EXPECT_EQ(U8(result.refusal), c.accepted ? "" : kTooLarge) << c.what;
+    }
+    // 21 million characters on the way, one at the end.
+    rg_GuiZeZhanKaiYinQing engine =
+        Rules({{u"{1}", {Repeated(u"{2}", 1000)}}, {u"{2}", {Repeated(u"{3}", 7000)}}, {u"{3}", {u""}}});
+    rg_GuiZeShengChengJieGuo result = engine.Generate(u"{1}x", u"", true, false);
+    EXPECT_EQ(U8(result.text), "x\r\n");
+    EXPECT_EQ(result.refusal, u"");
+}
+
+TEST_F(RuleExpansionTest, RowsThatGrowByMillionsAreRefusedAndThousandsOfMarkersFilled) {
+    // "<1>" .. "<6>" hold ten copies of the next marker, "<7>" six "<8>", "<8>"
+    // nothing: every row passes 18 million characters before it ends as "x".
+    rg_GuiZeZhanKaiYinQing growing;
+    for (int k = 1; k <= 7; ++k)
+        growing.rules.push_back({CWString::Format(u"<%d>", {k}),
+                                 rg_WenBenShuZuLei(100, Repeated(CWString::Format(u"<%d>", {k + 1}), k < 7 ? 10 : 6))});
+    growing.rules.push_back({u"<8>", rg_WenBenShuZuLei(100, u"")});
+    growing.rules.push_back({u"<end>", rg_WenBenShuZuLei(100, u"x")});
+    rg_GuiZeShengChengJieGuo refused = growing.Generate(u"<1><end>", u"", true, false);
+    EXPECT_EQ(U8(refused.refusal), kTooLarge);
+    EXPECT_EQ(refused.text, u"");
+
+    // Values such as "12" that a later marker "{12}" holds, without its braces.
+    rg_GuiZeZhanKaiYinQing many;
+    CWString templateText;
+    for (int k = 1; k <= 500; ++k) {
+        templateText += CWString::Format(u"{%d} ", {k});
+        many.rules.push_back({CWString::Format(u"{%d}", {k}), {}});
+    }
+    CWString expected;
+    for (int row = 0; row < 200; ++row) {
+        const CWString value = CWString::Format(u"%d", {row});
+        for (rg_ShuJuXiang& rule : many.rules) rule.values.push_back(value);
+        expected += Repeated(value + u" ", many.rules.size()) + u"\r\n";
+    }
+    EXPECT_EQ(U8(many.Generate(templateText, u"", true, false).text), U8(expected));
 }

@@ -4,6 +4,7 @@
 
 #include "common/qelvane_text.h"
 #include "common/translation.h"
+#include "tools/rules/template_filler.h"
 
 namespace rg_qelvane_app {
 
@@ -13,55 +14,14 @@ namespace {
 
 constexpr std::u16string_view kRowIndent = u"    ";
 
-// The longest result "生成" writes, in characters. A paste of 100,000 rows of a
-// long declaration stays well under it; values that hold later markers can
-// double the line at every marker, and such a group is refused here, after a
-// fraction of a second, instead of growing until memory runs out.
+// The longest result "生成" writes, in characters, counted as the result box
+// shows it. A paste of 100,000 rows of a long declaration stays well under it.
 constexpr size_t kMaxResultLength = 20000000;
-
-// Replaces the markers of one line after another, keeping its buffer from
-// line to line.
-class MarkerReplacer {
-public:
-    // Every occurrence of the marker, left to right, becomes the value; the
-    // inserted value is not searched again for the same marker. False, with
-    // the line unchanged and nothing built, when the line would grow beyond
-    // `room` characters (the line itself fits).
-    bool Replace(CWString& line, const CWString& marker, const CWString& value, size_t room) {
-        if (marker.empty() || marker.size() > line.size()) return true;
-        size_t hit = line.find(marker);
-        if (hit == CWString::npos) return true;
-        // A line that could pass `room` only if nearly all of it were markers
-        // has them counted first; any other is built at once.
-        size_t most = line.size();
-        if (value.size() > marker.size()) {
-            const size_t growth = value.size() - marker.size();
-            most += line.size() / marker.size() * growth;
-            if (most > room) most = line.size() + Count(line, marker, hit) * growth;
-            if (most > room) return false;
-        }
-        scratch_.clear();
-        scratch_.reserve(most);
-        size_t from = 0;
-        do {
-            scratch_.append(line, from, hit - from).append(value);
-            from = hit + marker.size();
-            hit = line.find(marker, from);
-        } while (hit != CWString::npos);
-        scratch_.append(line, from);
-        line.swap(scratch_);
-        return true;
-    }
-
-private:
-    static size_t Count(const CWString& line, const CWString& marker, size_t first) {
-        size_t count = 0;
-        for (size_t hit = first; hit != CWString::npos; hit = line.find(marker, hit + marker.size())) ++count;
-        return count;
-    }
-
-    CWString scratch_;
-};
+// The characters one "生成" may scan and build over all its rows. Values that
+// hold later markers can grow a row by millions of characters before it
+// shrinks again; such a group is refused within a fraction of a second
+// instead of freezing the window or running out of memory.
+constexpr size_t kMaxWork = 3 * kMaxResultLength;
 
 void AppendLine(CWString& text, std::u16string_view line) { text.append(line).append(kQelvaneLineEnd); }
 
@@ -143,21 +103,24 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
         AppendLine(text, u"类 " + className + u" <公开>");
         AppendLine(text, u"{");
     }
-    CWString line;
-    MarkerReplacer replacer;
-    for (size_t row = 0; row < rows; ++row) {
-        // What this row's line may still take, its indentation and line end counted.
-        const size_t used = text.size() + kRowIndent.size() + kQelvaneLineEnd.size();
-        const size_t room = used < kMaxResultLength ? kMaxResultLength - used : 0;
-        line = templateText;
-        bool fits = line.size() <= room;
-        for (const rg_ShuJuXiang& rule : rules)
-            fits = fits && replacer.Replace(line, rule.name, rule.values[row], room);
-        if (!fits) return {.text = {}, .refusal = u"生成结果过大，未生成任何内容！"};
-        if (!templateOnly) text.append(kRowIndent);
-        AppendLine(text, line);
+    const rg_GuiZeShengChengJieGuo tooLarge{.text = {}, .refusal = u"生成结果过大，未生成任何内容！"};
+    if (rows > 0) {
+        const std::u16string_view indent = templateOnly ? u"" : kRowIndent;
+        TemplateFiller filler(templateText, rules, kMaxWork);
+        // Refused before anything is written when the rows of known length
+        // already pass the limit.
+        if (text.size() + rows * (indent.size() + kQelvaneLineEnd.size()) + filler.KnownLength() > kMaxResultLength)
+            return tooLarge;
+        CWString line;
+        for (size_t row = 0; row < rows; ++row) {
+            if (!filler.Fill(row, line)) return tooLarge;
+            if (text.size() + indent.size() + line.size() + kQelvaneLineEnd.size() > kMaxResultLength) return tooLarge;
+            text.append(indent);
+            AppendLine(text, line);
+        }
     }
     if (!templateOnly) AppendLine(text, u"}");
+    if (text.size() > kMaxResultLength) return tooLarge;
     return result;
 }
 

@@ -51,8 +51,9 @@ public:
     // 1-based position of the first rule whose value count differs from the
     // first rule's, -1 when all agree or there is no rule.
     int CheckCounts() const;
-    // Refused when the counts differ, or when the result would be too large to
-    // show (values that hold later markers can double the line at each marker).
+    // Refused when the counts differ, when the result would be too large to
+    // show, or when the rows would take too much work on the way (values that
+    // hold later markers can double the line at each marker).
     rg_GuiZeShengChengJieGuo Generate(const CWString& templateText, const CWString& className, bool templateOnly,
                                       bool withHeader) const;
 
