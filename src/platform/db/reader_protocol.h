@@ -43,7 +43,8 @@ std::string EncodeReply(const CQelReaderReply& reply);
 std::optional<std::string_view> FirstFrameBody(std::string_view bytes);
 constexpr std::size_t FrameHeaderSize = 4;
 
-// Null for a body that is not such a message.
+// Null for a body that is not such a message. Decoding a reply takes no
+// more than a few times the body's length in memory, whatever it holds.
 std::optional<CQelReaderRequest> DecodeRequest(std::string_view body);
 std::optional<CQelReaderReply> DecodeReply(std::string_view body);
 
