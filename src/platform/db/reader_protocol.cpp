@@ -166,6 +166,14 @@ rg_JiLuJiLei GetRecordSet(CReader& in) {
     return rg_JiLuJiLei::FromCells(std::move(fields), rowCount, std::string(cells));
 }
 
+// The body length the frame at the front of `bytes` announces, once its header has come.
+std::optional<std::uint32_t> AnnouncedLength(std::string_view bytes) {
+    if (bytes.size() < FrameHeaderSize) return std::nullopt;
+    std::uint32_t length = 0;
+    std::memcpy(&length, bytes.data(), sizeof length);
+    return length;
+}
+
 }  // namespace
 
 std::string EncodeRequest(const CQelReaderRequest& request) {
@@ -185,11 +193,14 @@ std::string EncodeReply(const CQelReaderReply& reply) {
 }
 
 std::optional<std::string_view> FirstFrameBody(std::string_view bytes) {
-    std::uint32_t length = 0;
-    if (bytes.size() < FrameHeaderSize) return std::nullopt;
-    std::memcpy(&length, bytes.data(), sizeof length);
-    if (bytes.size() - FrameHeaderSize < length) return std::nullopt;
-    return bytes.substr(FrameHeaderSize, length);
+    const auto length = AnnouncedLength(bytes);
+    if (!length || bytes.size() - FrameHeaderSize < *length) return std::nullopt;
+    return bytes.substr(FrameHeaderSize, *length);
+}
+
+bool BeginsOverlongFrame(std::string_view bytes) {
+    const auto length = AnnouncedLength(bytes);
+    return length && *length > MaxFrameBodySize;
 }
 
 std::optional<CQelReaderRequest> DecodeRequest(std::string_view body) {
