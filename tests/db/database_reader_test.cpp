@@ -180,3 +180,18 @@ TEST(DatabaseReader, AReplyLongerThanAnyIsRefusedAtItsHeader) {
     EXPECT_TRUE(ChildProcesses().empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "stand-in.sent"));
 }
+
+TEST(DatabaseReader, WhatTheReaderPrintsDoesNotReachTheProgram) {
+    UseHeadlessBackend();
+    TempProgramDir dir;
+    const std::string answer = EncodeReply({true, rg_JiLuJiLei::FromRows({u"n"}, {{1}})});
+    const CQelReaderStandIn standIn(StandIn(dir, kConnected + answer, "echo 'mdb warning' >&2; " + kSendReplies));
+    testing::internal::CaptureStderr();
+    rg_ShuJuKuLei database;
+    const bool connected = database.ConnectAccess(u"noisy.mdb", u"", false);
+    const int rows = database.Execute(u"select n from noisy").GetRecordCount();
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(connected);
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(printed.find("mdb warning"), std::string::npos) << printed;
+}

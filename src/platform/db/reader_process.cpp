@@ -30,13 +30,17 @@ std::filesystem::path ReaderPath() {
 }
 
 // Runs the reader with `channel` as its standard input and output and no
-// other descriptor of the program; 0 when it cannot start.
+// other descriptor of the program; 0 when it cannot start. What the drivers
+// and MDBTools print is nobody's to read (a damaged file can make MDBTools
+// warn by the megabyte): it goes nowhere, not onto the program's own
+// standard error.
 pid_t Spawn(const std::filesystem::path& reader, int channel) {
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, channel, STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, channel, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     posix_spawnattr_init(&attributes);
     sigset_t none;
