@@ -55,6 +55,7 @@ std::optional<CQelReaderRequest> ReadRequest(std::string& pending) {
             pending.erase(0, FrameHeaderSize + body->size());
             return request;
         }
+        if (BeginsOverlongFrame(pending)) return std::nullopt;
         char buffer[65536];
         const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;

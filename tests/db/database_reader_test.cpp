@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <thread>
 
+#include "platform/db/reader_process.h"
 #include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
 #include "support/processes.h"
@@ -34,6 +36,25 @@ std::string ReadSample(const std::string& name) {
     std::ifstream in(AccessSampleFolder() / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+// A stand-in for the reader: a shell script that asks nothing of what it is
+// sent; kSendReplies in it sends `replies` at once.
+std::filesystem::path StandIn(const TempProgramDir& dir, const std::string& replies, const std::string& script) {
+    dir.WriteBytes("replies", replies);
+    dir.WriteBytes("stand-in", "#!/bin/sh\n" + script + "\n");
+    std::filesystem::permissions(dir / "stand-in", std::filesystem::perms::owner_all);
+    return dir / "stand-in";
+}
+const std::string kSendReplies = R"(cat "$(dirname "$0")/replies")";
+
+// A frame header announcing a body of `length` bytes, in the machine's order.
+std::string Header(std::uint32_t length) {
+    std::string bytes(FrameHeaderSize, '\0');
+    std::memcpy(bytes.data(), &length, sizeof length);
+    return bytes;
+}
+
+const std::string kConnected = EncodeReply({true, {}});
 
 // Waits up to a few seconds for a worker that has been let go to end.
 bool SettlesAt(int threads) {
@@ -144,4 +165,33 @@ TEST(DatabaseReader, ConnectsToASilentPortLeaveNoThreadOrReaderBehind) {
     EXPECT_EQ(statuses, std::vector<int>(3, adStatusErrorsOccurred));
     EXPECT_TRUE(ChildProcesses().empty());
     EXPECT_TRUE(SettlesAt(threads)) << ThreadCount() << " threads, " << threads << " before";
+}
+
+TEST(DatabaseReader, AReplyLongerThanAnyIsRefusedAtItsHeader) {
+    UseHeadlessBackend();
+    TempProgramDir dir;
+    // 16 MB more would get through only to a program that takes them in.
+    const CQelReaderStandIn standIn(StandIn(dir, kConnected + Header(0xFFFFFFF0),
+                                            kSendReplies + R"(; head -c 16000000 /dev/zero && touch "$0.sent"; exec sleep 60)"));
+    const CQelShortDeadlines shortened(kShortDeadline);
+    rg_ShuJuKuLei database;
+    ASSERT_TRUE(database.ConnectAccess(u"flood.mdb", u"", false));
+    EXPECT_FALSE(database.Execute(u"select * from flood").IsOpen());
+    EXPECT_TRUE(ChildProcesses().empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "stand-in.sent"));
+}
+
+TEST(DatabaseReader, WhatTheReaderPrintsDoesNotReachTheProgram) {
+    UseHeadlessBackend();
+    TempProgramDir dir;
+    const std::string answer = EncodeReply({true, rg_JiLuJiLei::FromRows({u"n"}, {{1}})});
+    const CQelReaderStandIn standIn(StandIn(dir, kConnected + answer, "echo 'mdb warning' >&2; " + kSendReplies));
+    testing::internal::CaptureStderr();
+    rg_ShuJuKuLei database;
+    const bool connected = database.ConnectAccess(u"noisy.mdb", u"", false);
+    const int rows = database.Execute(u"select n from noisy").GetRecordCount();
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(connected);
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(printed.find("mdb warning"), std::string::npos) << printed;
 }

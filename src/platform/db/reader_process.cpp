@@ -19,21 +19,28 @@ namespace rg_qelvane_windows_ShuJuKu {
 
 namespace {
 
+std::filesystem::path g_standIn;
+
 // Beside the running executable: the program's own build or installation,
 // whatever folder the program takes its data from.
 std::filesystem::path ReaderPath() {
+    if (!g_standIn.empty()) return g_standIn;
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "qelvane-dbreader";
 }
 
 // Runs the reader with `channel` as its standard input and output and no
-// other descriptor of the program; 0 when it cannot start.
+// other descriptor of the program; 0 when it cannot start. What the drivers
+// and MDBTools print is nobody's to read (a damaged file can make MDBTools
+// warn by the megabyte): it goes nowhere, not onto the program's own
+// standard error.
 pid_t Spawn(const std::filesystem::path& reader, int channel) {
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, channel, STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, channel, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     posix_spawnattr_init(&attributes);
     sigset_t none;
@@ -56,6 +63,10 @@ int MillisecondsUntil(CQelDatabaseReader::Clock::time_point until) {
 }
 
 }  // namespace
+
+CQelReaderStandIn::CQelReaderStandIn(std::filesystem::path program) { g_standIn = std::move(program); }
+
+CQelReaderStandIn::~CQelReaderStandIn() { g_standIn.clear(); }
 
 std::unique_ptr<CQelDatabaseReader> CQelDatabaseReader::Start() {
     int ends[2];
@@ -88,26 +99,30 @@ bool CQelDatabaseReader::Send(const CQelReaderRequest& request) {
     return true;
 }
 
+// One piece at a time, with the deadline and the frame looked at before each:
+// a reader that never stops sending is given up on time all the same, and a
+// header longer than any reply is not waited out.
 bool CQelDatabaseReader::Pump(Clock::time_point until) {
     while (!m_ended && !FirstFrameBody(m_received)) {
+        if (BeginsOverlongFrame(m_received)) {
+            m_ended = true;
+            break;
+        }
+        if (Clock::now() >= until) return false;
         pollfd channel{m_channel, static_cast<short>(POLLIN | (m_sending.empty() ? 0 : POLLOUT)), 0};
         const int ready = poll(&channel, 1, MillisecondsUntil(until));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready < 0) m_ended = true;
-        if (ready == 0 && Clock::now() >= until) return false;
+        if (ready < 0 && errno != EINTR) m_ended = true;
         if (ready <= 0) continue;
         if (channel.revents & POLLOUT) {
             const ssize_t sent = send(m_channel, m_sending.data(), m_sending.size(), MSG_NOSIGNAL);
             if (sent > 0) m_sending.erase(0, static_cast<std::size_t>(sent));
             else if (errno != EAGAIN && errno != EINTR) m_ended = true;
         }
-        // Everything waiting is taken at once: large results come in many pieces.
-        while (!m_ended && (channel.revents & (POLLIN | POLLHUP | POLLERR))) {
+        if (channel.revents & (POLLIN | POLLHUP | POLLERR)) {
             char buffer[65536];
             const ssize_t got = recv(m_channel, buffer, sizeof buffer, 0);
             if (got > 0) m_received.append(buffer, static_cast<std::size_t>(got));
             else if (got == 0 || (errno != EAGAIN && errno != EINTR)) m_ended = true;
-            if (got < static_cast<ssize_t>(sizeof buffer)) break;
         }
     }
     return true;

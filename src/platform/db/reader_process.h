@@ -8,6 +8,7 @@
 // stream has ended, then TakeReply. Pump may run on another thread than the
 // rest, as long as only one thread pumps; Kill may come from any thread.
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,6 +19,17 @@
 #include "platform/db/reader_protocol.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
+
+// Tests start `program` in the reader's place while such an object lives, to
+// see what the program makes of a reader that misbehaves; the program never
+// makes one.
+class CQelReaderStandIn {
+public:
+    explicit CQelReaderStandIn(std::filesystem::path program);
+    ~CQelReaderStandIn();
+    CQelReaderStandIn(const CQelReaderStandIn&) = delete;
+    CQelReaderStandIn& operator=(const CQelReaderStandIn&) = delete;
+};
 
 class CQelDatabaseReader {
 public:
@@ -35,7 +47,8 @@ public:
     // Queues the request for Pump to send; false when the reader is gone.
     bool Send(const CQelReaderRequest& request);
     // Reads what the reader sends until `until`; true once the reply has come
-    // whole or nothing more can come (the reader is gone).
+    // whole or nothing more can come (the reader is gone, or began a frame
+    // longer than any reply).
     bool Pump(Clock::time_point until);
     // The reply that has come whole; null while it has not, or when what came
     // is not a reply.
@@ -53,7 +66,7 @@ private:
     int m_channel;             // a socket joined to the reader's standard input and output
     std::string m_sending;   // requests not yet taken by the reader
     std::string m_received;
-    bool m_ended = false;      // the reader's output has ended
+    bool m_ended = false;      // nothing more is read: the reader's output has ended, or is no reply
 };
 
 }  // namespace rg_qelvane_windows_ShuJuKu

@@ -43,7 +43,18 @@ std::string EncodeReply(const CQelReaderReply& reply);
 std::optional<std::string_view> FirstFrameBody(std::string_view bytes);
 constexpr std::size_t FrameHeaderSize = 4;
 
-// Null for a body that is not such a message.
+// The longest body a frame may have. The largest replies the reader really
+// sends are catalogues: the columns of an Access file of 1,000 tables of 20
+// columns take under 3 MB, so this holds some 20 times that. A header that
+// claims more comes from a broken reader, and waiting for it would cost the
+// program that much memory.
+constexpr std::uint32_t MaxFrameBodySize = 64u << 20;
+// True once `bytes` begins with the header of a frame longer than that: no
+// message, however much follows.
+bool BeginsOverlongFrame(std::string_view bytes);
+
+// Null for a body that is not such a message. Decoding a reply takes no
+// more than a few times the body's length in memory, whatever it holds.
 std::optional<CQelReaderRequest> DecodeRequest(std::string_view body);
 std::optional<CQelReaderReply> DecodeReply(std::string_view body);
 

@@ -7,6 +7,7 @@
 //
 // Failures never throw: a closed or failed record set has no fields and no
 // rows, its record count is 0 and every field reads as an empty variant.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -72,8 +73,12 @@ public:
     // A closed record set: no fields, no rows.
     rg_JiLuJiLei() = default;
     // An open record set positioned on its first row; a row shorter than the
-    // field list reads empty for the missing fields.
+    // field list reads empty for the missing fields, and a longer one keeps
+    // only as many values as there are fields.
     rg_JiLuJiLei(std::vector<CQelField> fields, std::vector<Row> rows);
+    // An open record set of rows already laid out as cells (value_cells.h):
+    // `rowCount` rows of one cell per field, whole, as CellsLength finds them.
+    static rg_JiLuJiLei FromCells(std::vector<CQelField> fields, std::size_t rowCount, std::string cells);
     // Recorded rows with field names only (type adVarWChar, no properties).
     static rg_JiLuJiLei FromRows(const std::vector<CWString>& names, std::vector<Row> rows);
 
@@ -97,11 +102,15 @@ public:
 
 private:
     int FieldIndex(std::u16string_view name) const;
+    // Where the current row's first `fields` cells end, counted from its start.
+    std::size_t CellsLengthInRow(std::size_t fields) const;
 
     bool m_open = false;
     std::vector<CQelField> m_fields;
-    std::vector<Row> m_rows;
-    std::size_t m_position = 0;
+    std::string m_cells;  // every row's values (value_cells.h), one per field, row after row
+    std::size_t m_rowCount = 0;
+    std::size_t m_position = 0;  // the current row
+    std::size_t m_rowStart = 0;  // where its cells begin
 };
 
 }  // namespace rg_qelvane_windows_ShuJuKu
