@@ -195,3 +195,29 @@ TEST(DatabaseReader, WhatTheReaderPrintsDoesNotReachTheProgram) {
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(printed.find("mdb warning"), std::string::npos) << printed;
 }
+
+// A reply within the frame limit whose rows are many more than a table can
+// have columns: 11 million rows of six empty values take 66 MB to send, a
+// byte a value to keep, and would take gigabytes as column records and text.
+TEST(DatabaseReader, AColumnListingOfMoreRowsThanATableCanHaveIsOneFailedCall) {
+    UseHeadlessBackend();
+    TempProgramDir dir;
+    const std::vector<CWString> fields = {u"Field", u"Type", u"Null", u"Key", u"Default", u"Extra"};
+    constexpr std::uint32_t kRows = 11'000'000;
+    // The reply of no rows ends with its row count: the count is raised and the rows follow, a tag byte each.
+    std::string flood = EncodeReply({true, rg_JiLuJiLei::FromRows(fields, {})});
+    std::memcpy(flood.data() + flood.size() - sizeof kRows, &kRows, sizeof kRows);
+    flood.append(std::size_t{kRows} * fields.size(), '\0');
+    flood.replace(0, FrameHeaderSize, Header(static_cast<std::uint32_t>(flood.size() - FrameHeaderSize)));
+    ASSERT_LE(flood.size() - FrameHeaderSize, MaxFrameBodySize);
+    const std::string oneColumn = EncodeReply({true, rg_JiLuJiLei::FromRows(fields, {{u"id", u"int(11)"}})});
+    const CQelReaderStandIn standIn(StandIn(dir, kConnected + flood + oneColumn, kSendReplies + "; exec sleep 60"));
+    rg_ShuJuKuLei database;
+    ASSERT_TRUE(database.ConnectAccess(u"flood.mdb", u"", false));
+    rg_ShuJuKuJieXiQi parser;
+    parser.Bind(database, {}, kKindMySql, u"db", u"");
+    EXPECT_TRUE(parser.ReadColumns(u"t").empty());
+    EXPECT_EQ(parser.ReadColumns(u"t").size(), 1u) << "the next call is answered";
+    database.Close();
+    EXPECT_TRUE(ChildProcesses().empty());
+}

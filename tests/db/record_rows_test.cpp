@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "platform/db/value_cells.h"
 #include "support/column_records.h"
 #include "tools/dbwrap/record_rows.h"
 
@@ -10,6 +13,24 @@ using rg_qelvane_windows_ShuJuKu::CQelField;
 namespace {
 
 const CQelComVariant kNull = CQelComVariant::Null();
+
+// `row` `times` times, then `last`, laid out as a reply brings them.
+rg_JiLuJiLei Repeated(const std::vector<CWString>& names, const rg_JiLuJiLei::Row& row, int times,
+                      const std::vector<rg_JiLuJiLei::Row>& last = {}) {
+    std::vector<CQelField> fields;
+    for (const CWString& name : names) fields.push_back({name, rg_qelvane_windows_ShuJuKu::adVarWChar, {}});
+    auto cellsOf = [](const rg_JiLuJiLei::Row& values) {
+        std::string cells;
+        for (const CQelComVariant& value : values) rg_qelvane_windows_ShuJuKu::AppendCell(cells, value);
+        return cells;
+    };
+    const std::string once = cellsOf(row);
+    std::string cells;
+    cells.reserve(once.size() * times);
+    for (int i = 0; i < times; ++i) cells += once;
+    for (const rg_JiLuJiLei::Row& values : last) cells += cellsOf(values);
+    return rg_JiLuJiLei::FromCells(std::move(fields), times + last.size(), std::move(cells));
+}
 
 rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, int key, int autoIncrement, int nullable,
                             CWString length = {}, CWString defaultValue = {}) {
@@ -92,6 +113,40 @@ TEST(RecordRowsTest, TableNamesKeepTheirOrderAndAccessListsOnlyTables) {
     auto tables = rg_JiLuJiLei::FromRows({u"TABLE_NAME", u"TABLE_TYPE"}, {
         {u"MSysObjects", u"SYSTEM TABLE"}, {u"Asset Items", u"TABLE"}, {u"q", u"VIEW"}, {u"t", u"table"}, {u"l", u"LINK"}});
     EXPECT_EQ(AccessTableNamesFromRows(tables), (rg_WenBenShuZuLei{u"Asset Items"}));
+}
+
+TEST(RecordRowsTest, MoreRowsThanTheStatementCanGiveGiveNothing) {
+    const std::vector<CWString> accessColumnFields = {u"TABLE_NAME", u"COLUMN_NAME"};
+    auto accessColumns = [](rg_JiLuJiLei& rows) {
+        AccessRowsets rowsets;
+        rowsets.columns = std::move(rows);
+        return AccessColumnsFromRows(rowsets, u"t").size();
+    };
+    struct Case {
+        const char* what;
+        std::vector<CWString> fields;
+        rg_JiLuJiLei::Row row;  // read as one name or record
+        int most;
+        std::function<std::size_t(rg_JiLuJiLei&)> read;
+    };
+    const Case cases[] = {
+        {"MySQL columns", {u"Field", u"Type"}, {u"c", u"int"}, MostColumnsInATable,
+         [](rg_JiLuJiLei& rows) { return MySqlColumnsFromRows(rows).size(); }},
+        {"catalogue columns", {u"字段名称"}, {u"c"}, MostColumnsInATable,
+         [](rg_JiLuJiLei& rows) { return PostgreSqlColumnsFromRows(rows).size(); }},
+        {"Access columns", accessColumnFields, {u"t", u"c"}, MostColumnsInATable, accessColumns},
+        {"table names", {u"table_name"}, {u"t"}, MostTablesInACatalogue,
+         [](rg_JiLuJiLei& rows) { return TableNamesFromRows(rows, u"table_name").size(); }},
+        {"Access tables", {u"TABLE_NAME", u"TABLE_TYPE"}, {u"t", u"TABLE"}, MostTablesInACatalogue,
+         [](rg_JiLuJiLei& rows) { return AccessTableNamesFromRows(rows).size(); }},
+    };
+    for (const Case& c : cases) {
+        rg_JiLuJiLei tooMany = Repeated(c.fields, c.row, c.most + 1);
+        EXPECT_EQ(c.read(tooMany), 0u) << c.what;
+    }
+    // The Access columns rowset holds every table's columns: only the table's own rows count.
+    rg_JiLuJiLei others = Repeated(accessColumnFields, {u"other", u"c"}, MostColumnsInATable + 1, {{u"t", u"c"}});
+    EXPECT_EQ(accessColumns(others), 1u);
 }
 
 TEST(RecordRowsTest, ClosedOrNullRowsGiveNothingOrEmptyRecords) {

@@ -17,6 +17,11 @@ void ForEachRow(rg_JiLuJiLei& rows, ReadRow readRow) {
     rows.Close();
 }
 
+// Closed, it reads as a failed call's record set.
+void RefuseMoreRowsThan(rg_JiLuJiLei& rows, int mostRows) {
+    if (rows.GetRecordCount() > mostRows) rows.Close();
+}
+
 CWString FieldText(const rg_JiLuJiLei& rows, std::u16string_view field) {
     return CQelComVariant::ToText(rows.GetFieldValue(field));
 }
@@ -33,6 +38,7 @@ struct CatalogueWords {
 
 rg_ShuJuKuBiaoJieGouShuZu CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const CatalogueWords& words) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
+    RefuseMoreRowsThan(rows, MostColumnsInATable);
     ForEachRow(rows, [&] {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(rows, u"字段名称");
@@ -52,12 +58,14 @@ rg_ShuJuKuBiaoJieGouShuZu CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const Cat
 
 rg_WenBenShuZuLei TableNamesFromRows(rg_JiLuJiLei& rows, const CWString& field) {
     rg_WenBenShuZuLei names;
+    RefuseMoreRowsThan(rows, MostTablesInACatalogue);
     ForEachRow(rows, [&] { names.push_back(FieldText(rows, field)); });
     return names;
 }
 
 rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset) {
     rg_WenBenShuZuLei names;
+    RefuseMoreRowsThan(tablesRowset, MostTablesInACatalogue);
     ForEachRow(tablesRowset, [&] {
         if (FieldText(tablesRowset, u"TABLE_TYPE") == u"TABLE") names.push_back(FieldText(tablesRowset, u"TABLE_NAME"));
     });
@@ -66,6 +74,7 @@ rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset) {
 
 rg_ShuJuKuBiaoJieGouShuZu MySqlColumnsFromRows(rg_JiLuJiLei& rows) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
+    RefuseMoreRowsThan(rows, MostColumnsInATable);
     ForEachRow(rows, [&] {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(rows, u"Field");
@@ -96,8 +105,9 @@ rg_ShuJuKuBiaoJieGouShuZu OracleColumnsFromRows(rg_JiLuJiLei& rows) {
 rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
     rg_JiLuJiLei& columnRows = rowsets.columns;
+    // One record more than a table can have is as many as are built.
     ForEachRow(columnRows, [&] {
-        if (FieldText(columnRows, u"TABLE_NAME") != table) return;
+        if (columns.size() > MostColumnsInATable || FieldText(columnRows, u"TABLE_NAME") != table) return;
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(columnRows, u"COLUMN_NAME");
         column.type = AdoTypeName(rg_qelvane_base::TextToInt(FieldText(columnRows, u"DATA_TYPE")));
@@ -131,6 +141,7 @@ rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CW
         column.primaryKey = FlagOf(!keyName.empty() && column.columnName == keyName);
         column.autoIncrement = FlagOf(!autoIncrementName.empty() && column.columnName == autoIncrementName);
     }
+    if (columns.size() > MostColumnsInATable) return {};
     return columns;
 }
 
