@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "dbreader/access_table_order.h"
 #include "dbreader/database_link.h"
 #include "dbreader/schema_rows.h"
 
@@ -154,6 +155,7 @@ private:
         return entries;
     }
 
+    // In the providers' order, not the catalogue's.
     std::vector<CQelCatalogTable> Tables() const {
         std::vector<CQelCatalogTable> tables;
         for (MdbCatalogEntry* entry : Entries(MDB_ANY)) {
@@ -162,6 +164,7 @@ private:
                 tables.push_back({CQelComVariant::Null(), CQelComVariant::Null(), FromMdb(entry->object_name), type,
                                   CQelComVariant::Null()});
         }
+        SortInAccessOrder(tables);
         return tables;
     }
 

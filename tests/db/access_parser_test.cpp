@@ -8,6 +8,7 @@
 #include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;
+using rg_qelvane_base::CQelComVariant;
 using rg_qelvane_windows_ShuJuKu::adStateOpen;
 
 namespace {
@@ -49,6 +50,30 @@ TEST_F(AccessParserTest, ReadsAnAceTableWhoseNameHoldsABlank) {
         EXPECT_EQ(column.primaryKey, column.columnName == u"Asset No" ? 1 : 0) << column.columnName.ToUtf8();
         EXPECT_NE(column.type, u"") << column.columnName.ToUtf8();
     }
+}
+
+// The file's catalogue holds them in another order.
+TEST_F(AccessParserTest, TheTablesSchemaComesByTypeThenName) {
+    ASSERT_TRUE(Connect("ASampleDatabase.accdb"));
+    auto rows = database.OpenSchema(rg_qelvane_windows_ShuJuKu::adSchemaTables);
+    std::vector<CWString> tables;
+    for (; !rows.IsEOF(); rows.MoveNext())
+        tables.push_back(CQelComVariant::ToText(rows.GetFieldValue(u"TABLE_TYPE")) + u" " +
+                         CQelComVariant::ToText(rows.GetFieldValue(u"TABLE_NAME")));
+    const std::vector<CWString> expected = {
+        u"SYSTEM TABLE MSysAccessStorage", u"SYSTEM TABLE MSysAccessXML", u"SYSTEM TABLE MSysACEs",
+        u"SYSTEM TABLE MSysComplexColumns", u"SYSTEM TABLE MSysComplexType_Attachment",
+        u"SYSTEM TABLE MSysComplexType_Decimal", u"SYSTEM TABLE MSysComplexType_GUID",
+        u"SYSTEM TABLE MSysComplexType_IEEEDouble", u"SYSTEM TABLE MSysComplexType_IEEESingle",
+        u"SYSTEM TABLE MSysComplexType_Long", u"SYSTEM TABLE MSysComplexType_Short",
+        u"SYSTEM TABLE MSysComplexType_Text", u"SYSTEM TABLE MSysComplexType_UnsignedByte",
+        u"SYSTEM TABLE MSysNavPaneGroupCategories", u"SYSTEM TABLE MSysNavPaneGroups",
+        u"SYSTEM TABLE MSysNavPaneGroupToObjects", u"SYSTEM TABLE MSysNavPaneObjectIDs", u"SYSTEM TABLE MSysObjects",
+        u"SYSTEM TABLE MSysQueries", u"SYSTEM TABLE MSysRelationships", u"TABLE Asset Items",
+        u"VIEW ~sq_ffrmAssetInventory", u"VIEW ~sq_rrptAssetListingInNumberOrder",
+        u"VIEW ~sq_rrptAssetsGroupedByOwners", u"VIEW qryComputerHardwareInOwnerOrder", u"VIEW qryCostsSummedByOwner",
+        u"VIEW qryGSTCalculations"};
+    EXPECT_EQ(tables, expected);
 }
 
 // The path as typed: a ";" and blanks around the file name belong to it.
