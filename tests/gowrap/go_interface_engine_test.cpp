@@ -32,6 +32,39 @@ TEST_F(GoInterface, WorkedExample) {
     EXPECT_EQ(U8(Run(source)), U8(expected));
 }
 
+// Only a type that is a slice once its "*" are gone converts to one; a map or
+// an array that holds slices keeps its brackets and is looked up whole.
+TEST_F(GoInterface, OnlyATypeThatBeginsAsASliceConvertsToOne) {
+    CWString source = CrLfLines({u"type Net interface {", u"\tAddrs() map[int32][]InterfaceAddr",
+                                 u"\tSetAddrs(m map[int32][]InterfaceAddr)", u"\tMerge(map[int32][]InterfaceAddr)",
+                                 u"\tGrid(g [4][]int) [4][]int", u"\tSave(users []*User, data *[]byte) []User",
+                                 u"\tLoad([]*User)", u"}"});
+    auto method = [](std::u16string_view head, std::initializer_list<std::u16string_view> parameters,
+                     std::u16string_view call) {
+        CWString block = CrLfLines({head, u"\t参数 欲操作本对象 <类型 = Net>"});
+        for (std::u16string_view parameter : parameters) block += CrLfLines({parameter});
+        return block + CrLfLines({u"\t{", call, u"\t}", u""});
+    };
+    CWString expected =
+        CrLfLines({kHeader, u"", u"类 Net <公开 @别名 = \"kv.Net\" @别名类型 = 本地参考类型>", u"{"}) +
+        method(u"\t方法 Addrs <公开 静态 类型 = map[int32][]InterfaceAddr @嵌入式方法 = \"\">", {},
+               u"\t\t@ @<欲操作本对象>.Addrs()") +
+        method(u"\t方法 SetAddrs <公开 静态 @嵌入式方法 = \"\">", {u"\t参数 m <类型 = map[int32][]InterfaceAddr>"},
+               u"\t\t@ @<欲操作本对象>.SetAddrs(@<m>)") +
+        method(u"\t方法 Merge <公开 静态 @嵌入式方法 = \"\">",
+               {u"\t参数 map[int32][]InterfaceAddr <类型 = map[int32][]InterfaceAddr>"},
+               u"\t\t@ @<欲操作本对象>.Merge(@<map[int32][]InterfaceAddr>)") +
+        method(u"\t方法 Grid <公开 静态 类型 = [4][]int @嵌入式方法 = \"\">", {u"\t参数 g <类型 = [4][]int>"},
+               u"\t\t@ @<欲操作本对象>.Grid(@<g>)") +
+        method(u"\t方法 Save <公开 静态 类型 = User[] @嵌入式方法 = \"\">",
+               {u"\t参数 users <类型 = User[]>", u"\t参数 data <类型 = byte[]>"},
+               u"\t\t@ @<欲操作本对象>.Save(@<users>,@<data>)") +
+        method(u"\t方法 Load <公开 静态 @嵌入式方法 = \"\">", {u"\t参数 Users <类型 = User[]>"},
+               u"\t\t@ @<欲操作本对象>.Load(@<Users>)") +
+        u"}";
+    EXPECT_EQ(U8(Run(source)), U8(expected));
+}
+
 TEST_F(GoInterface, RefusedSources) {
     struct Case {
         std::u16string_view source;
