@@ -127,8 +127,11 @@ bool DeleteDirectoryTree(const CWString& path) {
     if (IsFaultInjected(CQelFault::Delete)) return false;
     std::error_code ec;
     fs::path native = ToNativePath(path);
-    if (!fs::is_directory(fs::symlink_status(native, ec))) return false;
-    // remove_all removes a link itself, never what it points at.
+    fs::file_status status = fs::symlink_status(native, ec);
+    // A link is removed itself, never what it points at, in the folder's place as
+    // below it (remove_all does the same).
+    if (fs::is_symlink(status)) return fs::remove(native, ec) && !ec;
+    if (!fs::is_directory(status)) return false;
     fs::remove_all(native, ec);
     return !ec;
 }

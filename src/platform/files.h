@@ -41,7 +41,8 @@ bool IsSafeEntryName(std::u16string_view name);
 
 bool CreateDirectoryChain(const CWString& path);
 bool PathExists(const CWString& path);
-// Deletes the folder and everything below it; links are removed, never followed.
+// Deletes the folder and everything below it; links are removed, never followed,
+// and a link in the folder's place is removed itself.
 bool DeleteDirectoryTree(const CWString& path);
 // Fails when the source is missing or the target exists.
 bool MovePath(const CWString& from, const CWString& to);

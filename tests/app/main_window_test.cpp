@@ -173,6 +173,21 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesOnlyTheGroupsOwnFolder) {
     EXPECT_EQ(ListFile(), "");
 }
 
+// The link is the group's entry: it goes, and what it points at stays whole.
+TEST_F(MainWindowTest, DeletingAGroupWhoseFolderIsALinkRemovesTheLinkOnly) {
+    dir.WriteBytes("elsewhere/模板.dat", "t");
+    auto w = Start();
+    fs::create_directory_symlink(dir / "elsewhere", dir / "datas/规则组/abc");
+    Create(*w, u"abc");
+    Select(w->m_ruleGroupList, 0);
+    QueueMessageBoxAnswer(IDYES);
+    Click(w->m_deleteButton);
+    EXPECT_EQ(w->m_ruleGroupList.GetItemCount(), 0);
+    EXPECT_EQ(ListFile(), "");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "datas/规则组/abc")));
+    EXPECT_EQ(dir.ReadBytes("elsewhere/模板.dat"), "t");
+}
+
 TEST_F(MainWindowTest, DeletingAGroupNamedDotDotFromAForeignListKeepsTheData) {
     dir.WriteBytes("datas/规则组列表.dat", "..\r\n");
     dir.WriteBytes("datas/对应关系.ini", "[translation]\r\n");
