@@ -46,6 +46,10 @@ fs::path LinkTarget(fs::path path) {
     return path;
 }
 
+// A process id has at most 7 digits (Linux caps pid_max at 2^22).
+constexpr std::string_view kTemporaryMark = ".saving-";
+static_assert(kTemporaryMark.size() + 7 == kTemporaryNameExtra);
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -100,13 +104,6 @@ fs::path ToNativePath(std::u16string_view path) {
         if (c == u'\\') c = u'/';
     while (native.size() > 1 && native.back() == u'/') native.pop_back();
     return fs::path(Utf16ToUtf8(native));
-}
-
-bool IsSafeEntryName(std::u16string_view name) {
-    if (name.find_first_not_of(u'.') == std::u16string_view::npos) return false;
-    for (char16_t c : name)
-        if (c < 32 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) return false;
-    return true;
 }
 
 bool CreateDirectoryChain(const CWString& path) {
@@ -190,7 +187,7 @@ bool WriteFileBytes(const CWString& path, std::string_view bytes) {
     if (replacing && !S_ISREG(existing.st_mode)) return false;
     mode_t mode = replacing ? existing.st_mode & 07777 : 0666;
     fs::path temporary = target;
-    temporary += ".saving-" + std::to_string(::getpid());
+    temporary += std::string(kTemporaryMark) + std::to_string(::getpid());
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) return false;
     // The creation mode went through the umask; the replaced file's own mode is kept whole.
