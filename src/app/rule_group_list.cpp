@@ -17,16 +17,7 @@ constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ?
 constexpr const char16_t* kNotCreated = u"规则组文件夹创建失败！";
 constexpr const char16_t* kNotRenamed = u"规则组文件夹重命名失败！";
 constexpr const char16_t* kNotDeleted = u"规则组文件夹删除失败！";
-
-const char16_t* RefusalText(NameRefusal refusal) {
-    switch (refusal) {
-        case NameRefusal::Empty: return u"输入名称不能为空！";
-        case NameRefusal::Taken: return u"与已有名称重复！";
-        case NameRefusal::Unsafe: return kUnsafeName;
-        case NameRefusal::None: break;
-    }
-    return nullptr;
-}
+constexpr NameRefusalTexts kRefusals{u"输入名称不能为空！", u"与已有名称重复！", kUnsafeName};
 }  // namespace
 
 bool rg_my_main_window::RuleGroupExists(const CWString& name) { return m_ruleGroupNames.Has(name); }
@@ -60,7 +51,7 @@ bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& 
     CWString typed;
     if (ShowInputBox(this, typed, kNamePrompt, u"输入框", defaultName) != 1) return false;
     name = typed.Trimmed();
-    const char16_t* refusal = RefusalText(m_ruleGroupNames.Check(name));
+    const char16_t* refusal = kRefusals.For(m_ruleGroupNames.Check(name));
     if (refusal) ShowInfo(*this, refusal);
     return !refusal;
 }

@@ -20,6 +20,16 @@ bool IsSafeEntryName(std::u16string_view name) {
     return true;
 }
 
+const char16_t* NameRefusalTexts::For(NameRefusal refusal) const {
+    switch (refusal) {
+        case NameRefusal::Empty: return empty;
+        case NameRefusal::Taken: return taken;
+        case NameRefusal::Unsafe: return unsafe;
+        case NameRefusal::None: break;
+    }
+    return nullptr;
+}
+
 bool CNameList::Has(const CWString& name) const {
     return std::find(m_names.begin(), m_names.end(), name) != m_names.end();
 }

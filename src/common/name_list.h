@@ -33,6 +33,15 @@ struct NameEntry {
 
 enum class NameRefusal { None, Empty, Taken, Unsafe };
 
+// What one window says for each refusal.
+struct NameRefusalTexts {
+    const char16_t* empty;
+    const char16_t* taken;
+    const char16_t* unsafe;
+    // Null for NameRefusal::None.
+    const char16_t* For(NameRefusal refusal) const;
+};
+
 class CNameList {
 public:
     // `entries`: what each name becomes on disk. Names that become no file

@@ -13,16 +13,7 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kInputTitle = u"输入框";
 constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
-
-const char16_t* RefusalText(NameRefusal refusal) {
-    switch (refusal) {
-        case NameRefusal::Empty: return u"输入提示词名称不能为空！";
-        case NameRefusal::Taken: return u"与已有名称重复！";
-        case NameRefusal::Unsafe: return kUnsafeName;
-        case NameRefusal::None: break;
-    }
-    return nullptr;
-}
+constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName};
 
 CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
 
@@ -100,7 +91,7 @@ void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
 bool rg_win_DiShiCiGuanLi::AskPromptName(const CWString& prompt, const CWString& defaultName, CWString& name) {
     if (ShowInputBox(this, name, prompt, kInputTitle, defaultName) != 1) return false;
     name = name.Trimmed();
-    const char16_t* refusal = RefusalText(m_promptNames.Check(name));
+    const char16_t* refusal = kRefusals.For(m_promptNames.Check(name));
     if (refusal) ShowInfo(*this, refusal);
     return !refusal;
 }
