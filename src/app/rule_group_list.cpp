@@ -17,26 +17,22 @@ constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ?
 constexpr const char16_t* kNotCreated = u"规则组文件夹创建失败！";
 constexpr const char16_t* kNotRenamed = u"规则组文件夹重命名失败！";
 constexpr const char16_t* kNotDeleted = u"规则组文件夹删除失败！";
-// Every name followed by LF, UTF-8 without a byte-order mark.
-constexpr LineFileFormat kListFormat{LineEncoding::Utf8, LineEnd::Lf};
+constexpr NameRefusalTexts kRefusals{u"输入名称不能为空！", u"与已有名称重复！", kUnsafeName};
 }  // namespace
 
-bool rg_my_main_window::RuleGroupExists(const CWString& name) {
-    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i)
-        if (m_ruleGroupList.GetListItemText(i) == name) return true;
-    return false;
-}
+bool rg_my_main_window::RuleGroupExists(const CWString& name) { return m_ruleGroupNames.Has(name); }
 
 void rg_my_main_window::LoadRuleGroupList() {
-    std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListPath(), kListFormat);
+    std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListPath(), kNameListFormat);
     if (!lines) return;
-    for (const CWString& name : TrimmedNames(*lines)) m_ruleGroupList.AddItem(name, 0);
+    for (const CWString& name : TrimmedNames(*lines)) {
+        m_ruleGroupNames.Add(name);
+        m_ruleGroupList.AddItem(name, 0);
+    }
 }
 
 void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWString& newName) {
-    rg_WenBenShuZuLei names;
-    for (int i = 0; i < m_ruleGroupList.GetItemCount(); ++i) names.push_back(m_ruleGroupList.GetListItemText(i));
-    if (!m_ruleGroupListFile.Write(RuleGroupListPath(), names, kListFormat))
+    if (!m_ruleGroupListFile.Write(RuleGroupListPath(), m_ruleGroupNames.Names(), kNameListFormat))
         ShowInfo(*this, u"规则组列表保存失败！");
     if (!oldName.empty() && !newName.empty()) {
         CWString oldIni = RuleGroupRoot() + oldName + u".ini";
@@ -55,19 +51,9 @@ bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& 
     CWString typed;
     if (ShowInputBox(this, typed, kNamePrompt, u"输入框", defaultName) != 1) return false;
     name = typed.Trimmed();
-    if (name.empty()) {
-        ShowInfo(*this, u"输入名称不能为空！");
-        return false;
-    }
-    if (RuleGroupExists(name)) {
-        ShowInfo(*this, u"与已有名称重复！");
-        return false;
-    }
-    if (!IsSafeEntryName(name)) {
-        ShowInfo(*this, kUnsafeName);
-        return false;
-    }
-    return true;
+    const char16_t* refusal = kRefusals.For(m_ruleGroupNames.Check(name));
+    if (refusal) ShowInfo(*this, refusal);
+    return !refusal;
 }
 
 // Each action changes the list only after its folder step worked, so an entry
@@ -79,6 +65,7 @@ void rg_my_main_window::CreateRuleGroup() {
         ShowInfo(*this, kNotCreated);
         return;
     }
+    m_ruleGroupNames.Add(name);
     m_ruleGroupList.AddItem(name, 0);
     SaveRuleGroupList(u"", u"");
 }
@@ -101,6 +88,7 @@ void rg_my_main_window::RenameRuleGroup() {
         ShowInfo(*this, kNotRenamed);
         return;
     }
+    m_ruleGroupNames.Replace(index, newName);
     m_ruleGroupList.DeleteItem(index);
     m_ruleGroupList.InsertItem(index, newName, 0);
     m_ruleGroupList.SetCurSel(-1);
@@ -121,6 +109,7 @@ void rg_my_main_window::DeleteRuleGroup() {
         ShowInfo(*this, kNotDeleted);
         return;
     }
+    m_ruleGroupNames.Remove(index);
     m_ruleGroupList.DeleteItem(index);
     SaveRuleGroupList(u"", u"");
 }

@@ -46,6 +46,10 @@ fs::path LinkTarget(fs::path path) {
     return path;
 }
 
+// A process id has at most 7 digits (Linux caps pid_max at 2^22).
+constexpr std::string_view kTemporaryMark = ".saving-";
+static_assert(kTemporaryMark.size() + 7 == kTemporaryNameExtra);
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -102,13 +106,6 @@ fs::path ToNativePath(std::u16string_view path) {
     return fs::path(Utf16ToUtf8(native));
 }
 
-bool IsSafeEntryName(std::u16string_view name) {
-    if (name.find_first_not_of(u'.') == std::u16string_view::npos) return false;
-    for (char16_t c : name)
-        if (c < 32 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) return false;
-    return true;
-}
-
 bool CreateDirectoryChain(const CWString& path) {
     if (path.empty() || IsFaultInjected(CQelFault::CreateFolder)) return false;
     std::error_code ec;
@@ -127,8 +124,11 @@ bool DeleteDirectoryTree(const CWString& path) {
     if (IsFaultInjected(CQelFault::Delete)) return false;
     std::error_code ec;
     fs::path native = ToNativePath(path);
-    if (!fs::is_directory(fs::symlink_status(native, ec))) return false;
-    // remove_all removes a link itself, never what it points at.
+    fs::file_status status = fs::symlink_status(native, ec);
+    // A link is removed itself, never what it points at, in the folder's place as
+    // below it (remove_all does the same).
+    if (fs::is_symlink(status)) return fs::remove(native, ec) && !ec;
+    if (!fs::is_directory(status)) return false;
     fs::remove_all(native, ec);
     return !ec;
 }
@@ -187,7 +187,7 @@ bool WriteFileBytes(const CWString& path, std::string_view bytes) {
     if (replacing && !S_ISREG(existing.st_mode)) return false;
     mode_t mode = replacing ? existing.st_mode & 07777 : 0666;
     fs::path temporary = target;
-    temporary += ".saving-" + std::to_string(::getpid());
+    temporary += std::string(kTemporaryMark) + std::to_string(::getpid());
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) return false;
     // The creation mode went through the umask; the replaced file's own mode is kept whole.

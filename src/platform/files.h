@@ -33,15 +33,16 @@ void SetProgramDirForTests(const std::filesystem::path& folder);
 
 std::filesystem::path ToNativePath(std::u16string_view path);
 
-// A name that can only be one file or folder directly inside another folder:
-// no path separator or character that file names cannot hold on any system,
-// no control character, and not made of dots only ("." and ".." name the
-// folder itself or its parent).
-bool IsSafeEntryName(std::u16string_view name);
+// A file system holds names of up to this many bytes, counted in UTF-8 as they are stored.
+inline constexpr size_t kLongestEntryName = 255;
+// WriteFileBytes writes through a temporary beside the file, named as the file
+// followed by ".saving-" and the process id: at most this many bytes longer.
+inline constexpr size_t kTemporaryNameExtra = 15;
 
 bool CreateDirectoryChain(const CWString& path);
 bool PathExists(const CWString& path);
-// Deletes the folder and everything below it; links are removed, never followed.
+// Deletes the folder and everything below it; links are removed, never followed,
+// and a link in the folder's place is removed itself.
 bool DeleteDirectoryTree(const CWString& path);
 // Fails when the source is missing or the target exists.
 bool MovePath(const CWString& from, const CWString& to);

@@ -112,14 +112,19 @@ TEST_F(MainWindowTest, CreatedGroupsGetAFolderAndAListLine) {
     EXPECT_EQ(ask.title, u"输入框");
 }
 
-TEST_F(MainWindowTest, NamesThatWouldLeaveTheGroupFolderAreRefused) {
+// Every kind of unsafe name is in the name list's own test; here the window's answer to one of each.
+TEST_F(MainWindowTest, NamesThatWouldLeaveTheGroupFolderOrCouldNotHaveItsFilesAreRefused) {
     auto w = Start();
-    for (const char16_t* name : {u"..", u".", u"a/../..", u"a\\b", u"/tmp/x", u"c:x", u"a*"}) {
+    const CWString tooLong(84, u'中');  // 252 bytes: its companion <name>.ini would be more than 255
+    for (const CWString& name : {CWString(u".."), CWString(u"a/../.."), CWString(u"/tmp/x"), CWString(u"a\u007F"),
+                                 CWString(u"\u0085x"), tooLong}) {
         Create(*w, name);
-        EXPECT_EQ(LastBox().text.substr(0, 7), u"规则组名称不能") << CWString(name).ToUtf8();
+        EXPECT_EQ(LastBox().text, u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！") << name.ToUtf8();
     }
     EXPECT_EQ(w->m_ruleGroupList.GetItemCount(), 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "datas/规则组"), fs::directory_iterator()), 0);
+    Create(*w, CWString(83, u'中'));
+    EXPECT_TRUE(fs::is_directory(dir / "datas/规则组" / CWString(83, u'中').ToUtf8()));
 }
 
 TEST_F(MainWindowTest, RenameChecksTheNameAndMovesFolderAndCompanion) {
@@ -171,6 +176,21 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesOnlyTheGroupsOwnFolder) {
     EXPECT_TRUE(fs::exists(dir / "datas/规则组/abc.ini"));
     EXPECT_TRUE(fs::exists(dir / "datas/规则组列表.dat"));
     EXPECT_EQ(ListFile(), "");
+}
+
+// The link is the group's entry: it goes, and what it points at stays whole.
+TEST_F(MainWindowTest, DeletingAGroupWhoseFolderIsALinkRemovesTheLinkOnly) {
+    dir.WriteBytes("elsewhere/模板.dat", "t");
+    auto w = Start();
+    fs::create_directory_symlink(dir / "elsewhere", dir / "datas/规则组/abc");
+    Create(*w, u"abc");
+    Select(w->m_ruleGroupList, 0);
+    QueueMessageBoxAnswer(IDYES);
+    Click(w->m_deleteButton);
+    EXPECT_EQ(w->m_ruleGroupList.GetItemCount(), 0);
+    EXPECT_EQ(ListFile(), "");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "datas/规则组/abc")));
+    EXPECT_EQ(dir.ReadBytes("elsewhere/模板.dat"), "t");
 }
 
 TEST_F(MainWindowTest, DeletingAGroupNamedDotDotFromAForeignListKeepsTheData) {

@@ -104,6 +104,11 @@ TEST_F(FilesTest, DeleteTreeRemovesContentsButNeverFollowsLinks) {
     EXPECT_FALSE(fs::exists(dir / "group"));
     EXPECT_EQ(dir.ReadBytes("outside/precious.txt"), "keep");
     EXPECT_FALSE(DeleteDirectoryTree(Path(u"group")));
+
+    fs::create_directory_symlink(dir / "outside", dir / "linked");
+    EXPECT_TRUE(DeleteDirectoryTree(Path(u"linked\\")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "linked")));
+    EXPECT_EQ(dir.ReadBytes("outside/precious.txt"), "keep");
 }
 
 TEST_F(FilesTest, DeleteFileOnlyTakesFiles) {

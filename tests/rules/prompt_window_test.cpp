@@ -216,21 +216,41 @@ TEST_F(PromptWindowTest, AfterARefusedNameSaveAndDeleteStillActOnTheSelectedProm
     EXPECT_TRUE(fs::exists(dir / PromptFile("b")));
 }
 
-TEST_F(PromptWindowTest, NamesThatWouldLeaveThePromptFolderAreRefused) {
+// Every kind of unsafe name is in the name list's own test; here the window's answer to one of each.
+TEST_F(PromptWindowTest, NamesThatWouldLeaveThePromptFolderOrCouldNotBeSavedAreRefused) {
     dir.WriteBytes(kListFile, "a\n");
     dir.WriteBytes(PromptFile("a"), std::string(1, '\0'));
     Open();
-    const char16_t* names[] = {u"..", u"...", u"../x", u"a\\b", u"c:d", u"a*", u"a?", u"a\"b", u"<a>", u"a|b", u"a\tb"};
-    for (const char16_t* name : names) {
+    const CWString tooLong(81, u'中');  // 243 bytes: its file is 247, its save's temporary more than 255
+    const CWString names[] = {u"..", u"../x", u"a\tb", u"a\u007Fb", u"\u0085", tooLong};
+    for (const CWString& name : names) {
         Add(name);
-        EXPECT_EQ(LastNotice(), "提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！")
-            << CWString(name).ToUtf8();
+        EXPECT_EQ(LastNotice(), "提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！") << name.ToUtf8();
     }
     Select(w->m_promptList, 0);
-    for (const char16_t* name : names) Rename(name);
+    for (const CWString& name : names) {
+        Rename(name);
+        EXPECT_NE(LastNotice(), "修改成功！") << name.ToUtf8();
+    }
     EXPECT_EQ(Listed(), (Names{u"a"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "datas/提示词组"), fs::directory_iterator()), 1);
     EXPECT_EQ(dir.ReadBytes(kListFile), "a\n");
+}
+
+TEST_F(PromptWindowTest, TheLongestNameAcceptedIsAddedRenamedToAndSaved) {
+    const CWString longest = CWString(78, u'中') + u"ab";  // 236 bytes
+    Open();
+    Add(u"p");
+    Select(w->m_promptList, 0);
+    Rename(longest);
+    EXPECT_EQ(LastNotice(), "修改成功！");
+    Type(w->m_content, u"x");
+    Click(w->m_saveButton);
+    EXPECT_EQ(LastNotice(), "保存成功！");
+    EXPECT_EQ(dir.ReadBytes(PromptFile(longest.ToUtf8())), std::string("x\0", 2));
+    Add(longest + u"!");
+    Add(CWString(78, u'中') + u"c");
+    EXPECT_EQ(Listed(), (Names{longest, CWString(78, u'中') + u"c"}));
 }
 
 TEST_F(PromptWindowTest, AListedNameFromElsewhereThatNamesNoFileOfOursTouchesNoFile) {

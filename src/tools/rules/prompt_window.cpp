@@ -13,8 +13,7 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kInputTitle = u"输入框";
 constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
-// Every name followed by LF, UTF-8 without a byte-order mark.
-constexpr LineFileFormat kPromptListFormat{LineEncoding::Utf8, LineEnd::Lf};
+constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName};
 
 CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
 
@@ -57,12 +56,15 @@ void rg_win_DiShiCiGuanLi::BuildControls() {
 
 void rg_win_DiShiCiGuanLi::LoadPromptList() {
     m_currentName.clear();
-    std::optional<rg_WenBenShuZuLei> lines = m_promptListFile.Read(PromptListPath(), kPromptListFormat);
+    std::optional<rg_WenBenShuZuLei> lines = m_promptListFile.Read(PromptListPath(), kNameListFormat);
     if (!lines) {
         ShowInfo(*this, u"提示词列表读取失败，本次打开不会保存！");
         return;
     }
-    for (const CWString& name : TrimmedNames(*lines)) m_promptList.AddItem(name, 0);
+    for (const CWString& name : TrimmedNames(*lines)) {
+        m_promptNames.Add(name);
+        m_promptList.AddItem(name, 0);
+    }
 }
 
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
@@ -86,19 +88,10 @@ void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
         AddPrompt();
 }
 
-bool rg_win_DiShiCiGuanLi::PromptListed(const CWString& name) {
-    for (int i = 0; i < m_promptList.GetItemCount(); ++i)
-        if (m_promptList.GetListItemText(i) == name) return true;
-    return false;
-}
-
 bool rg_win_DiShiCiGuanLi::AskPromptName(const CWString& prompt, const CWString& defaultName, CWString& name) {
     if (ShowInputBox(this, name, prompt, kInputTitle, defaultName) != 1) return false;
     name = name.Trimmed();
-    const char16_t* refusal = name.empty()          ? u"输入提示词名称不能为空！"
-                              : PromptListed(name)  ? u"与已有名称重复！"
-                              : !IsSafeEntryName(name) ? kUnsafeName
-                                                       : nullptr;
+    const char16_t* refusal = kRefusals.For(m_promptNames.Check(name));
     if (refusal) ShowInfo(*this, refusal);
     return !refusal;
 }
@@ -118,6 +111,7 @@ void rg_win_DiShiCiGuanLi::AddPrompt() {
         ShowInfo(*this, u"保存失败！");
         return;
     }
+    m_promptNames.Add(name);
     m_promptList.AddItem(name, 0);
     SavePromptList();
 }
@@ -129,6 +123,7 @@ void rg_win_DiShiCiGuanLi::RenamePrompt() {
     CWString newName;
     if (!AskPromptName(u"请输入新提示词名称", m_currentName, newName)) return;
     if (!oldFile.empty() && !MovePath(oldFile, PromptFilePath(newName))) return;
+    m_promptNames.Replace(index, newName);
     m_promptList.DeleteItem(index);
     m_promptList.InsertItem(index, newName, 0);
     m_promptList.SetCurSel(index);
@@ -143,6 +138,7 @@ void rg_win_DiShiCiGuanLi::DeletePrompt() {
     if (ShowMessageBox(this, question, MB_YESNO, kInfoTitle) != IDYES) return;
     CWString file = PromptFilePath(m_currentName);
     if (!file.empty() && !DeleteFilePath(file)) return;
+    m_promptNames.Remove(m_promptList.GetCurSel());
     m_promptList.DeleteItem(m_promptList.GetCurSel());
     m_promptList.SetCurSel(-1);
     m_currentName.clear();
@@ -158,9 +154,7 @@ void rg_win_DiShiCiGuanLi::SavePrompt() {
 }
 
 void rg_win_DiShiCiGuanLi::SavePromptList() {
-    rg_WenBenShuZuLei names;
-    for (int i = 0; i < m_promptList.GetItemCount(); ++i) names.push_back(m_promptList.GetListItemText(i));
-    if (!m_promptListFile.Write(PromptListPath(), names, kPromptListFormat))
+    if (!m_promptListFile.Write(PromptListPath(), m_promptNames.Names(), kNameListFormat))
         ShowInfo(*this, u"提示词列表保存失败！");
 }
 

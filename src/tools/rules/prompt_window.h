@@ -6,6 +6,7 @@
 // selected entry's text (empty when none is selected), the content box shows
 // that prompt's file, and a name typed for "增加" or "修改" becomes the current
 // name only once the prompt carries it.
+#include "common/name_list.h"
 #include "platform/line_file.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -36,6 +37,8 @@ protected:
     void BuildControls() override;
 
 private:
+    // Each prompt is the file <name>.dat, written whole.
+    CNameList m_promptNames{{{u".dat", true}}};
     rg_qelvane_base::ShownLineFile m_promptListFile;
 
     void LoadPromptList();
@@ -47,7 +50,6 @@ private:
     void SavePrompt();
     void SavePromptList();
 
-    bool PromptListed(const CWString& name);
     // Asks for a name; false when cancelled or refused (the reason is shown).
     bool AskPromptName(const CWString& prompt, const CWString& defaultName, CWString& name);
     // False, with the notice shown, when no prompt is selected.

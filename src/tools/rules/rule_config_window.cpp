@@ -60,14 +60,15 @@ void rg_win_GuiZePeiZhi::LoadRuleGroup() {
     // A group without a template file shows an empty box, not the default template.
     m_template.SetControlText(ReadRuleFile(m_groupName, kTemplateFile));
     m_rules.rules = ReadRules(m_groupName, m_ruleListFile);
-    for (const rg_ShuJuXiang& rule : m_rules.rules) m_ruleList.AddItem(rule.name, 0);
+    for (const rg_ShuJuXiang& rule : m_rules.rules) {
+        m_markers.Add(rule.name);
+        m_ruleList.AddItem(rule.name, 0);
+    }
 }
 
 bool rg_win_GuiZePeiZhi::SaveRuleGroup() {
-    rg_WenBenShuZuLei markers;
-    for (int i = 0; i < m_ruleList.GetItemCount(); ++i) markers.push_back(m_ruleList.GetListItemText(i));
     bool templateSaved = WriteRuleFile(m_groupName, kTemplateFile, m_template.GetControlText());
-    bool rulesSaved = WriteRules(m_groupName, m_ruleListFile, markers);
+    bool rulesSaved = WriteRules(m_groupName, m_ruleListFile, m_markers.Names());
     return templateSaved && rulesSaved;
 }
 
@@ -91,12 +92,12 @@ void rg_win_GuiZePeiZhi::OnClick(CQelControl& sender) {
 void rg_win_GuiZePeiZhi::AddRule() {
     CWString name;
     if (ShowInputBox(this, name, u"输入规则名称", u"输入", u"{1}") != 1) return;
-    for (int i = 0; i < m_ruleList.GetItemCount(); ++i) {
-        if (m_ruleList.GetListItemText(i) == name) {
-            ShowInfo(*this, u"与已有名称重复！");
-            return;
-        }
+    // A marker becomes no file: the only refusal it can meet is a taken name.
+    if (m_markers.Check(name) == NameRefusal::Taken) {
+        ShowInfo(*this, u"与已有名称重复！");
+        return;
     }
+    m_markers.Add(name);
     m_ruleList.AddItem(name, 0);
     // The selection and the data box stay: what is typed next becomes the new rule's values.
     m_rules.AddRule(name);
@@ -106,6 +107,7 @@ void rg_win_GuiZePeiZhi::DeleteRule() {
     int index = m_ruleList.GetCurSel();
     if (index < 0) return;
     ShowRuleData();
+    m_markers.Remove(index);
     m_ruleList.DeleteItem(index);
     // The data box keeps showing the removed rule's values; typing there changes no rule.
     m_rules.RemoveWorkingRule();

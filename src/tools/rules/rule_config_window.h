@@ -3,6 +3,7 @@
 // showing only, a column of values per marker, expanded into declarations.
 // Shown modally and thrown away afterwards; "保存规则" keeps the template and
 // the markers, nothing else is ever saved.
+#include "common/name_list.h"
 #include "platform/line_file.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -59,6 +60,8 @@ private:
 
     // The group of this showing, taken when the window opens.
     CWString m_groupName;
+    // The rule list's markers: any text, the empty one too, each once.
+    CNameList m_markers;
     rg_qelvane_base::ShownLineFile m_ruleListFile;  // "规则"
     bool m_refilling = false;
 };

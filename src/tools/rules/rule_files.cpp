@@ -1,5 +1,6 @@
 #include "tools/rules/rule_files.h"
 
+#include "common/name_list.h"
 #include "common/rule_groups.h"
 #include "platform/files.h"
 
