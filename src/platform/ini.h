@@ -29,4 +29,10 @@ private:
 CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16string_view key,
                      std::u16string_view defaultValue);
 
+// Whether the line `key` + "=" + `value` is read as one entry line of the
+// section it stands in. A key that begins as a section line ("[") or a comment
+// (";") does, or a line end in either, makes the line something else: a
+// section line would hide every entry after it.
+bool IsReadAsIniEntry(std::u16string_view key, std::u16string_view value);
+
 }  // namespace rg_qelvane_base
