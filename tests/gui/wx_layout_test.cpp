@@ -133,10 +133,12 @@ TEST_F(WxWindows, DestroyingTheMainWindowEndsTheMainLoopWithZero) {
 TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
     ListsWindow w;
     w.CreateFormWindow();
-    auto* list = dynamic_cast<wxDataViewListCtrl*>(WxWindowOf(w.grid));
+    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
     ASSERT_NE(list, nullptr);
+    auto* rows = dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    ASSERT_NE(rows, nullptr);
     for (const char16_t* word : {u"a", u"b", u"c", u"d"}) w.grid.AddRow(word);
-    list->SetCurrentItem(list->RowToItem(2));  // where the user's last click went
+    list->SetCurrentItem(rows->GetItem(2));  // where the user's last click went
     for (int row : {0, 2}) w.grid.SelectRow(row, true);
     EXPECT_TRUE(w.grid.DeleteRow(2));
     EXPECT_TRUE(w.grid.IsRowSelected(0));
