@@ -6,6 +6,14 @@
 
 namespace rg_qelvane_base::wx {
 
+namespace {
+// Rows the view takes in afresh in the time it handles one deleted row.
+constexpr size_t kRowsTakenInPerDeletion = 32;
+// Deleted rows the view is always told of one by one: a moment's work, and
+// the view keeps its place.
+constexpr size_t kFewRows = 100;
+}  // namespace
+
 void CWxReportRows::AddColumn() {
     ++m_columns;
     for (auto& row : m_rows) row.emplace_back();
@@ -28,10 +36,21 @@ void CWxReportRows::DeleteRows(std::vector<unsigned> rows) {
     std::sort(rows.begin(), rows.end());
     size_t kept = 0, doomed = 0;
     for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (doomed < rows.size() && rows[doomed] == row) ++doomed;
-        else m_rows[kept++] = std::move(m_rows[row]);
+        if (doomed < rows.size() && rows[doomed] == row) {
+            ++doomed;
+            continue;
+        }
+        if (kept != row) m_rows[kept] = std::move(m_rows[row]);  // moved onto itself, a row would empty
+        ++kept;
     }
     m_rows.resize(kept);
+    // The view handles a deleted row dozens of times slower than it takes in a
+    // row afresh: beyond a few rows, showing the rows left anew costs less,
+    // although the view then starts again at the top.
+    if (rows.size() > kFewRows && rows.size() * kRowsTakenInPerDeletion > kept) {
+        Reset(static_cast<unsigned>(kept));
+        return;
+    }
     wxArrayInt deleted;
     deleted.reserve(rows.size());
     for (unsigned row : rows) deleted.push_back(static_cast<int>(row));
