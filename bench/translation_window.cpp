@@ -2,6 +2,17 @@
 // runs it: opening it, deleting one selected row, and a batch insert of 10,000
 // lines, each until the toolkit has shown the result. Needs a display:
 // xvfb-run -a build-bench/bench_translation_window
+//
+// Release build, Xvfb, on 8 shared cores under load (ms):
+//                              grid over wx's list store   grid over a virtual list model
+//   open, 10,000 entries                 678                     230 (the first window)
+//   open, 30,000 entries               1,602                     120-175
+//   open, 100,000 entries             16,094                     410-650
+//   delete one of 100,000              6,009                      14-18
+//   batch insert 10,000 lines            361                      66-161
+//   the same into 100,000 entries      6,004                      86-126
+// The list store copied and searched every row's id at each insert and was
+// rebuilt whole at each delete; the model's rows are asked for only as shown.
 #include <benchmark/benchmark.h>
 
 #include <wx/app.h>
