@@ -243,7 +243,8 @@ TEST_F(TranslationWindowTest, TheLookupSeesASaveAtOnce) {
 }
 
 // The lookup takes a line beginning with "[" for a new section, which hides
-// every entry behind it, and one beginning with ";" for a comment. However
+// every entry behind it, one beginning with ";" for a comment, and a key
+// holding "=" for its first part. However
 // such a key gets in, the window shows as rows exactly the entries the lookup
 // reads, and the file keeps the other lines where they hide nothing.
 TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
@@ -253,12 +254,13 @@ TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
          [this] { OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n[]string=切片\r\n;c=注\r\nAge=年龄\r\n")); }},
         {"typed in place",
          [this] {
-             OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n"));
-             const Row typed[] = {{u"[]string", u"切片"}, {u" ;c", u"注"}, {u"Age", u"年龄"}};
-             for (int row = 1; row <= 3; ++row) {
+             OpenWith("[translation]\r\n");
+             const Row typed[] = {
+                 {u"Name=别", u"名"}, {u"Name", u"名称"}, {u"[]string", u"切片"}, {u" ;c", u"注"}, {u"Age", u"年龄"}};
+             for (int row = 0; row < 5; ++row) {
                  ASSERT_TRUE(Click(window.m_insert));
-                 ASSERT_TRUE(EditCell(window.m_grid, row, 0, typed[row - 1].first));
-                 ASSERT_TRUE(EditCell(window.m_grid, row, 1, typed[row - 1].second));
+                 ASSERT_TRUE(EditCell(window.m_grid, row, 0, typed[row].first));
+                 ASSERT_TRUE(EditCell(window.m_grid, row, 1, typed[row].second));
              }
          }},
         {"batch inserted",
