@@ -604,6 +604,7 @@ public:
         for (unsigned selected : kept) List()->Select(m_rows->GetItem(selected));
         return true;
     }
+    // Afterwards no row is selected, not even the one the toolkit moved the cursor to.
     void DeleteSelectedRows() override {
         std::vector<unsigned> selected = SelectedRows();
         if (selected.empty()) return;
