@@ -1,6 +1,8 @@
 // Deleting 10,000 selected rows (every other one) of a 20,000-row grid, as
 // "删除" in the translation window does, on the headless and the wx backend.
 // The wx run needs a display (xvfb-run -a build-bench/bench_grid_delete).
+// Release, Xvfb, loaded machine: wx 64 ms with the grid over wx's list store,
+// 10-16 ms over the virtual list model (showing the rows left anew).
 #include <benchmark/benchmark.h>
 
 #include <memory>

@@ -4,6 +4,7 @@
 #include "app/batch_insert_window.h"
 #include "common/translation.h"
 #include "platform/files.h"
+#include "platform/ini.h"
 #include "platform/line_file.h"
 #include "platform/ui/dialogs.h"
 
@@ -49,9 +50,10 @@ void rg_win_FanYiGuanLi::LoadTable() {
         CWString trimmed = line.Trimmed();
         if (trimmed.empty() || EqualsIgnoringAsciiCase(trimmed, kSection)) continue;
         // An entry splits at "=" into exactly two non-empty parts: "Name=" and
-        // "a=b=c" are none, while "a==b" is (a, b).
+        // "a=b=c" are none, while "a==b" is (a, b). A line the lookup reads as
+        // no entry ("[]string=切片" is a section line to it) is no row either.
         rg_WenBenShuZuLei parts = SplitText(trimmed, u"=");
-        if (parts.size() != 2) {
+        if (parts.size() != 2 || !IsReadAsIniEntry(parts[kEnglish], parts[kChinese])) {
             m_keptLines.push_back(line);
             continue;
         }
@@ -60,11 +62,16 @@ void rg_win_FanYiGuanLi::LoadTable() {
     }
 }
 
+// A row the lookup would not read as an entry is kept at the very end, where
+// it cannot hide the entries and kept lines behind it.
 bool rg_win_FanYiGuanLi::SaveTable() {
-    rg_WenBenShuZuLei lines = {kSection};
-    for (int row = 0; row < m_grid.GetRowCount(); ++row)
-        lines.push_back(m_grid.GetCellText(row, kEnglish) + u"=" + m_grid.GetCellText(row, kChinese));
+    rg_WenBenShuZuLei lines = {kSection}, unread;
+    for (int row = 0; row < m_grid.GetRowCount(); ++row) {
+        CWString english = m_grid.GetCellText(row, kEnglish), chinese = m_grid.GetCellText(row, kChinese);
+        (IsReadAsIniEntry(english, chinese) ? lines : unread).push_back(english + u"=" + chinese);
+    }
     lines.insert(lines.end(), m_keptLines.begin(), m_keptLines.end());
+    lines.insert(lines.end(), unread.begin(), unread.end());
     return m_tableFile.Write(TranslationTablePath(), lines, kTableFormat);
 }
 

@@ -38,7 +38,8 @@ private:
     void InsertPlaceholderRow();
 
     // Lines of the file that make no row (comments, "a=b=c", other section
-    // headers), written back after the rows so that no save loses them.
+    // headers, keys the lookup reads as no entry), written back after the rows
+    // so that no save loses them.
     rg_qelvane_base::rg_WenBenShuZuLei m_keptLines;
     // The table file; lines that cannot be shown (a zero byte, bytes that are
     // no GB18030) are written back byte for byte after the kept ones.

@@ -167,4 +167,31 @@ std::string Utf16ToAnsi(std::u16string_view text) {
     return Iconv("GB18030", "UTF-16LE", le, "?", 2);
 }
 
+TextFileEncoding DecideTextFileEncoding(std::string_view bytes, LineEncoding unmarked) {
+    for (LineEncoding encoding : {LineEncoding::Utf16Le, LineEncoding::Utf8})
+        if (bytes.starts_with(ByteOrderMark(encoding))) return {encoding, true};
+    return {unmarked, false};
+}
+
+std::string_view ByteOrderMark(LineEncoding encoding) {
+    if (encoding == LineEncoding::Utf16Le) return "\xFF\xFE";
+    return encoding == LineEncoding::Utf8 ? "\xEF\xBB\xBF" : std::string_view();
+}
+
+std::u16string DecodeTextFile(std::string_view bytes, LineEncoding unmarked) {
+    TextFileEncoding file = DecideTextFileEncoding(bytes, unmarked);
+    if (file.marked) bytes.remove_prefix(ByteOrderMark(file.encoding).size());
+    return DecodeText(bytes, file.encoding);
+}
+
+std::u16string DecodeText(std::string_view bytes, LineEncoding encoding) {
+    if (encoding == LineEncoding::Utf16Le) return Utf16LeToText(bytes);
+    return encoding == LineEncoding::Utf8 ? Utf8ToUtf16(bytes) : AnsiToUtf16(bytes);
+}
+
+std::string EncodeText(std::u16string_view text, LineEncoding encoding) {
+    if (encoding == LineEncoding::Utf16Le) return TextToUtf16Le(text);
+    return encoding == LineEncoding::Utf8 ? Utf16ToUtf8(text) : Utf16ToAnsi(text);
+}
+
 }  // namespace rg_qelvane_base

@@ -17,4 +17,25 @@ std::u16string Utf16LeToText(std::string_view bytes);
 // unpaired surrogate stands for no character and is written as U+FFFD, as in UTF-8.
 std::string TextToUtf16Le(std::u16string_view text);
 
+// The encodings of the program's text files.
+enum class LineEncoding { Utf8, Ansi, Utf16Le };
+
+// How a text file's bytes become text, decided here for every reader of the
+// file, so that a table or a settings file means the same to each of them: a
+// byte-order mark (FF FE for UTF-16LE, EF BB BF for UTF-8) names the encoding,
+// else the file is in `unmarked`, the encoding of its kind of file.
+struct TextFileEncoding {
+    LineEncoding encoding;
+    bool marked;  // the bytes begin with the mark of `encoding`
+};
+TextFileEncoding DecideTextFileEncoding(std::string_view bytes, LineEncoding unmarked);
+// Empty for ANSI, which has none.
+std::string_view ByteOrderMark(LineEncoding encoding);
+// The file's text, without its mark.
+std::u16string DecodeTextFile(std::string_view bytes, LineEncoding unmarked);
+
+// Without a byte-order mark.
+std::u16string DecodeText(std::string_view bytes, LineEncoding encoding);
+std::string EncodeText(std::u16string_view text, LineEncoding encoding);
+
 }  // namespace rg_qelvane_base

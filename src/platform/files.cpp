@@ -69,21 +69,17 @@ void SyncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// A byte-order mark wins; otherwise `encoding` decides (0 UTF-16LE, 1 UTF-8, 2 or -1 ANSI).
-std::u16string DecodeText(const std::string& bytes, int encoding) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return Utf16LeToText(std::string_view(bytes).substr(2));
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        std::string_view body = std::string_view(bytes).substr(3);
-        return Utf8ToUtf16(body.substr(0, body.find('\0')));
-    }
-    std::string_view untilNul = std::string_view(bytes).substr(0, bytes.find('\0'));
+// A byte-order mark wins; otherwise `encoding` decides (0 UTF-16LE, 1 UTF-8,
+// 2 or -1 ANSI; any other number reads an unmarked file as no text).
+std::u16string DecodeText(std::string_view bytes, int encoding) {
     switch (encoding) {
-        case 0: return Utf16LeToText(bytes);
-        case 1: return Utf8ToUtf16(untilNul);
+        case 0: return DecodeTextFile(bytes, LineEncoding::Utf16Le);
+        case 1: return DecodeTextFile(bytes, LineEncoding::Utf8);
         case 2:
-        case -1: return AnsiToUtf16(untilNul);
-        default: return {};
+        case -1: return DecodeTextFile(bytes, LineEncoding::Ansi);
     }
+    return DecideTextFileEncoding(bytes, LineEncoding::Ansi).marked ? DecodeTextFile(bytes, LineEncoding::Ansi)
+                                                                    : std::u16string();
 }
 
 // Only a file that is not there reads as empty: a path that cannot be looked

@@ -49,12 +49,6 @@ FileIdentity IdentityOf(const std::string& nativePath) {
             static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
 }
 
-CWString DecodeIni(const std::string& bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-        return CWString(Utf16LeToText(std::string_view(bytes).substr(2)));
-    return CWString(AnsiToUtf16(bytes));
-}
-
 CWString Unquoted(CWString value) {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
         return value.substr(1, value.size() - 2);
@@ -138,7 +132,7 @@ std::shared_ptr<const ParsedIni> Load(const CWString& file) {
         return empty;
     }
     if (entry.ini == empty || *bytes != entry.bytes) {
-        entry.ini = Parse(DecodeIni(*bytes));
+        entry.ini = Parse(CWString(DecodeTextFile(*bytes, LineEncoding::Ansi)));
         entry.bytes = std::move(*bytes);
     }
     entry.identity = identity;
@@ -164,6 +158,14 @@ CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16
                      std::u16string_view defaultValue) {
     if (file.empty() || section.empty() || key.empty()) return {};
     return IniSection(file, section).Read(key, defaultValue);
+}
+
+bool IsReadAsIniEntry(std::u16string_view key, std::u16string_view value) {
+    for (std::u16string_view part : {key, value})
+        if (part.find_first_of(u"\r\n") != std::u16string_view::npos) return false;
+    CWString name = CWString(key).Trimmed();
+    if (name.find(u'=') != CWString::npos) return false;
+    return name.empty() || (name[0] != u'[' && name[0] != u';');
 }
 
 }  // namespace rg_qelvane_base

@@ -9,11 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/encoding.h"
 #include "platform/text.h"
 
 namespace rg_qelvane_base {
-
-enum class LineEncoding { Utf8, Ansi, Utf16Le };
 
 enum class LineEnd {
     Lf,
@@ -23,9 +22,9 @@ enum class LineEnd {
 };
 
 struct LineFileFormat {
-    // Used when the file has no byte-order mark; a file with one (FF FE for
-    // UTF-16LE, EF BB BF for UTF-8) is read as the mark says and written back
-    // in that encoding, behind its mark.
+    // Used when the file has no byte-order mark; a file with one is read as
+    // the mark says (DecideTextFileEncoding) and written back in that
+    // encoding, behind its mark.
     LineEncoding encoding;
     LineEnd lineEnd;
 };

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/batch_insert_window.h"
 #include "app/translation_window.h"
 #include "common/translation.h"
+#include "platform/encoding.h"
 #include "platform/test_faults.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/headless/driver.h"
@@ -238,6 +240,46 @@ TEST_F(TranslationWindowTest, TheLookupSeesASaveAtOnce) {
     ASSERT_TRUE(EditCell(window.m_grid, 0, 1, u"名称"));
     Save();
     EXPECT_EQ(TranslateWord(u"name"), u"名称");
+}
+
+// The lookup takes a line beginning with "[" for a new section, which hides
+// every entry behind it, one beginning with ";" for a comment, and a key
+// holding "=" for its first part. However
+// such a key gets in, the window shows as rows exactly the entries the lookup
+// reads, and the file keeps the other lines where they hide nothing.
+TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
+    struct Case { const char* how; std::function<void()> enter; };
+    const Case cases[] = {
+        {"in the file",
+         [this] { OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n[]string=切片\r\n;c=注\r\nAge=年龄\r\n")); }},
+        {"typed in place",
+         [this] {
+             OpenWith("[translation]\r\n");
+             const Row typed[] = {
+                 {u"Name=别", u"名"}, {u"Name", u"名称"}, {u"[]string", u"切片"}, {u" ;c", u"注"}, {u"Age", u"年龄"}};
+             for (int row = 0; row < 5; ++row) {
+                 ASSERT_TRUE(Click(window.m_insert));
+                 ASSERT_TRUE(EditCell(window.m_grid, row, 0, typed[row].first));
+                 ASSERT_TRUE(EditCell(window.m_grid, row, 1, typed[row].second));
+             }
+         }},
+        {"batch inserted",
+         [this] {
+             OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n"));
+             BatchInsert(u"[]string\n;c\nAge", u"切片\n注\n年龄");
+         }},
+    };
+    for (const Case& c : cases) {
+        c.enter();
+        Save();
+        Reopen();
+        TranslateEnabled = true;
+        EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"Age", u"年龄"}})) << c.how;
+        for (const Row& row : GridRows()) EXPECT_EQ(TranslateWord(row.first), row.second) << c.how;
+        EXPECT_EQ(TranslateWord(u"[]string"), u"[]string") << c.how;
+        EXPECT_NE(TableBytes().find(Utf16ToAnsi(u"[]string=切片\r\n")), std::string::npos) << c.how << ": kept";
+        Close(window);
+    }
 }
 
 TEST_F(TranslationWindowTest, BatchInsertAppendsTrimmedPairsAfterTheRows) {

@@ -9,6 +9,7 @@
 #include <wx/dataview.h>
 #include <wx/font.h>
 #include <wx/stattext.h>
+#include <wx/stopwatch.h>
 #include <wx/toplevel.h>
 
 #include "platform/ui/backend.h"
@@ -133,15 +134,56 @@ TEST_F(WxWindows, DestroyingTheMainWindowEndsTheMainLoopWithZero) {
 TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
     ListsWindow w;
     w.CreateFormWindow();
-    auto* list = dynamic_cast<wxDataViewListCtrl*>(WxWindowOf(w.grid));
+    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
     ASSERT_NE(list, nullptr);
+    auto* rows = dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    ASSERT_NE(rows, nullptr);
     for (const char16_t* word : {u"a", u"b", u"c", u"d"}) w.grid.AddRow(word);
-    list->SetCurrentItem(list->RowToItem(2));  // where the user's last click went
+    list->SetCurrentItem(rows->GetItem(2));  // where the user's last click went
     for (int row : {0, 2}) w.grid.SelectRow(row, true);
     EXPECT_TRUE(w.grid.DeleteRow(2));
     EXPECT_TRUE(w.grid.IsRowSelected(0));
     EXPECT_FALSE(w.grid.IsRowSelected(1));
     EXPECT_FALSE(w.grid.IsRowSelected(2)) << "the row that moved up under the cursor";
+    w.Close();
+}
+
+namespace {
+// The entry in which the view edits a cell, waited for while the toolkit
+// starts the editing; null when none comes.
+GtkEntry* CellEditor(wxDataViewCtrl* list) {
+    for (wxStopWatch waited; waited.Time() < 20000; wxYield()) {
+        GList* children = gtk_container_get_children(GTK_CONTAINER(list->GtkGetTreeView()));
+        GtkEntry* editor = nullptr;
+        for (GList* child = children; child && !editor; child = child->next)
+            if (GTK_IS_ENTRY(child->data)) editor = GTK_ENTRY(child->data);
+        g_list_free(children);
+        if (editor) return editor;
+    }
+    return nullptr;
+}
+}  // namespace
+
+// As a user edits: the view's own editor, ended by Enter.
+TEST_F(WxWindows, CellsOfEveryColumnAreEditedInPlace) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
+    ASSERT_NE(list, nullptr);
+    auto* rows = dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    ASSERT_NE(rows, nullptr);
+    for (const char16_t* word : {u"a", u"b"}) w.grid.AddRow(word);
+    const char* typed[] = {"Name", "名称"};
+    for (int column : {0, 1}) {
+        list->EditItem(rows->GetItem(1), list->GetColumn(column));
+        GtkEntry* editor = CellEditor(list);
+        ASSERT_NE(editor, nullptr) << column;
+        gtk_entry_set_text(editor, typed[column]);
+        gtk_widget_activate(GTK_WIDGET(editor));
+    }
+    EXPECT_EQ(w.grid.GetCellText(1, 0), u"Name");
+    EXPECT_EQ(w.grid.GetCellText(1, 1), u"名称");
+    EXPECT_EQ(w.grid.GetCellText(0, 0), u"a");
     w.Close();
 }
 

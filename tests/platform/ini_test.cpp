@@ -39,14 +39,13 @@ TEST_F(IniTest, EmptyArgumentsGiveEmptyTextAndAMissingFileTheDefault) {
     EXPECT_EQ(Read(u"s", u"k"), u"<default>");
 }
 
-TEST_F(IniTest, ReadsAnsiOrUtf16AndTakesAUtf8MarkAsAnsiBytes) {
+TEST_F(IniTest, ReadsAFileByItsMarkElseAsAnsi) {
     dir.WriteBytes("t.ini", "[s]\nk=\xC3\xFB\xB3\xC6\n");
     EXPECT_EQ(Read(u"s", u"k"), u"名称");
     dir.WriteBytes("t.ini", std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x0D\x54\n\0", 18));
     EXPECT_EQ(Read(u"s", u"k"), u"名");
-    // A UTF-8 mark is read as ANSI bytes: the first line is no section header.
-    dir.WriteBytes("t.ini", "\xEF\xBB\xBF[s]\nk=v\n");
-    EXPECT_EQ(Read(u"s", u"k"), u"<default>");
+    dir.WriteBytes("t.ini", "\xEF\xBB\xBF[s]\nk=\xE5\x90\x8D\n");
+    EXPECT_EQ(Read(u"s", u"k"), u"名");
 }
 
 TEST_F(IniTest, LongValuesAreCutAtTheServiceBuffer) {

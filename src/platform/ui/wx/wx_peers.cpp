@@ -1,7 +1,6 @@
 #include "platform/ui/wx/wx_peers.h"
 
 #include <algorithm>
-#include <unordered_set>
 #include <vector>
 
 #include <wx/button.h>
@@ -23,6 +22,7 @@
 #include "platform/ui/line_ends.h"
 #include "platform/ui/wx/wx_backend_impl.h"
 #include "platform/ui/wx/wx_captions.h"
+#include "platform/ui/wx/wx_report_rows.h"
 #include "platform/ui/wx/wx_text.h"
 
 #ifdef __WXGTK__
@@ -546,23 +546,28 @@ private:
     int m_selectionBeforeMark = -1;
 };
 
-// Rows of text cells; several rows may be selected.
+// Rows of text cells; several rows may be selected. The cells live in the
+// model, which the view asks only for the rows it shows.
 class CWxReportPeer : public CWxPeer {
 public:
     CWxReportPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxDataViewListCtrl(container, wxID_ANY, At(origin, rect), SizeOf(rect), Style(control)),
+        : CWxPeer(control, new wxDataViewCtrl(container, wxID_ANY, At(origin, rect), SizeOf(rect), Style(control)),
                   origin),
-          m_editable(control.HasStyle(CQelStyle::EditableCells)) {}
+          m_rows(new CWxReportRows),
+          m_editable(control.HasStyle(CQelStyle::EditableCells)) {
+        List()->AssociateModel(m_rows.get());
+    }
 
     void SetFont(const CQelFont& font) override {
         CWxPeer::SetFont(font);
         m_described = MakeFont(font);
         for (int column = 0; column < GetColumnCount(); ++column) FitTitle(column);
     }
-    int GetColumnCount() const override { return static_cast<int>(List()->GetColumnCount()); }
+    int GetColumnCount() const override { return static_cast<int>(m_columns.size()); }
     void AddColumn(const CWString& title, int width) override {
         m_columns.push_back({title, width});
-        Rebuild();
+        m_rows->AddColumn();
+        ShowColumn(GetColumnCount() - 1);
     }
     void SetColumnWidth(int column, int width) override {
         if (column < 0 || column >= GetColumnCount()) return;
@@ -570,65 +575,56 @@ public:
         List()->GetColumn(column)->SetWidth(width);
         FitTitle(column);
     }
+    // The view's columns show the model's by number: those behind the deleted
+    // one are shown again under their new numbers.
     bool DeleteColumn(int column) override {
         if (column < 0 || column >= GetColumnCount()) return false;
-        std::vector<std::vector<CWString>> cells = Cells();
-        for (auto& row : cells) row.erase(row.begin() + column);
         m_columns.erase(m_columns.begin() + column);
-        Rebuild(cells);
+        m_rows->DeleteColumn(column);
+        List()->ClearColumns();
+        for (int shown = 0; shown < GetColumnCount(); ++shown) ShowColumn(shown);
         return true;
     }
-    int GetRowCount() const override { return List()->GetItemCount(); }
+    int GetRowCount() const override { return static_cast<int>(m_rows->GetCount()); }
     int InsertRow(int row, const CWString& firstCell) override {
         if (row < 0 || row > GetRowCount()) row = GetRowCount();
-        wxVector<wxVariant> values(GetColumnCount(), wxVariant(wxString()));
-        if (!values.empty()) values[0] = ToWx(firstCell);
-        List()->InsertItem(row, values);
+        m_rows->InsertRow(row, firstCell);
         return row;
     }
     // The toolkit moves the cursor off a deleted row and selects only its new
     // row, so the other rows' selections are put back afterwards.
     bool DeleteRow(int row) override {
         if (row < 0 || row >= GetRowCount()) return false;
-        std::vector<int> keep;
-        for (int other = 0; other < GetRowCount(); ++other)
-            if (other != row && IsRowSelected(other)) keep.push_back(other < row ? other : other - 1);
-        List()->DeleteItem(row);
+        const unsigned deleted = static_cast<unsigned>(row);
+        std::vector<unsigned> kept;
+        for (unsigned selected : SelectedRows())
+            if (selected != deleted) kept.push_back(selected < deleted ? selected : selected - 1);
+        m_rows->DeleteRows({deleted});
         List()->UnselectAll();
-        for (int selected : keep) List()->SelectRow(selected);
+        for (unsigned selected : kept) List()->Select(m_rows->GetItem(selected));
         return true;
     }
-    // One pass over the rows and one refresh of the view: deleting row by row
-    // makes the toolkit look up, renumber and reselect rows after every one.
+    // Afterwards no row is selected, not even the one the toolkit moved the cursor to.
     void DeleteSelectedRows() override {
-        wxDataViewItemArray selection;
-        List()->GetSelections(selection);
-        if (selection.empty()) return;
-        std::unordered_set<void*> doomed;
-        for (const wxDataViewItem& item : selection) doomed.insert(item.GetID());
-        wxDataViewListStore* store = List()->GetStore();
-        auto& lines = store->m_data;  // the store's rows; public, and the only way to drop many at once
-        size_t kept = 0;
-        for (size_t row = 0; row < lines.size(); ++row) {
-            if (doomed.count(store->GetItem(static_cast<unsigned>(row)).GetID())) delete lines[row];
-            else lines[kept++] = lines[row];
-        }
-        lines.resize(kept);
-        store->Reset(static_cast<unsigned>(kept));
+        std::vector<unsigned> selected = SelectedRows();
+        if (selected.empty()) return;
+        m_rows->DeleteRows(std::move(selected));
+        List()->UnselectAll();
     }
-    void DeleteAllRows() override { List()->DeleteAllItems(); }
+    void DeleteAllRows() override { m_rows->DeleteAllRows(); }
     CWString GetCellText(int row, int column) const override {
-        if (!Holds(row, column)) return {};
-        return FromWx(List()->GetTextValue(row, column));
+        return Holds(row, column) ? m_rows->Cell(row, column) : CWString();
     }
     void SetCellText(int row, int column, const CWString& text) override {
-        if (Holds(row, column)) List()->SetTextValue(ToWx(text), row, column);
+        if (Holds(row, column)) m_rows->SetCell(row, column, text);
     }
-    bool IsRowSelected(int row) const override { return row >= 0 && row < GetRowCount() && List()->IsRowSelected(row); }
+    bool IsRowSelected(int row) const override {
+        return row >= 0 && row < GetRowCount() && List()->IsSelected(m_rows->GetItem(row));
+    }
     void SelectRow(int row, bool selected) override {
         if (row < 0 || row >= GetRowCount()) return;
-        if (selected) List()->SelectRow(row);
-        else List()->UnselectRow(row);
+        if (selected) List()->Select(m_rows->GetItem(row));
+        else List()->Unselect(m_rows->GetItem(row));
     }
 
 private:
@@ -641,37 +637,26 @@ private:
         if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
         return style;
     }
-    wxDataViewListCtrl* List() const { return static_cast<wxDataViewListCtrl*>(m_window); }
+    wxDataViewCtrl* List() const { return static_cast<wxDataViewCtrl*>(m_window); }
     bool Holds(int row, int column) const {
         return row >= 0 && row < GetRowCount() && column >= 0 && column < GetColumnCount();
     }
-    std::vector<std::vector<CWString>> Cells() const {
-        std::vector<std::vector<CWString>> cells(GetRowCount());
-        for (int row = 0; row < GetRowCount(); ++row)
-            for (int column = 0; column < GetColumnCount(); ++column) cells[row].push_back(GetCellText(row, column));
-        return cells;
+    std::vector<unsigned> SelectedRows() const {
+        wxDataViewItemArray selection;
+        List()->GetSelections(selection);
+        std::vector<unsigned> rows;
+        for (const wxDataViewItem& item : selection) rows.push_back(m_rows->GetRow(item));
+        return rows;
+    }
+    // The view's column for the model's column `column`.
+    void ShowColumn(int column) {
+        wxDataViewCellMode mode = m_editable ? wxDATAVIEW_CELL_EDITABLE : wxDATAVIEW_CELL_INERT;
+        List()->AppendTextColumn(ToWx(m_columns[column].title), column, mode, m_columns[column].width, wxALIGN_LEFT);
+        FitTitle(column);
     }
     void FitTitle(int column) { FitColumnTitle(List()->GetColumn(column), m_described, m_columns[column].width); }
-    void Rebuild() { Rebuild(Cells()); }
-    // The toolkit's rows cannot change their number of cells: changing the
-    // columns puts every row back with the new layout.
-    void Rebuild(const std::vector<std::vector<CWString>>& cells) {
-        std::vector<bool> selected;
-        for (int row = 0; row < GetRowCount(); ++row) selected.push_back(IsRowSelected(row));
-        List()->DeleteAllItems();
-        List()->ClearColumns();
-        wxDataViewCellMode mode = m_editable ? wxDATAVIEW_CELL_EDITABLE : wxDATAVIEW_CELL_INERT;
-        for (const Column& column : m_columns) List()->AppendTextColumn(ToWx(column.title), mode, column.width, wxALIGN_LEFT);
-        for (int column = 0; column < GetColumnCount(); ++column) FitTitle(column);
-        for (size_t row = 0; row < cells.size(); ++row) {
-            wxVector<wxVariant> values(m_columns.size(), wxVariant(wxString()));
-            for (size_t column = 0; column < values.size() && column < cells[row].size(); ++column)
-                values[column] = ToWx(cells[row][column]);
-            List()->AppendItem(values);
-            if (selected[row]) List()->SelectRow(static_cast<unsigned>(row));
-        }
-    }
 
+    wxObjectDataPtr<CWxReportRows> m_rows;
     bool m_editable;
     std::vector<Column> m_columns;
     wxFont m_described = MakeFont({});
