@@ -221,9 +221,9 @@ void TemplateFiller::MeasureCutRows() {
         textLength -= placesOfRule_[rule] * rules_[rule].name.size();
         rulesPlaced += placesOfRule_[rule] > 0;
     }
-    if (!work_.Spend(rulesPlaced * rows)) return;
     cutLengths_.assign(rows, textLength);
     idlePlaces_.assign(rows, 0);
+    if (!work_.Spend(rulesPlaced * rows)) return;
     for (size_t rule = 0; rule < rules_.size(); ++rule) {
         if (placesOfRule_[rule] == 0) continue;
         for (size_t row = 0; row < rows; ++row) {
