@@ -1,8 +1,9 @@
 // The rule window on a large group: 100,000 pasted lines stored as one rule's
 // values, and 100,000 rows generated from a template with five markers; how
 // soon a group whose values double the line at each marker is refused; rows
-// that grow to millions of characters and shrink again; and a template of
-// thousands of markers.
+// that grow to millions of characters and shrink again; a template of
+// thousands of markers; long markers in a long template; and templates of
+// millions of one-character markers.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -85,6 +86,43 @@ void ManyMarkers(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"用户类", false, false));
 }
 BENCHMARK(ManyMarkers)->Unit(benchmark::kMillisecond);
+
+// 2,000 "a", a "b" and a number: a marker whose every beginning the template repeats.
+CWString LongMarker(int number) {
+    return CWString(2000, u'a') + u"b" + CWString::FromUtf8(std::to_string(number));
+}
+
+// 200,000 "a" searched for 30 such markers, none found: one row, the template itself.
+void LongMarkersInLongTemplate(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    for (int k = 1; k <= 30; ++k) engine.rules.push_back({LongMarker(k), {u"v"}});
+    const CWString templateText(200000, u'a');
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"", true, false));
+}
+BENCHMARK(LongMarkersInLongTemplate)->Unit(benchmark::kMillisecond);
+
+// "{0}" becomes "a", which could begin the long marker: 100 rows of 200,001
+// characters replaced marker by marker, refused as too large.
+void LongMarkerAfterItsBeginning(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    engine.rules.push_back({u"{0}", rg_WenBenShuZuLei(100, u"a")});
+    engine.rules.push_back({LongMarker(1), rg_WenBenShuZuLei(100, u"x")});
+    const CWString templateText = u"{0}" + CWString(200000, u'a');
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"", true, false));
+}
+BENCHMARK(LongMarkerAfterItsBeginning)->Unit(benchmark::kMillisecond);
+
+// A template of "ab" repeated, the markers "a" and "b", one row: the result
+// is the template's length and its CR LF (8 and 18 million characters).
+void MillionsOfMarkers(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    engine.rules.push_back({u"a", {u"x"}});
+    engine.rules.push_back({u"b", {u"y"}});
+    CWString templateText;
+    for (int64_t pair = 0; pair < state.range(0) / 2; ++pair) templateText += u"ab";
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"", true, false));
+}
+BENCHMARK(MillionsOfMarkers)->Arg(8000000)->Arg(18000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

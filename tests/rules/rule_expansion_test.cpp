@@ -130,33 +130,51 @@ TEST_F(RuleExpansionTest, TheTwoBoxesChooseTheWrapping) {
 }
 
 // Markers that overlap each other or are empty, values that hold markers or
-// parts of them, empty values between pieces of a marker, line breaks.
+// parts of them, empty values between pieces of a marker, line breaks; long
+// markers whose beginnings the template and the values repeat; templates of
+// many markers.
 TEST_F(RuleExpansionTest, RowsAgreeWithReplacingOneMarkerAfterAnother) {
+    struct Shape {
+        std::vector<std::u16string_view> markers;
+        std::vector<std::u16string_view> valueAlphabets;
+        std::u16string_view templateAlphabet;
+        size_t templatePieces;
+        size_t longestText;
+        int groups;
+    };
+    const Shape shapes[] = {
+        {{u"{1}", u"{2}", u"1}", u"{", u"ab", u"ba", u"a", u"", u"\r\n", u"{1}{2}"},
+         {u"xy", u"xy1", u"ab{}12\r\n", u"{1}"}, u"ab{}12x\r\n", 6, 3, 4000},
+        {{u"aaaab", u"aaaa", u"aab", u"abaab", u"aabaa", u"a", u"b"}, {u"a", u"ab", u"xb"}, u"aab", 8, 9, 2000},
+        {{u"a", u"b", u"ab", u"{1}", u"1", u""}, {u"xy", u"ab", u"{1}"}, u"ab{}1x", 80, 3, 1000},
+    };
     std::mt19937 random(2026);
     auto pick = [&](size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random); };
-    const std::u16string_view markers[] = {u"{1}", u"{2}", u"1}", u"{", u"ab", u"ba", u"a", u"", u"\r\n", u"{1}{2}"};
-    const std::u16string_view alphabets[] = {u"xy", u"xy1", u"ab{}12\r\n", u"{1}"};
     auto text = [&](std::u16string_view alphabet, size_t longest) {
         CWString text;
         for (size_t n = pick(longest + 1); n > 0; --n) text += alphabet[pick(alphabet.size())];
         return text;
     };
-    for (int group = 0; group < 4000; ++group) {
-        rg_GuiZeZhanKaiYinQing engine;
-        const size_t rows = 1 + pick(4);
-        for (size_t n = pick(5); n > 0; --n) {
-            rg_ShuJuXiang& rule = engine.rules.emplace_back(rg_ShuJuXiang{CWString(markers[pick(std::size(markers))]), {}});
-            const std::u16string_view alphabet = alphabets[pick(std::size(alphabets))];
-            for (size_t row = 0; row < rows; ++row) rule.values.push_back(text(alphabet, 4));
+    for (const Shape& shape : shapes) {
+        for (int group = 0; group < shape.groups; ++group) {
+            rg_GuiZeZhanKaiYinQing engine;
+            const size_t rows = 1 + pick(4);
+            for (size_t n = pick(5); n > 0; --n) {
+                rg_ShuJuXiang& rule =
+                    engine.rules.emplace_back(rg_ShuJuXiang{CWString(shape.markers[pick(shape.markers.size())]), {}});
+                const std::u16string_view alphabet = shape.valueAlphabets[pick(shape.valueAlphabets.size())];
+                for (size_t row = 0; row < rows; ++row) rule.values.push_back(text(alphabet, 4));
+            }
+            CWString templateText;
+            for (size_t n = pick(shape.templatePieces); n > 0; --n)
+                templateText += pick(2) ? CWString(shape.markers[pick(shape.markers.size())])
+                                        : text(shape.templateAlphabet, shape.longestText);
+            CWString expected;
+            for (size_t row = 0; !engine.rules.empty() && row < rows; ++row)
+                expected += ReferenceRow(templateText, engine.rules, row) + u"\r\n";
+            ASSERT_EQ(U8(engine.Generate(templateText, u"", true, false).text), U8(expected))
+                << "group " << group << ", template " << U8(templateText);
         }
-        CWString templateText;
-        for (size_t n = pick(6); n > 0; --n)
-            templateText += pick(2) ? CWString(markers[pick(std::size(markers))]) : text(u"ab{}12x\r\n", 3);
-        CWString expected;
-        for (size_t row = 0; !engine.rules.empty() && row < rows; ++row)
-            expected += ReferenceRow(templateText, engine.rules, row) + u"\r\n";
-        ASSERT_EQ(U8(engine.Generate(templateText, u"", true, false).text), U8(expected))
-            << "group " << group << ", template " << U8(templateText);
     }
 }
 
@@ -213,4 +231,45 @@ TEST_F(RuleExpansionTest, RowsThatGrowByMillionsAreRefusedAndThousandsOfMarkersF
         expected += Repeated(value + u" ", many.rules.size()) + u"\r\n";
     }
     EXPECT_EQ(U8(many.Generate(templateText, u"", true, false).text), U8(expected));
+}
+
+// What a click may scan and build is bounded by the size of what it reads
+// and writes, not by how long its markers are or how many the template holds.
+TEST_F(RuleExpansionTest, LongMarkersAndMillionsOfMarkersCostTheirLength) {
+    const CWString longMarker = CWString(2000, u'a') + u"b1";
+    const CWString runs = Repeated(CWString(2000, u'a') + u"{0}", 30);
+    struct Case {
+        const char* what;
+        std::vector<rg_ShuJuXiang> rules;
+        CWString templateText;
+        CWString expected;  // empty when refused
+    };
+    std::vector<rg_ShuJuXiang> thirtyLong;
+    for (int k = 1; k <= 30; ++k) thirtyLong.push_back({CWString(2000, u'a') + CWString::Format(u"b%d", {k}), {u"v"}});
+    // Twenty one-character markers, each value the marker's capital.
+    const std::u16string_view letters = u"abcdefghijklmnopqrst";
+    std::vector<rg_ShuJuXiang> twentyLetters;
+    CWString capitals;
+    for (char16_t letter : letters) {
+        capitals += static_cast<char16_t>(letter - u'a' + u'A');
+        twentyLetters.push_back({CWString(1, letter), {CWString(1, capitals.back())}});
+    }
+    const Case cases[] = {
+        {"thirty long markers that a long template keeps beginning", thirtyLong, CWString(200000, u'a'),
+         CWString(200000, u'a') + u"\r\n"},
+        {"a long marker begun by the value before each long line, past the limit",
+         {{u"{0}", rg_WenBenShuZuLei(100, u"a")}, {longMarker, rg_WenBenShuZuLei(100, u"x")}},
+         u"{0}" + CWString(200000, u'a'), u""},
+        {"a long marker whose beginnings end the text before every place",
+         {{u"{0}", {u"x"}}, {longMarker, {u"v"}}}, runs, runs.ReplacedAll(u"{0}", u"x") + u"\r\n"},
+        {"three million one-character markers of twenty kinds", twentyLetters, Repeated(letters, 150000),
+         Repeated(capitals, 150000) + u"\r\n"},
+    };
+    for (const Case& c : cases) {
+        rg_GuiZeZhanKaiYinQing engine;
+        engine.rules = c.rules;
+        rg_GuiZeShengChengJieGuo result = engine.Generate(c.templateText, u"", true, false);
+        EXPECT_TRUE(result.text == c.expected) << c.what << ": " << result.text.size() << " characters";
+        EXPECT_EQ(U8(result.refusal), c.expected.empty() ? kTooLarge : "") << c.what;
+    }
 }

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <bitset>
-#include <iterator>
+#include <limits>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace rg_qelvane_app {
 
@@ -57,7 +58,13 @@ bool WorkBudget::Spend(size_t characters) {
 
 TemplateFiller::TemplateFiller(const CWString& templateText, const std::vector<rg_ShuJuXiang>& rules,
                                size_t workBudget)
-    : template_(templateText), rules_(rules), work_(workBudget), cut_(CutTemplate()) {
+    : template_(templateText), rules_(rules), work_(workBudget) {
+    searches_.reserve(rules_.size());
+    for (const rg_ShuJuXiang& rule : rules_) {
+        searches_.emplace_back(rule.name);
+        work_.Spend(rule.name.size());
+    }
+    cut_ = CutTemplate();
     if (!cut_) return;
     MarkRowsToReplace();
     MeasureCutRows();
@@ -74,73 +81,98 @@ bool TemplateFiller::Fill(size_t row, CWString& line) {
     if (cut_ && !replaceRow_[row]) return FillFromCut(row, line);
     line = template_;
     if (!work_.Spend(line.size())) return false;
-    for (const rg_ShuJuXiang& rule : rules_)
-        if (!ReplaceAll(line, rule.name, rule.values[row])) return false;
+    for (size_t rule = 0; rule < rules_.size(); ++rule)
+        if (!ReplaceAll(line, rule, rules_[rule].values[row])) return false;
     return true;
+}
+
+std::u16string_view TemplateFiller::TextOf(Stretch stretch) const {
+    return std::u16string_view(template_).substr(stretch.begin, stretch.end - stretch.begin);
 }
 
 // The markers replaced in the template alone, values left as places: the
 // same as filling row by row as long as every marker is found in template
-// text only.
-std::optional<std::vector<TemplateFiller::Piece>> TemplateFiller::CutTemplate() {
+// text only. Each marker searches the text the earlier ones left.
+bool TemplateFiller::CutTemplate() {
+    // Places are kept in 32 bits, a few bytes each, however many the template holds.
+    if (template_.size() >= std::numeric_limits<uint32_t>::max() ||
+        rules_.size() >= std::numeric_limits<uint32_t>::max())
+        return false;
     std::vector<bool> mayBeEmpty(rules_.size());
     for (size_t rule = 0; rule < rules_.size(); ++rule)
         mayBeEmpty[rule] = std::ranges::any_of(rules_[rule].values, [](const CWString& value) { return value.empty(); });
 
-    Pieces pieces;
-    if (!template_.empty()) pieces.push_back({template_, std::nullopt, {}});
+    // The rule, plus one, of the place that begins at each position; 0 in text.
+    std::vector<uint32_t> ruleAt(template_.size(), 0);
+    std::vector<Stretch> stretches;
+    if (!template_.empty()) stretches.push_back({0, static_cast<uint32_t>(template_.size())});
+    reaches_.assign(rules_.size(), {});
+    placesOfRule_.assign(rules_.size(), 0);
     for (size_t rule = 0; rule < rules_.size(); ++rule) {
-        const CWString& marker = rules_[rule].name;
-        if (marker.empty()) continue;
-        if (!work_.Spend(pieces.size()) || !NoteReaches(pieces, rule, mayBeEmpty)) return std::nullopt;
-        for (auto piece = pieces.begin(); piece != pieces.end(); ++piece) {
-            if (piece->rule) continue;
-            if (!work_.Spend(piece->text.size())) return std::nullopt;
-            for (size_t hit = piece->text.find(marker); hit != std::u16string_view::npos;
-                 hit = piece->text.find(marker)) {
-                if (hit > 0) pieces.insert(piece, {piece->text.substr(0, hit), std::nullopt, {}});
-                pieces.insert(piece, {{}, rule, {}});
-                piece->text.remove_prefix(hit + marker.size());
-            }
-            if (piece->text.empty()) piece = std::prev(pieces.erase(piece));
-        }
+        if (rules_[rule].name.empty()) continue;
+        if (!NoteReaches(stretches, ruleAt, rule, mayBeEmpty) || !CutMarker(stretches, ruleAt, rule)) return false;
     }
-    return std::vector<Piece>(std::make_move_iterator(pieces.begin()), std::make_move_iterator(pieces.end()));
-}
-
-// Notes, on every place, the marker's offsets that could reach into its
-// value from the template text before it, over places whose values are
-// empty. False when the marker could so reach on into the next stretch of
-// template text: that is left to the row-by-row replacement.
-bool TemplateFiller::NoteReaches(Pieces& pieces, size_t rule, const std::vector<bool>& mayBeEmpty) {
-    for (auto stretch = pieces.begin(); stretch != pieces.end();) {
-        if (stretch->rule) {
-            ++stretch;
-            continue;
-        }
-        const auto places = std::next(stretch);
-        auto next = places;
-        bool allMayBeEmpty = true;
-        for (; next != pieces.end() && next->rule; ++next) allMayBeEmpty = allMayBeEmpty && mayBeEmpty[*next->rule];
-        if (next != places) {
-            const std::vector<size_t> offsets = OffsetsReachingOn(stretch->text, rules_[rule].name);
-            if (!offsets.empty() && next != pieces.end() && allMayBeEmpty) return false;
-            for (auto place = places; place != next; ++place)
-                for (size_t offset : offsets) place->reaches.push_back({rule, offset});
-        }
-        stretch = next;
+    size_t places = 0;
+    for (size_t count : placesOfRule_) places += count;
+    places_.reserve(places);
+    for (size_t at = 0; at < ruleAt.size(); ++at) {
+        if (ruleAt[at] == 0) continue;
+        places_.push_back({static_cast<uint32_t>(at), ruleAt[at] - 1});
+        at += rules_[ruleAt[at] - 1].name.size() - 1;
     }
     return true;
 }
 
-// The lengths of the marker's beginnings that end the text, shorter than the marker.
-std::vector<size_t> TemplateFiller::OffsetsReachingOn(std::u16string_view before, const CWString& marker) {
-    std::vector<size_t> offsets;
-    for (size_t length = 1; length < marker.size() && length <= before.size(); ++length) {
-        const std::u16string_view end = before.substr(before.size() - length);
-        if (end[0] == marker[0] && (!work_.Spend(length) || marker.starts_with(end))) offsets.push_back(length);
+// Notes, on the rules whose places follow a stretch, how the marker could
+// begin in the stretch and reach into their values, over places whose values
+// are empty. False when the marker could so reach on into the next stretch:
+// that is left to the row-by-row replacement.
+bool TemplateFiller::NoteReaches(const std::vector<Stretch>& stretches, const std::vector<uint32_t>& ruleAt,
+                                 size_t rule, const std::vector<bool>& mayBeEmpty) {
+    const MarkerSearch& search = searches_[rule];
+    std::unordered_set<uint64_t> noted;
+    for (size_t k = 0; k < stretches.size(); ++k) {
+        const Stretch& stretch = stretches[k];
+        const size_t placesEnd = k + 1 < stretches.size() ? stretches[k + 1].begin : template_.size();
+        if (stretch.end == placesEnd) continue;
+        const std::u16string_view text = TextOf(stretch);
+        if (!work_.Spend(std::min(text.size(), search.size() - 1))) return false;
+        const size_t state = search.StateAtEnd(text);
+        if (state == 0) continue;
+        bool allMayBeEmpty = true;
+        for (size_t at = stretch.end; at < placesEnd; at += rules_[ruleAt[at] - 1].name.size()) {
+            if (!work_.Spend(1)) return false;
+            const uint32_t place = ruleAt[at] - 1;
+            allMayBeEmpty = allMayBeEmpty && mayBeEmpty[place];
+            if (noted.insert(uint64_t{place} << 32 | state).second) reaches_[place].push_back({rule, state});
+        }
+        if (placesEnd < template_.size() && allMayBeEmpty) return false;
     }
-    return offsets;
+    return true;
+}
+
+// Cuts every occurrence from the stretches, left to right, as a row's
+// replacement would find it in the template text.
+bool TemplateFiller::CutMarker(std::vector<Stretch>& stretches, std::vector<uint32_t>& ruleAt, size_t rule) {
+    const MarkerSearch& search = searches_[rule];
+    std::vector<Stretch> left;
+    left.reserve(stretches.size());
+    for (const Stretch& stretch : stretches) {
+        if (!work_.Spend(stretch.end - stretch.begin)) return false;
+        const std::u16string_view text = TextOf(stretch);
+        uint32_t from = stretch.begin;
+        for (size_t hit = search.Find(text); hit != std::u16string_view::npos;
+             hit = search.Find(text, from - stretch.begin)) {
+            const auto at = static_cast<uint32_t>(stretch.begin + hit);
+            if (at > from) left.push_back({from, at});
+            ruleAt[at] = static_cast<uint32_t>(rule + 1);
+            ++placesOfRule_[rule];
+            from = static_cast<uint32_t>(at + search.size());
+        }
+        if (from < stretch.end) left.push_back({from, stretch.end});
+    }
+    stretches.swap(left);
+    return true;
 }
 
 // A spent budget marks every row: its replacement is then refused.
@@ -152,72 +184,93 @@ void TemplateFiller::MarkRowsToReplace() {
     size_t lastMarked = 0;
     for (size_t rule = 0; rule < rules_.size(); ++rule)
         if (!rules_[rule].name.empty()) lastMarked = rule;
-    std::vector<bool> checked(rules_.size(), false);
-    std::fill(checked.begin() + lastMarked, checked.end(), true);
-    for (const Piece& piece : *cut_) {
-        if (!piece.rule) continue;
-        const rg_WenBenShuZuLei& values = rules_[*piece.rule].values;
-        for (size_t row = 0; row < rows && !checked[*piece.rule]; ++row)
-            replaceRow_[row] = replaceRow_[row] || starts.AnyAfter(*piece.rule, values[row], work_);
-        checked[*piece.rule] = true;
-        for (const Reach& reach : piece.reaches)
+    for (size_t rule = 0; rule < rules_.size(); ++rule) {
+        if (placesOfRule_[rule] == 0) continue;
+        const rg_WenBenShuZuLei& values = rules_[rule].values;
+        for (size_t row = 0; row < rows && rule < lastMarked; ++row)
+            replaceRow_[row] = replaceRow_[row] || starts.AnyAfter(rule, values[row], work_);
+        for (const Reach& reach : reaches_[rule])
             for (size_t row = 0; row < rows; ++row)
                 replaceRow_[row] = replaceRow_[row] || ReachesInto(values[row], reach);
     }
 }
 
-// Whether the marker, its character at the reach's offset on the value's
-// first, agrees with the value as far as both go.
+// Whether the marker, begun in the template text at one of the reach's
+// beginnings, goes on through the value or ends inside it.
 bool TemplateFiller::ReachesInto(const CWString& value, const Reach& reach) {
-    const CWString& marker = rules_[reach.rule].name;
-    const size_t length = std::min(value.size(), marker.size() - reach.offset);
-    if (!work_.Spend(length + 1)) return true;
-    return length > 0 && value.compare(0, length, marker, reach.offset, length) == 0;
+    const MarkerSearch& search = searches_[reach.rule];
+    if (!work_.Spend(std::min(value.size(), search.size()) + reach.state)) return true;
+    size_t state = reach.state;
+    for (size_t read = 1; read <= value.size(); ++read) {
+        state = search.Step(state, value[read - 1]);
+        if (state == search.size()) return true;
+        // What matches now began in the value, where any later marker it
+        // could begin has marked the row already.
+        if (state <= read) return false;
+    }
+    return !value.empty();
 }
 
-// Piece by piece, each rule's values read in a row. A cut too long for the
-// rows' budget spends it: every row is then refused.
+// Each rule's values as often as it has places, and the template's own text.
+// Counts too many for the budget spend it: every row is then refused.
 void TemplateFiller::MeasureCutRows() {
-    cutLengths_.assign(replaceRow_.size(), 0);
-    if (!work_.Spend(cut_->size() * cutLengths_.size())) return;
-    for (const Piece& piece : *cut_) {
-        for (size_t row = 0; row < cutLengths_.size(); ++row)
-            cutLengths_[row] += piece.rule ? rules_[*piece.rule].values[row].size() : piece.text.size();
+    const size_t rows = replaceRow_.size();
+    size_t textLength = template_.size();
+    size_t rulesPlaced = 0;
+    for (size_t rule = 0; rule < rules_.size(); ++rule) {
+        textLength -= placesOfRule_[rule] * rules_[rule].name.size();
+        rulesPlaced += placesOfRule_[rule] > 0;
+    }
+    cutLengths_.assign(rows, textLength);
+    idlePlaces_.assign(rows, 0);
+    if (!work_.Spend(rulesPlaced * rows)) return;
+    for (size_t rule = 0; rule < rules_.size(); ++rule) {
+        if (placesOfRule_[rule] == 0) continue;
+        for (size_t row = 0; row < rows; ++row) {
+            const size_t length = rules_[rule].values[row].size();
+            cutLengths_[row] += placesOfRule_[rule] * length;
+            if (length == 0) idlePlaces_[row] += placesOfRule_[rule];
+        }
     }
 }
 
+// The row's characters go into the result, whose size is checked before any
+// row is built; the work is in the places that add none.
 bool TemplateFiller::FillFromCut(size_t row, CWString& line) {
-    if (!work_.Spend(cutLengths_[row])) return false;
+    if (!work_.Spend(idlePlaces_[row])) return false;
     line.clear();
     line.reserve(cutLengths_[row]);
-    for (const Piece& piece : *cut_) {
-        if (piece.rule) line.append(rules_[*piece.rule].values[row]);
-        else line.append(piece.text);
+    size_t from = 0;
+    for (const Place& place : places_) {
+        line.append(template_, from, place.at - from).append(rules_[place.rule].values[row]);
+        from = place.at + rules_[place.rule].name.size();
     }
+    line.append(template_, from);
     return true;
 }
 
 // Every occurrence, left to right, becomes the value; the inserted value is
 // not searched again for the same marker. A line that grows is measured
 // first, so one that would pass the budget is never built.
-bool TemplateFiller::ReplaceAll(CWString& line, const CWString& marker, const CWString& value) {
-    if (marker.empty()) return true;
+bool TemplateFiller::ReplaceAll(CWString& line, size_t rule, const CWString& value) {
+    const MarkerSearch& search = searches_[rule];
+    if (search.size() == 0) return true;
     if (!work_.Spend(line.size())) return false;
-    const size_t first = line.find(marker);
+    const size_t first = search.Find(line);
     if (first == CWString::npos) return true;
     size_t size = line.size();
-    if (value.size() > marker.size()) {
+    if (value.size() > search.size()) {
         if (!work_.Spend(line.size())) return false;
-        for (size_t hit = first; hit != CWString::npos; hit = line.find(marker, hit + marker.size()))
-            size += value.size() - marker.size();
+        for (size_t hit = first; hit != CWString::npos; hit = search.Find(line, hit + search.size()))
+            size += value.size() - search.size();
         if (!work_.Affords(size)) return false;
     }
     scratch_.clear();
     scratch_.reserve(size);
     size_t from = 0;
-    for (size_t hit = first; hit != CWString::npos; hit = line.find(marker, from)) {
+    for (size_t hit = first; hit != CWString::npos; hit = search.Find(line, from)) {
         scratch_.append(line, from, hit - from).append(value);
-        from = hit + marker.size();
+        from = hit + search.size();
     }
     scratch_.append(line, from);
     line.swap(scratch_);
