@@ -35,7 +35,7 @@ TEST_F(AndroidWindows, InterfaceWindowFromClipboardToClipboard) {
     // Text copied on this system ends its lines with LF alone.
     SetClipboardText(u"package com.x;\npublic interface Api {\n    int count(String key); // note\n}\n");
     ASSERT_TRUE(Click(window.m_paste));
-    ASSERT_TRUE(Type(window.m_name, u"MyApi"));
+    ASSERT_TRUE(Type(window.m_className, u"MyApi"));
     ASSERT_TRUE(Click(window.m_parse));
     CWString expected = CrLfLines({kHeader, u"", u"类 MyApi <公开 @别名 = \"com.x.Api\" @别名类型 = 本地参考类型 >", u"{",
                                    u"\t方法 count <公开 静态 类型 = int @嵌入式方法 = \"\">",
@@ -55,7 +55,7 @@ TEST_F(AndroidWindows, EnumWindowNamesItsToolAndRefusesInItsOutput) {
     rg_win_AnZhuoMeiJuFengZhuang window;
     ASSERT_TRUE(window.CreateFormWindow());
     EXPECT_EQ(U8(window.GetControlText()), "安卓枚举封装");
-    EXPECT_EQ(U8(window.m_nameLabel.GetControlText()), "枚举名：");
+    EXPECT_EQ(U8(window.m_classNameLabel.GetControlText()), "枚举名：");
     EXPECT_EQ(U8(window.m_sourceGroup.GetControlText()), "安卓枚举源码");
 
     ASSERT_TRUE(Click(window.m_parse));
