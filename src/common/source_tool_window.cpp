@@ -6,8 +6,7 @@ namespace rg_qelvane_app {
 
 using namespace rg_qelvane_base;
 
-SourceToolWindow::SourceToolWindow(const CWString& caption, const CWString& pasteText)
-    : CQelWinForm(caption), m_pasteText(pasteText) {}
+SourceToolWindow::SourceToolWindow(const SourceToolTexts& texts) : CQelWinForm(texts.caption), m_texts(texts) {}
 
 void SourceToolWindow::HookEvents() {
     m_paste.Bind(CQelEvent::Click, this, &SourceToolWindow::OnButtonClick);
@@ -18,7 +17,13 @@ void SourceToolWindow::HookEvents() {
 void SourceToolWindow::OnButtonClick(CQelControl& sender) {
     if (&sender == &m_paste) PasteSourceFromClipboard(m_source);
     if (&sender == &m_copy) CopyOutputToClipboard(*this, m_output);
-    if (&sender == &m_parse) OnParseClick();
+    if (&sender == &m_parse) {
+        // Tested before trimming: a package of blanks passes and becomes empty.
+        if (m_texts.emptyPackageNotice && m_package.GetControlText().empty())
+            ShowInfo(*this, m_texts.emptyPackageNotice);
+        else
+            ParseSource();
+    }
 }
 
 void SourceToolWindow::CreateTranslateBox(int id, CQelRect rect) {
@@ -38,7 +43,7 @@ void SourceToolWindow::CreateOutputBox(int groupId, CQelRect groupRect) {
 }
 
 void SourceToolWindow::CreatePasteButton(int id, CQelRect rect) {
-    m_paste.Create(*this, id, rect, m_pasteText, kToolWindowFont);
+    m_paste.Create(*this, id, rect, m_texts.pasteButton, kToolWindowFont);
 }
 
 void SourceToolWindow::CreateCopyButton(int id, CQelRect rect) {

@@ -8,6 +8,14 @@
 
 namespace rg_qelvane_app {
 
+struct SourceToolTexts {
+    const char16_t* caption;
+    const char16_t* pasteButton;
+    // Shown instead of parsing while the package box is empty; none: an
+    // empty package is parsed too.
+    const char16_t* emptyPackageNotice = nullptr;
+};
+
 // What every such window has and does the same way: the name and package
 // boxes, the "翻译" box, paste, copy and parse buttons, the source box and the
 // output box. Each window names itself, creates these controls and its own in
@@ -29,12 +37,13 @@ public:
     rg_qelvane_base::rg_edit_box m_output;
 
 protected:
-    SourceToolWindow(const CWString& caption, const CWString& pasteText);
+    explicit SourceToolWindow(const SourceToolTexts& texts);
 
     // Paste, copy and parse all reach OnButtonClick.
     void HookEvents() override;
-    // A click on the parse button.
-    virtual void OnParseClick() = 0;
+    // The window's own step of a click on the parse button: reads its boxes
+    // and runs its engine through GenerateOutput.
+    virtual void ParseSource() = 0;
 
     // "翻译", ticked.
     void CreateTranslateBox(int id, rg_qelvane_base::CQelRect rect);
@@ -54,7 +63,7 @@ protected:
 private:
     void OnButtonClick(rg_qelvane_base::CQelControl& sender);
 
-    CWString m_pasteText;
+    SourceToolTexts m_texts;
 };
 
 }  // namespace rg_qelvane_app

@@ -5,9 +5,7 @@
 
 namespace rg_qelvane_app {
 
-using namespace rg_qelvane_base;
-
-rg_win_AnZhuoLeiFengZhuang::rg_win_AnZhuoLeiFengZhuang() : SourceToolWindow(u"安卓类封装", kAndroidPasteText) {}
+rg_win_AnZhuoLeiFengZhuang::rg_win_AnZhuoLeiFengZhuang() : SourceToolWindow({.caption = u"安卓类封装", .pasteButton = kAndroidPasteText}) {}
 
 void rg_win_AnZhuoLeiFengZhuang::BuildControls() {
     m_noCreate.Create(*this, 101, {685, 12, 104, 24}, u"禁止创建对象");

@@ -13,7 +13,7 @@ public:
 
 protected:
     void BuildControls() override;
-    void OnParseClick() override { ClassWindow_Parse(); }
+    void ParseSource() override { ClassWindow_Parse(); }
 
 private:
     void ClassWindow_Parse();

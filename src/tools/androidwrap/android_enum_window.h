@@ -10,7 +10,7 @@ public:
     rg_win_AnZhuoMeiJuFengZhuang();
 
 protected:
-    void OnParseClick() override { EnumWindow_Parse(); }
+    void ParseSource() override { EnumWindow_Parse(); }
 
 private:
     void EnumWindow_Parse();

@@ -10,7 +10,7 @@ public:
     rg_win_AnZhuoJieKouFengZhuang();
 
 protected:
-    void OnParseClick() override { InterfaceWindow_Parse(); }
+    void ParseSource() override { InterfaceWindow_Parse(); }
 
 private:
     void InterfaceWindow_Parse();

@@ -2,10 +2,8 @@
 
 namespace rg_qelvane_app {
 
-using namespace rg_qelvane_base;
-
 AndroidSourceWindow::AndroidSourceWindow(const AndroidSourceWindowTexts& texts)
-    : SourceToolWindow(texts.caption, kAndroidPasteText), m_texts(texts) {}
+    : SourceToolWindow({.caption = texts.caption, .pasteButton = kAndroidPasteText}), m_texts(texts) {}
 
 void AndroidSourceWindow::BuildControls() {
     CreateTranslateBox(101, {405, 78, 104, 24});

@@ -5,9 +5,9 @@
 
 namespace rg_qelvane_app {
 
-using namespace rg_qelvane_base;
-
-rg_win_GOChangLiangFengZhuang::rg_win_GOChangLiangFengZhuang() : SourceToolWindow(u"GO常量封装", kGoPasteText) {}
+rg_win_GOChangLiangFengZhuang::rg_win_GOChangLiangFengZhuang()
+    : SourceToolWindow(
+          {.caption = u"GO常量封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"Qelvane类名、包名不为空！"}) {}
 
 void rg_win_GOChangLiangFengZhuang::BuildControls() {
     CreateTranslateBox(101, {509, 70, 80, 24});
@@ -23,12 +23,6 @@ void rg_win_GOChangLiangFengZhuang::BuildControls() {
     CreatePasteButton(112, {13, 62, 150, 40});
     CreateCopyButton(113, {341, 62, 150, 40});
     CreateParseButton(114, {177, 62, 150, 40});
-}
-
-void rg_win_GOChangLiangFengZhuang::OnParseClick() {
-    // Tested before trimming: a package of blanks passes and becomes empty.
-    if (m_package.GetControlText().empty()) ShowInfo(*this, u"Qelvane类名、包名不为空！");
-    else ParseSource();
 }
 
 void rg_win_GOChangLiangFengZhuang::ParseSource() {

@@ -13,10 +13,7 @@ public:
 
 protected:
     void BuildControls() override;
-    void OnParseClick() override;
-
-private:
-    void ParseSource();
+    void ParseSource() override;
 };
 
 }  // namespace rg_qelvane_app

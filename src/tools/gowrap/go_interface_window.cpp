@@ -5,9 +5,8 @@
 
 namespace rg_qelvane_app {
 
-using namespace rg_qelvane_base;
-
-rg_win_GOJieKouFengZhuang::rg_win_GOJieKouFengZhuang() : SourceToolWindow(u"GO接口封装", kGoPasteText) {}
+rg_win_GOJieKouFengZhuang::rg_win_GOJieKouFengZhuang()
+    : SourceToolWindow({.caption = u"GO接口封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"包名不为空！"}) {}
 
 void rg_win_GOJieKouFengZhuang::BuildControls() {
     CreateTranslateBox(101, {405, 78, 104, 24});
@@ -24,12 +23,6 @@ void rg_win_GOJieKouFengZhuang::BuildControls() {
     CreateParseButton(111, {145, 68, 116, 40});
     CreateSourceBox(112, {9, 113, 782, 221}, u"GO接口源码");
     m_source.SetStaticEdgeBorder();
-}
-
-void rg_win_GOJieKouFengZhuang::OnParseClick() {
-    // Tested before trimming: a package of blanks passes and becomes empty.
-    if (m_package.GetControlText().empty()) ShowInfo(*this, u"包名不为空！");
-    else ParseSource();
 }
 
 void rg_win_GOJieKouFengZhuang::ParseSource() {

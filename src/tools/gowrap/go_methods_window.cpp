@@ -5,9 +5,8 @@
 
 namespace rg_qelvane_app {
 
-using namespace rg_qelvane_base;
-
-rg_win_GOFangFaFengZhuang::rg_win_GOFangFaFengZhuang() : SourceToolWindow(u"GO方法封装", kGoPasteText) {}
+rg_win_GOFangFaFengZhuang::rg_win_GOFangFaFengZhuang()
+    : SourceToolWindow({.caption = u"GO方法封装", .pasteButton = kGoPasteText}) {}
 
 void rg_win_GOFangFaFengZhuang::BuildControls() {
     CreateTranslateBox(101, {621, 78, 104, 24});

@@ -16,10 +16,7 @@ public:
 
 protected:
     void BuildControls() override;
-    void OnParseClick() override { ParseSource(); }
-
-private:
-    void ParseSource();
+    void ParseSource() override;
 };
 
 }  // namespace rg_qelvane_app

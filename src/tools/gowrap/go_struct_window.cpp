@@ -7,7 +7,8 @@ namespace rg_qelvane_app {
 
 using namespace rg_qelvane_base;
 
-rg_win_GOJieGouTiFengZhuang::rg_win_GOJieGouTiFengZhuang() : SourceToolWindow(u"GO结构体封装", kGoPasteText) {}
+rg_win_GOJieGouTiFengZhuang::rg_win_GOJieGouTiFengZhuang()
+    : SourceToolWindow({.caption = u"GO结构体封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"包名不为空！"}) {}
 
 void rg_win_GOJieGouTiFengZhuang::BuildControls() {
     CreateTranslateBox(101, {517, 70, 72, 24});
@@ -26,12 +27,6 @@ void rg_win_GOJieGouTiFengZhuang::BuildControls() {
     CreateCopyButton(112, {359, 62, 150, 40});
     CreateParseButton(113, {184, 62, 150, 40});
     CreateSourceBox(114, {9, 113, 782, 221}, u"GO结构体源码");
-}
-
-void rg_win_GOJieGouTiFengZhuang::OnParseClick() {
-    // Tested before trimming: a package of blanks passes and becomes empty.
-    if (m_package.GetControlText().empty()) ShowInfo(*this, u"包名不为空！");
-    else ParseSource();
 }
 
 void rg_win_GOJieGouTiFengZhuang::ParseSource() {
