@@ -7,7 +7,8 @@ namespace rg_qelvane_app {
 
 using rg_qelvane_base::CWString;
 
-// Written by every generate action from its "翻译" box, read only by TranslateWord.
+// Set by each generate click from its window's "翻译" box (GenerateClick),
+// read only by TranslateWord.
 extern bool TranslateEnabled;
 
 // The table file: program folder + datas\对应关系.ini.

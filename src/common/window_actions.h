@@ -15,6 +15,13 @@ inline constexpr char16_t kInfoTitle[] = u"信息:";
 // The font of most controls; check boxes and a few others keep the default one.
 inline constexpr char16_t kToolWindowFont[] = u", 11, 0, 0, 0, 0, 0";
 
+// The Go and Android tool windows' labels, and their source and output boxes:
+// long source lines wrap; generated lines never do. Where a box has the thin
+// sunken border, SetStaticEdgeBorder gives it once the box is created.
+inline constexpr unsigned kToolLabelStyle = rg_qelvane_base::CQelStyle::AlignRight;
+inline constexpr unsigned kSourceEditStyle = rg_qelvane_base::CQelStyle::MultiLine | rg_qelvane_base::CQelStyle::VScroll;
+inline constexpr unsigned kOutputEditStyle = kSourceEditStyle | rg_qelvane_base::CQelStyle::HScroll;
+
 // A notice with an OK button, owned by the window of `window`.
 void ShowInfo(const rg_qelvane_base::CQelControl& window, const CWString& text);
 // The source box's text becomes the clipboard's (empty when it holds no text).

@@ -2,40 +2,55 @@
 // on real SQLite files.
 #include "platform/db/sqlite.h"
 #include "platform/ui/clipboard.h"
-#include "support/tool_window_test.h"
+#include "support/translate_box_suite.h"
 #include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;
-using generator_test::CrLfLines;
-using generator_test::kHeader;
-using generator_test::U8;
+using namespace generator_test;
 using rg_qelvane_base::CQelStyle;
 
 namespace {
 
-class DatabaseWindow : public generator_test::ToolWindowTest {
+// A database file with two tables in the folder, made the way any other program would.
+CWString MakeShop(const TempProgramDir& folder) {
+    CWString path = CWString::FromUtf8((folder / "shop.db").string());
+    rg_qelvane_windows_SQLiteshjk::rg_SQLiteShuJuKuLei db;
+    EXPECT_TRUE(db.Open(path));
+    for (const char16_t* sql : {u"CREATE TABLE user (id INTEGER PRIMARY KEY, name varchar(20) NOT NULL DEFAULT 'x')",
+                                u"CREATE TABLE \"order\" (no int, total real)"})
+        db.Query(sql).Step();
+    db.Close();
+    return path;
+}
+
+void ConnectSqlite(rg_win_ShuJuKuFengZhuang& window, const CWString& path) {
+    Select(window.m_kind, kKindSqlite);
+    Type(window.m_sqlitePanel.m_path, path);
+    Click(window.m_connect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Database, TranslateBox,
+                         ::testing::Values(TranslateBoxCase{
+                             "Database", false, u"INTEGER",
+                             [](const TempProgramDir& folder) {
+                                 auto window = std::make_shared<rg_win_ShuJuKuFengZhuang>();
+                                 EXPECT_TRUE(window->CreateFormWindow());
+                                 ConnectSqlite(*window, MakeShop(folder));
+                                 ClickCheckMark(window->m_tables, 0);
+                                 return TranslatingWindow{window, window->m_translate, window->m_output,
+                                                          [window] { Click(window->m_wrapTicked); }};
+                             }}),
+                         CaseName<TranslateBoxCase>);
+
+class DatabaseWindow : public ToolWindowTest {
 protected:
     void SetUp() override {
         ToolWindowTest::SetUp();
         ASSERT_TRUE(window.CreateFormWindow());
     }
-    // A database file with two tables, made the way any other program would.
-    CWString MakeShop() {
-        CWString path = CWString::FromUtf8((programDir_ / "shop.db").string());
-        rg_qelvane_windows_SQLiteshjk::rg_SQLiteShuJuKuLei db;
-        EXPECT_TRUE(db.Open(path));
-        for (const char16_t* sql : {u"CREATE TABLE user (id INTEGER PRIMARY KEY, name varchar(20) NOT NULL DEFAULT 'x')",
-                                    u"CREATE TABLE \"order\" (no int, total real)"})
-            db.Query(sql).Step();
-        db.Close();
-        return path;
-    }
-    void ConnectSqlite(const CWString& path) {
-        Select(window.m_kind, kKindSqlite);
-        Type(window.m_sqlitePanel.m_path, path);
-        Click(window.m_connect);
-    }
+    CWString MakeShop() { return ::MakeShop(programDir_); }
+    void ConnectSqlite(const CWString& path) { ::ConnectSqlite(window, path); }
     std::vector<CWString> ListedTables() {
         std::vector<CWString> names;
         for (int i = 0; i < window.m_tables.GetItemCount(); ++i) names.push_back(window.m_tables.GetListItemText(i));
@@ -134,22 +149,15 @@ TEST_F(DatabaseWindow, SqliteFromConnectToClipboard) {
     EXPECT_EQ(U8(window.m_output.GetControlText()), U8(CrLfLines({kHeader, u""}) + kOrderClass));
 }
 
-TEST_F(DatabaseWindow, ServerCodeWithTagsAndTranslation) {
-    UseTranslations({u"INTEGER=整数", u"user=用户"});
-    TranslateEnabled = true;
+TEST_F(DatabaseWindow, ServerCodeWithTags) {
     ConnectSqlite(MakeShop());
     Click(window.m_serverCode);
     Click(window.m_gorm);
     ClickCheckMark(window.m_tables, 0);
     Click(window.m_wrapTicked);
-    EXPECT_FALSE(TranslateEnabled) << "the unticked box turns translation off";
     CWString text = window.m_output.GetControlText();
     EXPECT_TRUE(text.Contains(u"\t变量 id <公开 类型 = INTEGER @输出名 = \"Id\" @服务器.标签 = \"gorm:\\\"primarykey\\\"\" 注释"))
         << U8(text);
-    Click(window.m_translate);
-    Click(window.m_wrapTicked);
-    text = window.m_output.GetControlText();
-    EXPECT_TRUE(text.Contains(u"类 user <公开>\r\n{\r\n\t变量 id <公开 类型 = 整数 @输出名 = \"Id\"")) << U8(text);
     EXPECT_TRUE(text.Contains(u"\t\t返回 (\"user\")\r\n\t}\r\n\r\n}\r\n"));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the tool window tests: the headless backend and the check that a
-// click showed exactly one notice.
+// Shared by the tool window tests: the headless backend, the check that a
+// click showed exactly one notice, and the names of table-driven cases.
 #include "platform/ui/headless/driver.h"
 #include "support/generator_test.h"
 
@@ -23,5 +23,11 @@ protected:
         EXPECT_EQ(box.flags, 0);
     }
 };
+
+// Names each case of a table-driven suite after its `name`.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
 
 }  // namespace generator_test

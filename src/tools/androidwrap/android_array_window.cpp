@@ -1,7 +1,7 @@
 #include "tools/androidwrap/android_array_window.h"
 
+#include "common/window_actions.h"
 #include "tools/androidwrap/android_array_engine.h"
-#include "tools/androidwrap/android_window_parts.h"
 
 namespace rg_qelvane_app {
 
@@ -16,14 +16,15 @@ void rg_win_AnZhuoShuZuFengZhuang::HookEvents() {
 
 void rg_win_AnZhuoShuZuFengZhuang::BuildControls() {
     m_twoDimensional.Create(*this, 101, {213, 14, 48, 24}, u"二维");
-    m_endingLabel.Create(*this, 102, {413, 14, 136, 24}, u"封装时去掉的结尾：", kToolWindowFont, kAndroidLabelStyle);
+    m_endingLabel.Create(*this, 102, {413, 14, 136, 24}, u"封装时去掉的结尾：", kToolWindowFont, kToolLabelStyle);
     m_ending.Create(*this, 103, {557, 10, 64, 31}, u"类", kToolWindowFont);
     m_className.Create(*this, 104, {50, 9, 155, 31}, u"", kToolWindowFont);
-    m_documentLabel.Create(*this, 105, {269, 14, 48, 24}, u"文档：", kToolWindowFont, kAndroidLabelStyle);
+    m_documentLabel.Create(*this, 105, {269, 14, 48, 24}, u"文档：", kToolWindowFont, kToolLabelStyle);
     m_document.Create(*this, 106, {325, 9, 80, 31}, u"辅助类", kToolWindowFont);
-    m_classNameLabel.Create(*this, 107, {10, 14, 43, 24}, u"类名：", kToolWindowFont, kAndroidLabelStyle);
+    m_classNameLabel.Create(*this, 107, {10, 14, 43, 24}, u"类名：", kToolWindowFont, kToolLabelStyle);
     m_outputGroup.Create(*this, 108, {9, 54, 783, 537}, u"Qelvane源码", kToolWindowFont);
-    m_output.Create(m_outputGroup, 109, {8, 24, 768, 503}, u"", kToolWindowFont, kAndroidOutputEditStyle);
+    m_output.Create(m_outputGroup, 109, {8, 24, 768, 503}, u"", kToolWindowFont, kOutputEditStyle);
+    m_output.SetStaticEdgeBorder();
     m_copy.Create(*this, 110, {717, 5, 74, 40}, u"复制", kToolWindowFont);
     m_parse.Create(*this, 111, {631, 5, 74, 40}, u"解析", kToolWindowFont);
 }

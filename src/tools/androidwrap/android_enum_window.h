@@ -10,10 +10,9 @@ public:
     rg_win_AnZhuoMeiJuFengZhuang();
 
 protected:
-    void HookEvents() override;
+    void ParseSource() override { EnumWindow_Parse(); }
 
 private:
-    void EnumWindow_OnClick(rg_qelvane_base::CQelControl& sender);
     void EnumWindow_Parse();
 };
 

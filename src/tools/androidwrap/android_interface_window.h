@@ -10,10 +10,9 @@ public:
     rg_win_AnZhuoJieKouFengZhuang();
 
 protected:
-    void HookEvents() override;
+    void ParseSource() override { InterfaceWindow_Parse(); }
 
 private:
-    void InterfaceWindow_OnClick(rg_qelvane_base::CQelControl& sender);
     void InterfaceWindow_Parse();
 };
 

@@ -1,7 +1,7 @@
 #include "tools/dbwrap/database_window.h"
 
 #include "common/list_helpers.h"
-#include "common/translation.h"
+#include "common/generate_click.h"
 #include "common/window_actions.h"
 #include "platform/ui/clipboard.h"
 #include "tools/dbwrap/table_class_generators.h"
@@ -263,8 +263,7 @@ void rg_win_ShuJuKuFengZhuang::ShowTableColumns(const CWString& table) {
 }
 
 void rg_win_ShuJuKuFengZhuang::WrapSelectedTables(int index) {
-    TranslateEnabled = m_translate.IsChecked();
-    TranslationTableScope translationTable;
+    GenerateClick click(m_translate);
     rg_WenBenShuZuLei names =
         index != -1 ? rg_WenBenShuZuLei{m_tables.GetListItemText(index)} : GetCheckedItemTexts(m_tables);
     ColumnReader readColumns = [this](const CWString& table) { return m_parser.ReadColumns(table); };

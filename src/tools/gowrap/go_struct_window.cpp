@@ -1,6 +1,5 @@
 #include "tools/gowrap/go_struct_window.h"
 
-#include "common/translation.h"
 #include "tools/gowrap/go_struct_engine.h"
 #include "tools/gowrap/go_window_parts.h"
 
@@ -8,56 +7,35 @@ namespace rg_qelvane_app {
 
 using namespace rg_qelvane_base;
 
-rg_win_GOJieGouTiFengZhuang::rg_win_GOJieGouTiFengZhuang() : CQelWinForm(u"GO结构体封装") {}
-
-void rg_win_GOJieGouTiFengZhuang::HookEvents() {
-    m_paste.Bind(CQelEvent::Click, this, &rg_win_GOJieGouTiFengZhuang::OnButtonClick);
-    m_copy.Bind(CQelEvent::Click, this, &rg_win_GOJieGouTiFengZhuang::OnButtonClick);
-    m_parse.Bind(CQelEvent::Click, this, &rg_win_GOJieGouTiFengZhuang::OnButtonClick);
-}
+rg_win_GOJieGouTiFengZhuang::rg_win_GOJieGouTiFengZhuang()
+    : SourceToolWindow({.caption = u"GO结构体封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"包名不为空！"}) {}
 
 void rg_win_GOJieGouTiFengZhuang::BuildControls() {
-    m_translate.Create(*this, 101, {517, 70, 72, 24}, u"翻译");
-    m_translate.SetCheck(true);
+    CreateTranslateBox(101, {517, 70, 72, 24});
     m_aliasKind.SetListText(u"Qelvane类\n0\n本地类\n0\n本地结构\n0\n本地整数基本类型\n0\n本地值类型\n0\n本地参考类型\n0");
     m_aliasKind.Create(*this, 102, {649, 12, 139, 24}, u"", kToolWindowFont, CQelStyle::DropDownList);
     m_aliasKind.SetCurSel(1);
-    m_classNameLabel.Create(*this, 103, {13, 14, 51, 24}, u"类名：", kToolWindowFont, kGoLabelStyle);
+    m_classNameLabel.Create(*this, 103, {13, 14, 51, 24}, u"类名：", kToolWindowFont, kToolLabelStyle);
     m_className.Create(*this, 104, {71, 9, 214, 31}, u"", kToolWindowFont);
-    m_aliasKindLabel.Create(*this, 105, {564, 11, 74, 24}, u"别名类型：", kToolWindowFont, kGoLabelStyle);
+    m_aliasKindLabel.Create(*this, 105, {564, 11, 74, 24}, u"别名类型：", kToolWindowFont, kToolLabelStyle);
     m_package.Create(*this, 106, {338, 9, 214, 31}, u"", kToolWindowFont);
-    m_packageLabel.Create(*this, 107, {290, 14, 50, 24}, u"包名：", kToolWindowFont, kGoLabelStyle);
-    m_paste.Create(*this, 108, {9, 62, 150, 40}, u"粘贴GO源码", kToolWindowFont);
+    m_packageLabel.Create(*this, 107, {290, 14, 50, 24}, u"包名：", kToolWindowFont, kToolLabelStyle);
+    CreatePasteButton(108, {9, 62, 150, 40});
     m_note.Create(*this, 109, {605, 53, 163, 56}, u"本工具仅支持单结构体，嵌套的不支持。", kToolWindowFont, kGoNoteStyle);
     m_note.SetStaticEdgeBorder();
-    m_outputGroup.Create(*this, 110, {9, 342, 783, 248}, u"Qelvane源码", kToolWindowFont);
-    m_output.Create(m_outputGroup, 111, {8, 24, 768, 216}, u"", kToolWindowFont, kGoOutputEditStyle);
-    m_output.SetStaticEdgeBorder();
-    m_copy.Create(*this, 112, {359, 62, 150, 40}, u"复制Qelvane代码", kToolWindowFont);
-    m_parse.Create(*this, 113, {184, 62, 150, 40}, u"解析为Qelvane代码", kToolWindowFont);
-    m_sourceGroup.Create(*this, 114, {9, 113, 782, 221}, u"GO结构体源码", kToolWindowFont);
-    m_source.Create(m_sourceGroup, 115, {9, 21, 765, 192}, u"", kToolWindowFont, kGoSourceEditStyle);
-}
-
-void rg_win_GOJieGouTiFengZhuang::OnButtonClick(CQelControl& sender) {
-    if (&sender == &m_paste) PasteSourceFromClipboard(m_source);
-    if (&sender == &m_copy) CopyOutputToClipboard(*this, m_output);
-    if (&sender == &m_parse) {
-        // Tested before trimming: a package of blanks passes and becomes empty.
-        if (m_package.GetControlText().empty()) ShowInfo(*this, u"包名不为空！");
-        else ParseSource();
-    }
+    CreateOutputBox(110, {9, 342, 783, 248});
+    CreateCopyButton(112, {359, 62, 150, 40});
+    CreateParseButton(113, {184, 62, 150, 40});
+    CreateSourceBox(114, {9, 113, 782, 221}, u"GO结构体源码");
 }
 
 void rg_win_GOJieGouTiFengZhuang::ParseSource() {
-    TranslateEnabled = m_translate.IsChecked();
-    TranslationTableScope translationTable;
     CWString aliasKind = m_aliasKind.GetListItemText(m_aliasKind.GetCurSel());
     CWString packageName = m_package.GetControlText();
     CWString className = m_className.GetControlText();
     CWString source = m_source.GetControlText();
-    rg_GOJieGouTiJieXiYinQing engine;
-    m_output.SetControlText(engine.ParseAndGenerate(source, className, packageName, aliasKind));
+    GenerateOutput(
+        [&] { return rg_GOJieGouTiJieXiYinQing().ParseAndGenerate(source, className, packageName, aliasKind); });
 }
 
 }  // namespace rg_qelvane_app

@@ -1,21 +1,12 @@
 #pragma once
-// What the four Go tool windows share besides the common window actions:
-// the note font and the label and edit styles.
+// What the four Go tool windows share besides the source tool window: the
+// paste button's text and the notes' font and style.
 #include "common/window_actions.h"
-#include "platform/ui/controls.h"
-#include "platform/ui/form.h"
 
 namespace rg_qelvane_app {
 
-using rg_qelvane_base::CQelStyle;
-using rg_qelvane_base::CWString;
-
+inline constexpr char16_t kGoPasteText[] = u"粘贴GO源码";
 inline constexpr char16_t kGoNoteFont[] = u", 9, 0, 0, 0, 0, 0";
-
-inline constexpr unsigned kGoLabelStyle = CQelStyle::AlignRight;
-inline constexpr unsigned kGoNoteStyle = CQelStyle::WordWrap;
-// Long source lines wrap; generated lines never do.
-inline constexpr unsigned kGoSourceEditStyle = CQelStyle::MultiLine | CQelStyle::VScroll;
-inline constexpr unsigned kGoOutputEditStyle = CQelStyle::MultiLine | CQelStyle::VScroll | CQelStyle::HScroll;
+inline constexpr unsigned kGoNoteStyle = rg_qelvane_base::CQelStyle::WordWrap;
 
 }  // namespace rg_qelvane_app
