@@ -8,11 +8,7 @@ using namespace rg_qelvane_base;
 
 SourceToolWindow::SourceToolWindow(const SourceToolTexts& texts) : CQelWinForm(texts.caption), m_texts(texts) {}
 
-void SourceToolWindow::HookEvents() {
-    m_paste.Bind(CQelEvent::Click, this, &SourceToolWindow::OnButtonClick);
-    m_copy.Bind(CQelEvent::Click, this, &SourceToolWindow::OnButtonClick);
-    m_parse.Bind(CQelEvent::Click, this, &SourceToolWindow::OnButtonClick);
-}
+void SourceToolWindow::HookEvents() { BindButtons(this, &SourceToolWindow::OnButtonClick); }
 
 void SourceToolWindow::OnButtonClick(CQelControl& sender) {
     if (&sender == &m_paste) PasteSourceFromClipboard(m_source);

@@ -39,8 +39,15 @@ public:
 protected:
     explicit SourceToolWindow(const SourceToolTexts& texts);
 
-    // Paste, copy and parse all reach OnButtonClick.
+    // Paste, copy and parse all reach OnButtonClick. A window whose click
+    // handler has a name of its own binds that one with BindButtons, and it
+    // hands the click on to OnButtonClick.
     void HookEvents() override;
+    template <class Window>
+    void BindButtons(Window* window, void (Window::*handler)(rg_qelvane_base::CQelControl&)) {
+        for (auto* button : {&m_paste, &m_copy, &m_parse}) button->Bind(rg_qelvane_base::CQelEvent::Click, window, handler);
+    }
+    void OnButtonClick(rg_qelvane_base::CQelControl& sender);
     // The window's own step of a click on the parse button: reads its boxes
     // and runs its engine through GenerateOutput.
     virtual void ParseSource() = 0;
@@ -61,8 +68,6 @@ protected:
     void GenerateOutput(const std::function<CWString()>& generate);
 
 private:
-    void OnButtonClick(rg_qelvane_base::CQelControl& sender);
-
     SourceToolTexts m_texts;
 };
 

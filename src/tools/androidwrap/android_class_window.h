@@ -12,10 +12,12 @@ public:
     rg_qelvane_base::rg_check_box m_noCreate;
 
 protected:
+    void HookEvents() override { BindButtons(this, &rg_win_AnZhuoLeiFengZhuang::ClassWindow_OnClick); }
     void BuildControls() override;
     void ParseSource() override { ClassWindow_Parse(); }
 
 private:
+    void ClassWindow_OnClick(rg_qelvane_base::CQelControl& sender) { OnButtonClick(sender); }
     void ClassWindow_Parse();
 };
 

@@ -10,9 +10,11 @@ public:
     rg_win_AnZhuoMeiJuFengZhuang();
 
 protected:
+    void HookEvents() override { BindButtons(this, &rg_win_AnZhuoMeiJuFengZhuang::EnumWindow_OnClick); }
     void ParseSource() override { EnumWindow_Parse(); }
 
 private:
+    void EnumWindow_OnClick(rg_qelvane_base::CQelControl& sender) { OnButtonClick(sender); }
     void EnumWindow_Parse();
 };
 

@@ -10,9 +10,11 @@ public:
     rg_win_AnZhuoJieKouFengZhuang();
 
 protected:
+    void HookEvents() override { BindButtons(this, &rg_win_AnZhuoJieKouFengZhuang::InterfaceWindow_OnClick); }
     void ParseSource() override { InterfaceWindow_Parse(); }
 
 private:
+    void InterfaceWindow_OnClick(rg_qelvane_base::CQelControl& sender) { OnButtonClick(sender); }
     void InterfaceWindow_Parse();
 };
 
