@@ -117,12 +117,8 @@ void rg_ShuJuKuLei::TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt) {
     if (m_shared->attempt == attempt) Abandon(adStatusErrorsOccurred);
 }
 
-bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const CWString& password, bool async) {
-    return OpenTarget(ToOdbc(connection, user, password, InstalledOdbcDrivers()), async);
-}
-
 // An empty target (a value no driver can take) reaches the reader and fails there like any refused connect.
-bool rg_ShuJuKuLei::OpenTarget(const CQelOdbcTarget& target, bool async) {
+bool rg_ShuJuKuLei::Open(const CQelOdbcTarget& target, bool async) {
     if (m_null || m_shared->State() != adStateClosed) return false;
     auto attempt = std::make_shared<CQelOpenAttempt>();
     attempt->reader = CQelDatabaseReader::Start();
@@ -161,29 +157,27 @@ bool rg_ShuJuKuLei::OpenTarget(const CQelOdbcTarget& target, bool async) {
 
 bool rg_ShuJuKuLei::ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
                                  const CWString& password, int port, const CWString& driver, bool async) {
-    return OpenTarget(MySqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
+    return Open(MySqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,
                                       const CWString& password, int port, const CWString& driver, bool async) {
-    return OpenTarget(PostgreSqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()),
-                      async);
+    return Open(PostgreSqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectOracle(const CWString& address, const CWString& user, const CWString& password,
                                   const CWString& driver, bool async) {
-    return OpenTarget(OracleTarget({address, 0, {}, user, password}, driver, InstalledOdbcDrivers()), async);
+    return Open(OracleTarget({address, 0, {}, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectSqlServer(const CWString& address, const CWString& database, const CWString& user,
                                      const CWString& password, bool async, bool encrypted) {
-    return OpenTarget(SqlServerTarget({address, 0, database, user, password}, encrypted, InstalledOdbcDrivers()),
-                      async);
+    return Open(SqlServerTarget({address, 0, database, user, password}, encrypted, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectAccess(const CWString& path, const CWString&, bool) {
     // The password and the provider version do not matter to MDBTools.
-    return OpenTarget(AccessTarget(path, InstalledOdbcDrivers()), false);
+    return Open(AccessTarget(path, InstalledOdbcDrivers()), false);
 }
 
 rg_JiLuJiLei rg_ShuJuKuLei::Execute(const CWString& sql) const {
