@@ -27,8 +27,6 @@ CQelMem TextToUtf8Bytes(std::u16string_view text, bool addNul);
 
 // The program's folder, ending with "\".
 CWString GetProgramDir();
-// Points the program folder elsewhere (tests run in temporary folders).
-void SetProgramDirForTests(const std::filesystem::path& folder);
 
 std::filesystem::path ToNativePath(std::u16string_view path);
 

@@ -1,7 +1,7 @@
 // The four Android windows driven through the headless backend as a user would.
 #include "platform/ui/clipboard.h"
-#include "platform/ui/headless/driver.h"
 #include "support/crafted_java.h"
+#include "support/headless_driver.h"
 #include "support/tool_window_test.h"
 #include "tools/androidwrap/android_array_window.h"
 #include "tools/androidwrap/android_class_window.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/connection.h"
-#include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
+#include "support/headless_driver.h"
 #include "support/silent_server.h"
 
 using namespace rg_qelvane_windows_ShuJuKu;

@@ -1,7 +1,7 @@
 // The four Go windows driven through the headless backend as a user would.
-#include "platform/test_faults.h"
 #include "platform/ui/clipboard.h"
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
+#include "support/seams.h"
 #include "support/tool_window_test.h"
 #include "tools/gowrap/go_constants_window.h"
 #include "tools/gowrap/go_interface_window.h"

@@ -1,12 +1,13 @@
 #include "platform/db/connection.h"
 
 #include <algorithm>
-#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "platform/db/connection_string.h"
 #include "platform/db/odbc_drivers.h"
 #include "platform/db/reader_process.h"
+#include "platform/seams.h"
 #include "platform/ui/backend.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
@@ -23,10 +24,8 @@ struct CQelOpenAttempt {
 
 namespace {
 
-std::atomic<long long> g_shortDeadlineMilliseconds = 0;
-
 Clock::time_point DeadlineIn(int seconds) {
-    const long long shortened = g_shortDeadlineMilliseconds;
+    const long long shortened = rg_qelvane_base::Seams().databaseDeadlineMilliseconds;
     return Clock::now() + (shortened ? std::chrono::milliseconds(shortened) : std::chrono::seconds(seconds));
 }
 
@@ -51,12 +50,6 @@ bool WaitForReply(CQelDatabaseReader& reader, Clock::time_point deadline) {
 }
 
 }  // namespace
-
-CQelShortDeadlines::CQelShortDeadlines(std::chrono::milliseconds deadline) {
-    g_shortDeadlineMilliseconds = deadline.count();
-}
-
-CQelShortDeadlines::~CQelShortDeadlines() { g_shortDeadlineMilliseconds = 0; }
 
 struct rg_ShuJuKuLei::Shared {
     bool open = false;

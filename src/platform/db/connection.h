@@ -38,7 +38,6 @@
 // 0, empty fields) when there is no connection or the call fails; a lost
 // connection (the server went, the reader died or ran out of time) stays
 // "open" until closed, and its calls just give nothing.
-#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -54,17 +53,6 @@ enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusC
 // The layer keeps both deadlines, and tells the drivers that have options for them.
 constexpr int LoginTimeoutSeconds = 15;
 constexpr int CommandTimeoutSeconds = 30;
-
-// Tests shorten the layer's own deadlines (an open's and every statement's)
-// while such an object lives, so that a reader that hangs is given up
-// quickly; the program never makes one.
-class CQelShortDeadlines {
-public:
-    explicit CQelShortDeadlines(std::chrono::milliseconds deadline);
-    ~CQelShortDeadlines();
-    CQelShortDeadlines(const CQelShortDeadlines&) = delete;
-    CQelShortDeadlines& operator=(const CQelShortDeadlines&) = delete;
-};
 
 struct CQelOpenAttempt;
 struct CQelReaderRequest;

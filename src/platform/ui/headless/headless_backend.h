@@ -1,6 +1,6 @@
 #pragma once
 // The in-memory backend: every native window is a plain record. Tests drive
-// it through headless/driver.h; this header is for that driver.
+// it through tests/support/headless_driver.h; this header is for that driver.
 #include <chrono>
 #include <deque>
 #include <functional>
