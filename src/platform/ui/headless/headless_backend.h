@@ -137,7 +137,7 @@ public:
     CQelNativeWindow* CreateControl(CQelControl& control, CQelNativeWindow& parent, const CQelRect& rect) override;
     CQelWinForm* LastActiveForm() const override;
     int RunModal(CQelWinForm& form, CQelWinForm* owner) override;
-    void EndModal(CQelWinForm& form) override {}
+    void EndModal(CQelWinForm&) override {}
     int RunMainLoop() override;
     void QuitMainLoop(int exitCode) override { m_exitCode = exitCode; }
     int DisplayDpi() const override { return m_dpi; }
