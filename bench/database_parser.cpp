@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/files.h"
+#include "support/seams.h"
 #include "tools/dbwrap/database_connect.h"
 
 using namespace rg_qelvane_app;

@@ -12,8 +12,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "platform/files.h"
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
+#include "support/seams.h"
 #include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;

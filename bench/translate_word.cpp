@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/translation.h"
-#include "platform/files.h"
+#include "support/seams.h"
 
 using namespace rg_qelvane_app;
 

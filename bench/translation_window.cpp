@@ -26,6 +26,7 @@
 #include "platform/files.h"
 #include "platform/ui/wx/wx_backend.h"
 #include "platform/ui/wx/wx_backend_impl.h"
+#include "support/seams.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base;

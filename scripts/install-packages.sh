@@ -7,7 +7,7 @@ runtime=(cmake g++ make pkg-config
   libwxgtk3.2-dev libwxgtk-webview3.2-dev libgtk-3-dev libwebkit2gtk-4.0-dev librsvg2-common libpcre2-dev libsqlite3-dev
   unixodbc-dev odbc-postgresql odbc-mariadb tdsodbc odbc-mdbtools mdbtools-dev
   fonts-wqy-zenhei)
-testing=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils imagemagick
+testing=(libgtest-dev libbenchmark-dev clang-format xvfb xauth x11-utils imagemagick
   mariadb-server postgresql)
 
 wanted=("${runtime[@]}")

@@ -86,12 +86,13 @@ CQelComVariant ReadValue(SQLHSTMT statement, SQLUSMALLINT column, int sqlType) {
     case SQL_TINYINT:
     case SQL_SMALLINT:
     case SQL_INTEGER:
-    case SQL_BIGINT:
+    case SQL_BIGINT: {
         try {
             return CQelComVariant(std::stoll(text->ToUtf8()));
         } catch (...) {
             return CQelComVariant(*text);
         }
+    }
     default: return CQelComVariant(*text);
     }
 }

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "platform/encoding.h"
-#include "platform/test_faults.h"
+#include "platform/seams.h"
 
 namespace fs = std::filesystem;
 
@@ -29,8 +29,8 @@ CWString FolderText(const fs::path& folder) {
 }
 
 // Every data path starts here, so it is worked out once.
-CWString& ProgramDir() {
-    static CWString folder = FolderText(ExecutableFolder());
+const CWString& ExecutableFolderText() {
+    static const CWString folder = FolderText(ExecutableFolder());
     return folder;
 }
 
@@ -90,9 +90,10 @@ std::optional<std::string> EmptyWhenMissing(int error) {
 
 }  // namespace
 
-CWString GetProgramDir() { return ProgramDir(); }
-
-void SetProgramDirForTests(const fs::path& folder) { ProgramDir() = FolderText(folder); }
+CWString GetProgramDir() {
+    const fs::path& seam = Seams().programDir;
+    return seam.empty() ? ExecutableFolderText() : FolderText(seam);
+}
 
 fs::path ToNativePath(std::u16string_view path) {
     std::u16string native(path);

@@ -16,7 +16,6 @@ public:
     explicit CQelMem(std::string bytes) : bytes_(std::move(bytes)) {}
     const std::string& Bytes() const { return bytes_; }
     size_t Size() const { return bytes_.size(); }
-    void Append(std::string_view bytes) { bytes_.append(bytes); }
     // Replaces the file whole; false for an empty path or a failed write.
     bool WriteFile(const CWString& path) const;
 
@@ -28,8 +27,6 @@ CQelMem TextToUtf8Bytes(std::u16string_view text, bool addNul);
 
 // The program's folder, ending with "\".
 CWString GetProgramDir();
-// Points the program folder elsewhere (tests run in temporary folders).
-void SetProgramDirForTests(const std::filesystem::path& folder);
 
 std::filesystem::path ToNativePath(std::u16string_view path);
 

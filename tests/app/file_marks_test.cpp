@@ -9,7 +9,7 @@
 #include "app/translation_window.h"
 #include "common/translation.h"
 #include "platform/encoding.h"
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
 #include "support/temp_program_dir.h"
 #include "tools/dbwrap/driver_settings.h"
 #include "tools/rules/rule_expansion.h"

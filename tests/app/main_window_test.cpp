@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "platform/test_faults.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
+#include "support/seams.h"
 #include "support/temp_program_dir.h"
 
 using namespace rg_qelvane_app;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/test_faults.h"
+#include "support/seams.h"
 
 #include "common/text_helpers.h"
 #include "common/translation.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
 #include "support/silent_server.h"
 #include "support/temp_program_dir.h"
 #include "tools/dbwrap/database_connect.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/connection.h"
-#include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
+#include "support/headless_driver.h"
 #include "support/silent_server.h"
 
 using namespace rg_qelvane_windows_ShuJuKu;
@@ -131,7 +131,6 @@ TEST(DbConnection, FailedOpensReportStatusTwoAndLeaveNothingOpen) {
          }},
         {"no Oracle driver here",
          [&](rg_ShuJuKuLei& d) { return d.ConnectOracle(u"ora", u"SCOTT", u"t", u"Oracle in OraClient11g_home1", false); }},
-        {"no such provider", [&](rg_ShuJuKuLei& d) { return d.Open(u"Provider=SQLOLEDB; Data Source=x", u"", u"", false); }},
         {"nobody listens",
          [&](rg_ShuJuKuLei& d) { return d.ConnectSqlServer(u"127.0.0.1,1", u"db", u"sa", u"x", false, false); }},
         {"no such file", [&](rg_ShuJuKuLei& d) { return d.ConnectAccess(u"/nonexistent/x.mdb", u"", false); }},

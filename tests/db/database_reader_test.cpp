@@ -13,9 +13,10 @@
 #include <thread>
 
 #include "platform/db/reader_process.h"
-#include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
+#include "support/headless_driver.h"
 #include "support/processes.h"
+#include "support/seams.h"
 #include "support/silent_server.h"
 #include "support/temp_program_dir.h"
 #include "tools/dbwrap/database_connect.h"

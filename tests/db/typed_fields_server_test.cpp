@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "platform/db/connection.h"
-#include "platform/ui/headless/driver.h"
 #include "support/db_servers.h"
+#include "support/headless_driver.h"
 
 using namespace rg_qelvane_windows_ShuJuKu;
 using rg_qelvane_base::headless::UseHeadlessBackend;

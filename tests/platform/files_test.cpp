@@ -2,7 +2,7 @@
 
 #include "platform/encoding.h"
 #include "platform/files.h"
-#include "platform/test_faults.h"
+#include "support/seams.h"
 #include "support/temp_program_dir.h"
 
 using namespace rg_qelvane_base;

@@ -1,6 +1,6 @@
 // The window contract on the headless backend.
-#include "platform/ui/headless/driver.h"
 #include "platform_ui/contract_suite.h"
+#include "support/headless_driver.h"
 
 namespace ui_contract {
 

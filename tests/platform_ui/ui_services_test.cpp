@@ -2,9 +2,9 @@
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/font.h"
-#include "platform/ui/headless/driver.h"
 #include "platform/ui/line_ends.h"
 #include "platform_ui/sample_window.h"
+#include "support/headless_driver.h"
 
 using namespace rg_qelvane_base;
 namespace hl = rg_qelvane_base::headless;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
 #include "tools/rules/ai_chat_window.h"
 #include "tools/rules/prompt_window.h"
 

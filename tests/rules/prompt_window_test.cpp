@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "platform/test_faults.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
+#include "support/seams.h"
 #include "support/temp_program_dir.h"
 #include "tools/rules/prompt_window.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/translation.h"
-#include "platform/files.h"
+#include "support/seams.h"
 
 namespace bench_support {
 

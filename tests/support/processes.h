@@ -7,9 +7,18 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 inline int ThreadCount() {
+    // ThreadSanitizer starts a thread of its own along with the process's
+    // first other thread, and keeps it: one is started first, so that the
+    // sanitizer's thread counts from the first count on.
+    static const bool sanitizerThreadStarted = [] {
+        std::thread([] {}).join();
+        return true;
+    }();
+    (void)sanitizerThreadStarted;
     const auto tasks = std::filesystem::directory_iterator("/proc/self/task");
     return static_cast<int>(std::distance(std::filesystem::begin(tasks), std::filesystem::end(tasks)));
 }

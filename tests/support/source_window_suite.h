@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/source_tool_window.h"
-#include "platform/test_faults.h"
+#include "support/seams.h"
 #include "platform/ui/clipboard.h"
 #include "support/tool_window_test.h"
 #include "support/translate_box_suite.h"

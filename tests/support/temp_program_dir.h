@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "support/seams.h"
 
 class TempProgramDir {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the tool window tests: the headless backend, the check that a
 // click showed exactly one notice, and the names of table-driven cases.
-#include "platform/ui/headless/driver.h"
 #include "support/generator_test.h"
+#include "support/headless_driver.h"
 
 namespace generator_test {
 

@@ -1,12 +1,13 @@
 #include "platform/db/connection.h"
 
 #include <algorithm>
-#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "platform/db/connection_string.h"
 #include "platform/db/odbc_drivers.h"
 #include "platform/db/reader_process.h"
+#include "platform/seams.h"
 #include "platform/ui/backend.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
@@ -23,10 +24,8 @@ struct CQelOpenAttempt {
 
 namespace {
 
-std::atomic<long long> g_shortDeadlineMilliseconds = 0;
-
 Clock::time_point DeadlineIn(int seconds) {
-    const long long shortened = g_shortDeadlineMilliseconds;
+    const long long shortened = rg_qelvane_base::Seams().databaseDeadlineMilliseconds;
     return Clock::now() + (shortened ? std::chrono::milliseconds(shortened) : std::chrono::seconds(seconds));
 }
 
@@ -51,12 +50,6 @@ bool WaitForReply(CQelDatabaseReader& reader, Clock::time_point deadline) {
 }
 
 }  // namespace
-
-CQelShortDeadlines::CQelShortDeadlines(std::chrono::milliseconds deadline) {
-    g_shortDeadlineMilliseconds = deadline.count();
-}
-
-CQelShortDeadlines::~CQelShortDeadlines() { g_shortDeadlineMilliseconds = 0; }
 
 struct rg_ShuJuKuLei::Shared {
     bool open = false;
@@ -117,12 +110,8 @@ void rg_ShuJuKuLei::TimeOut(const std::shared_ptr<CQelOpenAttempt>& attempt) {
     if (m_shared->attempt == attempt) Abandon(adStatusErrorsOccurred);
 }
 
-bool rg_ShuJuKuLei::Open(const CWString& connection, const CWString& user, const CWString& password, bool async) {
-    return OpenTarget(ToOdbc(connection, user, password, InstalledOdbcDrivers()), async);
-}
-
 // An empty target (a value no driver can take) reaches the reader and fails there like any refused connect.
-bool rg_ShuJuKuLei::OpenTarget(const CQelOdbcTarget& target, bool async) {
+bool rg_ShuJuKuLei::Open(const CQelOdbcTarget& target, bool async) {
     if (m_null || m_shared->State() != adStateClosed) return false;
     auto attempt = std::make_shared<CQelOpenAttempt>();
     attempt->reader = CQelDatabaseReader::Start();
@@ -161,29 +150,27 @@ bool rg_ShuJuKuLei::OpenTarget(const CQelOdbcTarget& target, bool async) {
 
 bool rg_ShuJuKuLei::ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
                                  const CWString& password, int port, const CWString& driver, bool async) {
-    return OpenTarget(MySqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
+    return Open(MySqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,
                                       const CWString& password, int port, const CWString& driver, bool async) {
-    return OpenTarget(PostgreSqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()),
-                      async);
+    return Open(PostgreSqlTarget({address, port, database, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectOracle(const CWString& address, const CWString& user, const CWString& password,
                                   const CWString& driver, bool async) {
-    return OpenTarget(OracleTarget({address, 0, {}, user, password}, driver, InstalledOdbcDrivers()), async);
+    return Open(OracleTarget({address, 0, {}, user, password}, driver, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectSqlServer(const CWString& address, const CWString& database, const CWString& user,
                                      const CWString& password, bool async, bool encrypted) {
-    return OpenTarget(SqlServerTarget({address, 0, database, user, password}, encrypted, InstalledOdbcDrivers()),
-                      async);
+    return Open(SqlServerTarget({address, 0, database, user, password}, encrypted, InstalledOdbcDrivers()), async);
 }
 
 bool rg_ShuJuKuLei::ConnectAccess(const CWString& path, const CWString&, bool) {
     // The password and the provider version do not matter to MDBTools.
-    return OpenTarget(AccessTarget(path, InstalledOdbcDrivers()), false);
+    return Open(AccessTarget(path, InstalledOdbcDrivers()), false);
 }
 
 rg_JiLuJiLei rg_ShuJuKuLei::Execute(const CWString& sql) const {

@@ -1,10 +1,10 @@
 #pragma once
 // The ADO-style database connection over unixODBC.
 //
-// Connection strings are taken exactly as ADO would take them (OLE DB
-// provider forms included) and turned into ODBC ones (see
-// connection_string.h). Copies share one connection: a copy sees every open
-// and close made through any other copy, and the event handlers are shared.
+// Each kind of database is opened from its typed fields, which reach the
+// driver in an ODBC connection string (see connection_string.h). Copies share
+// one connection: a copy sees every open and close made through any other
+// copy, and the event handlers are shared.
 //
 // Every ODBC connection and every Access file is held by a database reader, a
 // small program of ours in a process of its own (platform/db/reader_process.h),
@@ -38,7 +38,6 @@
 // 0, empty fields) when there is no connection or the call fails; a lost
 // connection (the server went, the reader died or ran out of time) stays
 // "open" until closed, and its calls just give nothing.
-#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -55,18 +54,6 @@ enum CQelAdoStatus : int { adStatusOK = 1, adStatusErrorsOccurred = 2, adStatusC
 constexpr int LoginTimeoutSeconds = 15;
 constexpr int CommandTimeoutSeconds = 30;
 
-// Tests shorten the layer's own deadlines (an open's and every statement's)
-// while such an object lives, so that a reader that hangs is given up
-// quickly; the program never makes one.
-class CQelShortDeadlines {
-public:
-    explicit CQelShortDeadlines(std::chrono::milliseconds deadline);
-    ~CQelShortDeadlines();
-    CQelShortDeadlines(const CQelShortDeadlines&) = delete;
-    CQelShortDeadlines& operator=(const CQelShortDeadlines&) = delete;
-};
-
-struct CQelOdbcTarget;
 struct CQelOpenAttempt;
 struct CQelReaderRequest;
 
@@ -93,14 +80,12 @@ public:
     // A statement still waiting (Close from a window's closing during the
     // wait) gives up at once: its reader is killed, it gives nothing.
     void Close();
-    // Opens with a client-side cursor. False, with no event, when the
-    // connection is not closed; otherwise the outcome comes as ConnectComplete.
-    // Synchronous: true when connected. Asynchronous: true when started.
-    bool Open(const CWString& connection, const CWString& user, const CWString& password, bool async);
-
     // Open the kind of database with the typed fields, each reaching the
     // driver as a value (see connection_string.h); a value its driver cannot
-    // take fails the open like any failed connect.
+    // take fails the open like any failed connect. False, with no event, when
+    // the connection is not closed; otherwise the outcome comes as
+    // ConnectComplete. Synchronous: true when connected. Asynchronous: true
+    // when started.
     bool ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
                       const CWString& password, int port, const CWString& driver, bool async);
     bool ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,
@@ -126,7 +111,8 @@ public:
 
 private:
     explicit rg_ShuJuKuLei(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
-    bool OpenTarget(const CQelOdbcTarget& target, bool async);
+    // Every connect's last step, with a client-side cursor.
+    bool Open(const CQelOdbcTarget& target, bool async);
     rg_JiLuJiLei Call(const CQelReaderRequest& request) const;
     void Abandon(int status);
     void Finish(const std::shared_ptr<CQelOpenAttempt>& attempt);

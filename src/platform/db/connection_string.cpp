@@ -10,49 +10,9 @@ namespace rg_qelvane_windows_ShuJuKu {
 
 using rg_qelvane_base::EqualsIgnoringAsciiCase;
 
-CWString MySqlConnectionString(const CWString& address, const CWString& database, int port, const CWString& driver) {
-    return CWString::Format(u"Provider=MSDASQL; DRIVER=%s; SERVER=%s; PORT=%d; DATABASE=%s;",
-                            {driver, address, port, database});
-}
-
-CWString PostgreSqlConnectionString(const CWString& address, const CWString& database, int port,
-                                    const CWString& driver) {
-    if (driver.empty())
-        return CWString::Format(u"Provider=PostgreSQL OLE DB; Data Source=%s; location=%s;", {address, database});
-    return MySqlConnectionString(address, database, port, driver);
-}
-
-CWString OracleConnectionString(const CWString& address, const CWString& driver) {
-    return u"Provider=OraOLEDB.Oracle.1; DRIVER=" + driver + u"; SERVER=" + address;
-}
-
-CWString SqlServerConnectionString(const CWString& address, const CWString& database, bool encrypted) {
-    if (encrypted)
-        return u"DRIVER=ODBC Driver 17 for SQL Server; SERVER=" + address + u"; DATABASE=" + database +
-               u"; Encrypt=yes; TrustServerCertificate=yes";
-    return u"DRIVER=SQL Server; SERVER=" + address + u"; DATABASE=" + database + u";";
-}
-
-CWString AccessConnectionString(const CWString& path, const CWString& password, bool latestVersion) {
-    const char16_t* provider = latestVersion ? u"Microsoft.ACE.OLEDB.12.0" : u"Microsoft.Jet.OLEDB.4.0";
-    return CWString(u"Provider=") + provider + u"; Data Source=" + path + u";Jet OLEDB:Database Password=" +
-           password;
-}
-
 namespace {
 
 using Pairs = std::vector<std::pair<CWString, CWString>>;
-
-// "key=value; key=value": keys and values trimmed; a piece without "=" is dropped.
-Pairs ParseAdo(const CWString& text) {
-    Pairs pairs;
-    for (const CWString& piece : rg_qelvane_base::SplitText(text, u";", true)) {
-        const auto equals = piece.find(u'=');
-        if (equals == CWString::npos) continue;
-        pairs.emplace_back(CWString(piece.substr(0, equals)).Trimmed(), CWString(piece.substr(equals + 1)).Trimmed());
-    }
-    return pairs;
-}
 
 CWString Take(Pairs& pairs, std::u16string_view key) {
     const auto found = std::find_if(pairs.begin(), pairs.end(),
@@ -257,21 +217,6 @@ CQelOdbcTarget AccessTarget(const CWString& path, const std::vector<CWString>& i
     if (HoldsZeroCharacter(path)) return {};
     const CWString driver = InstalledDriverFor(u"MDBTools", installedDrivers);
     return {u"DRIVER=" + Braced(driver) + u";DBQ=" + Braced(path) + u";", path};
-}
-
-CQelOdbcTarget ToOdbc(const CWString& adoConnection, const CWString& user, const CWString& password,
-                      const std::vector<CWString>& installedDrivers) {
-    Pairs pairs = ParseAdo(adoConnection);
-    const CWString provider = Take(pairs, u"Provider");
-    if (provider.empty() || EqualsIgnoringAsciiCase(provider, u"MSDASQL") ||
-        EqualsIgnoringAsciiCase(provider, u"OraOLEDB.Oracle.1"))
-        return {OdbcString(std::move(pairs), user, password, installedDrivers), {}};
-    const CQelServerFields fields{Take(pairs, u"Data Source"), 0, Take(pairs, u"location"), user, password};
-    if (EqualsIgnoringAsciiCase(provider, u"PostgreSQL OLE DB")) return PostgreSqlTarget(fields, u"", installedDrivers);
-    if (EqualsIgnoringAsciiCase(provider, u"Microsoft.Jet.OLEDB.4.0") ||
-        EqualsIgnoringAsciiCase(provider, u"Microsoft.ACE.OLEDB.12.0"))
-        return AccessTarget(fields.address, installedDrivers);
-    return {};  // a provider this system does not have: the open fails
 }
 
 }  // namespace rg_qelvane_windows_ShuJuKu

@@ -13,18 +13,19 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/seams.h"
+
 extern char** environ;
 
 namespace rg_qelvane_windows_ShuJuKu {
 
 namespace {
 
-std::filesystem::path g_standIn;
-
 // Beside the running executable: the program's own build or installation,
 // whatever folder the program takes its data from.
 std::filesystem::path ReaderPath() {
-    if (!g_standIn.empty()) return g_standIn;
+    const std::filesystem::path& standIn = rg_qelvane_base::Seams().databaseReader;
+    if (!standIn.empty()) return standIn;
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "qelvane-dbreader";
 }
@@ -63,10 +64,6 @@ int MillisecondsUntil(CQelDatabaseReader::Clock::time_point until) {
 }
 
 }  // namespace
-
-CQelReaderStandIn::CQelReaderStandIn(std::filesystem::path program) { g_standIn = std::move(program); }
-
-CQelReaderStandIn::~CQelReaderStandIn() { g_standIn.clear(); }
 
 std::unique_ptr<CQelDatabaseReader> CQelDatabaseReader::Start() {
     int ends[2];

@@ -8,7 +8,6 @@
 // stream has ended, then TakeReply. Pump may run on another thread than the
 // rest, as long as only one thread pumps; Kill may come from any thread.
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -19,17 +18,6 @@
 #include "platform/db/reader_protocol.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
-
-// Tests start `program` in the reader's place while such an object lives, to
-// see what the program makes of a reader that misbehaves; the program never
-// makes one.
-class CQelReaderStandIn {
-public:
-    explicit CQelReaderStandIn(std::filesystem::path program);
-    ~CQelReaderStandIn();
-    CQelReaderStandIn(const CQelReaderStandIn&) = delete;
-    CQelReaderStandIn& operator=(const CQelReaderStandIn&) = delete;
-};
 
 class CQelDatabaseReader {
 public:

@@ -37,42 +37,42 @@ public:
     // Destroys the native window (and its children); the peer may be gone afterwards.
     virtual void DestroyWindow() = 0;
 
-    virtual void AppendText(const CWString& text) {}
+    virtual void AppendText(const CWString& /*text*/) {}
     virtual bool GetCheck() const { return false; }
-    virtual void SetCheck(bool checked) {}
+    virtual void SetCheck(bool /*checked*/) {}
 
-    virtual int AddItem(const CWString& text, long long data) { return -1; }
-    virtual int InsertItem(int index, const CWString& text, long long data) { return -1; }
-    virtual bool DeleteItem(int index) { return false; }
+    virtual int AddItem(const CWString& /*text*/, long long /*data*/) { return -1; }
+    virtual int InsertItem(int /*index*/, const CWString& /*text*/, long long /*data*/) { return -1; }
+    virtual bool DeleteItem(int /*index*/) { return false; }
     virtual void ClearItems() {}
     virtual int GetItemCount() const { return 0; }
-    virtual CWString GetItemText(int index) const { return {}; }
-    virtual long long GetItemData(int index) const { return 0; }
-    virtual void SetItemData(int index, long long data) {}
+    virtual CWString GetItemText(int /*index*/) const { return {}; }
+    virtual long long GetItemData(int /*index*/) const { return 0; }
+    virtual void SetItemData(int /*index*/, long long /*data*/) {}
     virtual int GetSelection() const { return -1; }
-    virtual void SetSelection(int index) {}
-    virtual void SetRowSpacing(int pixels) {}
-    virtual bool GetItemCheck(int index) const { return false; }
-    virtual void SetItemCheck(int index, bool checked) {}
+    virtual void SetSelection(int /*index*/) {}
+    virtual void SetRowSpacing(int /*pixels*/) {}
+    virtual bool GetItemCheck(int /*index*/) const { return false; }
+    virtual void SetItemCheck(int /*index*/, bool /*checked*/) {}
 
     // Report lists: columns, then rows of cells.
     virtual int GetColumnCount() const { return 0; }
-    virtual void AddColumn(const CWString& title, int width) {}
-    virtual void SetColumnWidth(int column, int width) {}
-    virtual bool DeleteColumn(int column) { return false; }
+    virtual void AddColumn(const CWString& /*title*/, int /*width*/) {}
+    virtual void SetColumnWidth(int /*column*/, int /*width*/) {}
+    virtual bool DeleteColumn(int /*column*/) { return false; }
     virtual int GetRowCount() const { return 0; }
-    virtual int InsertRow(int row, const CWString& firstCell) { return -1; }
-    virtual bool DeleteRow(int row) { return false; }
+    virtual int InsertRow(int /*row*/, const CWString& /*firstCell*/) { return -1; }
+    virtual bool DeleteRow(int /*row*/) { return false; }
     virtual void DeleteSelectedRows() {}
     virtual void DeleteAllRows() {}
-    virtual CWString GetCellText(int row, int column) const { return {}; }
-    virtual void SetCellText(int row, int column, const CWString& text) {}
-    virtual bool IsRowSelected(int row) const { return false; }
-    virtual void SelectRow(int row, bool selected) {}
+    virtual CWString GetCellText(int /*row*/, int /*column*/) const { return {}; }
+    virtual void SetCellText(int /*row*/, int /*column*/, const CWString& /*text*/) {}
+    virtual bool IsRowSelected(int /*row*/) const { return false; }
+    virtual void SelectRow(int /*row*/, bool /*selected*/) {}
 
     // Browsers.
-    virtual void Navigate(const CWString& address) {}
-    virtual void SetBrowserOptions(const CQelBrowserOptions& options) {}
+    virtual void Navigate(const CWString& /*address*/) {}
+    virtual void SetBrowserOptions(const CQelBrowserOptions& /*options*/) {}
 
     virtual CQelRect GetClientRect() const { return {}; }
 

@@ -29,7 +29,6 @@ public:
     void EnableDefaultContextMenus(bool on);
     void EnableDevTools(bool on);
     void EnableScript(bool on);
-    const CQelBrowserOptions& Options() const { return m_options; }
 
 protected:
     void OnNativeCreated() override;

@@ -30,7 +30,6 @@ bool CQelControl::Create(CQelControl& parent, int id, CQelRect rect, const CWStr
     if (m_native || m_kind == CQelControlKind::Form) return false;
     m_parent = &parent;
     m_id = id;
-    m_rect = rect;
     m_text = text;
     m_font = font;
     m_style = style;
@@ -84,7 +83,6 @@ void CQelControl::Enable(bool enabled) {
 }
 
 void CQelControl::Move(CQelRect rect) {
-    m_rect = rect;
     if (m_native) m_native->Move(Scaled(rect));
 }
 

@@ -111,7 +111,6 @@ public:
 
     CQelControlKind Kind() const { return m_kind; }
     int Id() const { return m_id; }
-    CQelRect Rect() const { return m_rect; }
     const CWString& CreationText() const { return m_text; }
     const CWString& FontDescription() const { return m_font; }
     unsigned Style() const { return m_style; }
@@ -140,7 +139,6 @@ private:
     CQelControl* m_parent = nullptr;
     CQelWinForm* m_form = nullptr;
     int m_id = 0;
-    CQelRect m_rect;
     CWString m_font;
     unsigned m_style = CQelStyle::None;
     bool m_enabled = true;

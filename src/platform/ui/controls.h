@@ -76,7 +76,6 @@ public:
     rg_list_box() : CQelItemControl(CQelControlKind::ListBox) {}
     // Extra pixels per row (the platform draws rows 1 pixel apart by default).
     void SetRowSpacing(int pixels);
-    int RowSpacing() const { return m_rowSpacing; }
 
 protected:
     void OnNativeCreated() override;

@@ -74,7 +74,6 @@ public:
     CQelWindowHandle WindowHandle() const { return NativeWindow(); }
 
     void SetBorderStyle(CQelBorderStyle style) { m_border = style; }
-    CQelBorderStyle BorderStyle() const { return m_border; }
 
     // For backends: the toolkit took the native window away on its own.
     void NativeFormGone();

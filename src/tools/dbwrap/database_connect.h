@@ -26,8 +26,8 @@ struct DatabaseConnectionObjects {
 
 // What an ADO kind's connect hands to the kind's connect operation: the
 // panel's values (the port converted, the Oracle user upper-cased) and the
-// driver settings. The values reach the driver as typed, never through the
-// kind's connection string.
+// driver settings. The values reach the driver as typed, each one a value of
+// its ODBC string (platform/db/connection_string.h).
 struct AdoOpenRequest {
     int kind = -1;
     CWString address;

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "platform/ui/dialogs.h"
-#include "platform/test_faults.h"
+#include "platform/seams.h"
 #include "platform/ui/line_ends.h"
 
 namespace rg_qelvane_base::headless {

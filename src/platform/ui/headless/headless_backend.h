@@ -1,6 +1,6 @@
 #pragma once
 // The in-memory backend: every native window is a plain record. Tests drive
-// it through headless/driver.h; this header is for that driver.
+// it through tests/support/headless_driver.h; this header is for that driver.
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -137,7 +137,7 @@ public:
     CQelNativeWindow* CreateControl(CQelControl& control, CQelNativeWindow& parent, const CQelRect& rect) override;
     CQelWinForm* LastActiveForm() const override;
     int RunModal(CQelWinForm& form, CQelWinForm* owner) override;
-    void EndModal(CQelWinForm& form) override {}
+    void EndModal(CQelWinForm&) override {}
     int RunMainLoop() override;
     void QuitMainLoop(int exitCode) override { m_exitCode = exitCode; }
     int DisplayDpi() const override { return m_dpi; }

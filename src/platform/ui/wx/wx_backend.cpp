@@ -143,7 +143,7 @@ void CWxBackend::WaitRepainting(const std::function<bool()>& done) {
 
 int CWxBackend::RunMainLoop() { return wxTheApp->MainLoop(); }
 
-void CWxBackend::QuitMainLoop(int exitCode) {
+void CWxBackend::QuitMainLoop(int) {
     // The only code the program quits with is 0, which is wx's own.
     if (wxTheApp->IsMainLoopRunning()) wxTheApp->ExitMainLoop();
 }

@@ -491,7 +491,7 @@ public:
         int selection = GetSelection();
         return selection < 0 ? CWString() : GetItemText(selection);
     }
-    void SetText(const CWString& text) override {}
+    void SetText(const CWString&) override {}
 
 private:
     void Fit() { FitEntries(m_window, m_described, m_width); }

@@ -65,7 +65,7 @@ public:
 
     void SetText(const CWString& text) override;
     void SetFont(const CQelFont& font) override;
-    void Move(const CQelRect& rect) override {}
+    void Move(const CQelRect&) override {}
     void DestroyWindow() override;
     CQelRect GetClientRect() const override;
 

@@ -4,11 +4,11 @@
 #include <stdexcept>
 
 #include "app/startup.h"
-#include "platform/files.h"
 #include "platform/ui/backend.h"
-#include "platform/ui/headless/driver.h"
 #include "platform/ui/scale.h"
 #include "platform/ui/ui.h"
+#include "support/headless_driver.h"
+#include "support/seams.h"
 
 using namespace rg_qelvane_base;
 using namespace rg_qelvane_app;

@@ -1,4 +1,4 @@
-#include "platform/ui/headless/driver.h"
+#include "support/headless_driver.h"
 
 #include <stdexcept>
 

@@ -27,15 +27,15 @@
 // window it sits in, as during another window's modal run) or hidden does
 // nothing and returns false. The clipboard is an in-memory text, read and
 // written with GetClipboardText / SetClipboardText; while a
-// CInjectedFault(CQelFault::ClipboardWrite) lives (platform/test_faults.h) it
+// CInjectedFault(CQelFault::ClipboardWrite) lives (support/seams.h) it
 // refuses new text, as a clipboard held open by another program does.
 #include <functional>
 #include <vector>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
-#include "platform/ui/report_list.h"
 #include "platform/ui/headless/headless_backend.h"
+#include "platform/ui/report_list.h"
 
 namespace rg_qelvane_base::headless {
 

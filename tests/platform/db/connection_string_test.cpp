@@ -17,52 +17,30 @@ std::string U8(const CWString& text) { return text.ToUtf8(); }
 
 }  // namespace
 
-TEST(ConnectionStrings, BuiltCharacterForCharacter) {
-    EXPECT_EQ(MySqlConnectionString(u"h", u"d", -1, u"drv"), u"Provider=MSDASQL; DRIVER=drv; SERVER=h; PORT=-1; DATABASE=d;");
-    EXPECT_EQ(PostgreSqlConnectionString(u"h", u"d", 5432, u""), u"Provider=PostgreSQL OLE DB; Data Source=h; location=d;");
-    EXPECT_EQ(OracleConnectionString(u"h", u"o"), u"Provider=OraOLEDB.Oracle.1; DRIVER=o; SERVER=h");
-    EXPECT_EQ(SqlServerConnectionString(u"h", u"d", true),
-              u"DRIVER=ODBC Driver 17 for SQL Server; SERVER=h; DATABASE=d; Encrypt=yes; TrustServerCertificate=yes");
-    EXPECT_EQ(SqlServerConnectionString(u"h", u"d", false), u"DRIVER=SQL Server; SERVER=h; DATABASE=d;");
-    EXPECT_EQ(AccessConnectionString(u"p", u"a;b", true),
-              u"Provider=Microsoft.ACE.OLEDB.12.0; Data Source=p;Jet OLEDB:Database Password=a;b");
-}
-
-// A string a caller hands to Open, in its ADO form.
-TEST(ConnectionStrings, AdoFormsBecomeOdbcForTheInstalledDrivers) {
+// Each kind reaches the installed driver for its database, whatever its Windows name.
+TEST(ConnectionStrings, EachKindReachesItsInstalledDriver) {
     struct Case {
-        CWString ado;
-        const char16_t* user;
-        const char16_t* password;
+        CQelOdbcTarget target;
         std::string odbc;
         const char16_t* accessFile;
     };
     const Case cases[] = {
-        {MySqlConnectionString(u"127.0.0.1", u"shop", 3306, u"MySQL ODBC 8.0 Unicode Driver"), u"root", u"p;w",
+        {MySqlTarget({u"127.0.0.1", 3306, u"shop", u"root", u"p;w"}, u"MySQL ODBC 8.0 Unicode Driver", kInstalled),
          "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=3306;DATABASE=shop;UID=root;PWD={p;w};" +
              std::string(kMariaDbTimeouts),
          u""},
-        {PostgreSqlConnectionString(u"db.lan", u"shop", 5433, u""), u"u", u"",
+        // Without a driver of setup.ini the port box is not used.
+        {PostgreSqlTarget({u"db.lan", 5433, u"shop", u"u", u""}, u"", kInstalled),
          "DRIVER={PostgreSQL Unicode};SERVER=db.lan;DATABASE=shop;UID=u;" + std::string(kPostgreSqlTimeouts), u""},
-        {PostgreSqlConnectionString(u"db.lan:5433", u"shop", 1, u""), u"", u"",
-         "DRIVER={PostgreSQL Unicode};SERVER=db.lan;PORT=5433;DATABASE=shop;" + std::string(kPostgreSqlTimeouts), u""},
-        {PostgreSqlConnectionString(u"h", u"d", -5, u"PostgreSQL ANSI"), u"", u"",
+        {PostgreSqlTarget({u"h", -5, u"d", u"", u""}, u"PostgreSQL ANSI", kInstalled),
          "DRIVER={PostgreSQL ANSI};SERVER=h;PORT=-5;DATABASE=d;" + std::string(kPostgreSqlTimeouts), u""},
-        {SqlServerConnectionString(u"sql.lan,1444", u"crm", false), u"sa", u"x",
+        {SqlServerTarget({u"sql.lan,1444", 0, u"crm", u"sa", u"x"}, false, kInstalled),
          "DRIVER={FreeTDS};SERVER=sql.lan;PORT=1444;DATABASE=crm;UID=sa;PWD=x;" + std::string(kFreeTdsTimeouts), u""},
-        {SqlServerConnectionString(u"sql.lan", u"crm", true), u"", u"",
-         "DRIVER={FreeTDS};SERVER=sql.lan;Encryption=require;DATABASE=crm;" + std::string(kFreeTdsTimeouts), u""},
-        {OracleConnectionString(u"ora:1521/XE", u"Oracle in OraClient11g_home1"), u"SCOTT", u"t",
-         "DRIVER={Oracle in OraClient11g_home1};SERVER=ora:1521/XE;UID=SCOTT;PWD=t;", u""},
-        {AccessConnectionString(u"/d/a b.mdb", u"se;cret", false), u"", u"", "DRIVER={MDBTools};DBQ={/d/a b.mdb};",
-         u"/d/a b.mdb"},
-        {AccessConnectionString(u"/d/x.accdb", u"", true), u"", u"", "DRIVER={MDBTools};DBQ={/d/x.accdb};", u"/d/x.accdb"},
-        {u"Provider=SQLOLEDB; Data Source=x", u"", u"", "", u""},
+        {AccessTarget(u"/d/a b.mdb", kInstalled), "DRIVER={MDBTools};DBQ={/d/a b.mdb};", u"/d/a b.mdb"},
     };
     for (const Case& c : cases) {
-        const CQelOdbcTarget target = ToOdbc(c.ado, c.user, c.password, kInstalled);
-        EXPECT_EQ(U8(target.connection), c.odbc) << U8(c.ado);
-        EXPECT_EQ(U8(target.accessFile), U8(c.accessFile)) << U8(c.ado);
+        EXPECT_EQ(U8(c.target.connection), c.odbc);
+        EXPECT_EQ(U8(c.target.accessFile), U8(c.accessFile)) << c.odbc;
     }
 }
 
