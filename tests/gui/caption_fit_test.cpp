@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "caption_room.h"
 #include "support/temp_program_dir.h"
+#include "toolkit_wait.h"
 #include "wx_driver.h"
 
 namespace ui_contract {
