@@ -1,6 +1,8 @@
 #include "toolkit_wait.h"
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include <gtk/gtk.h>
 #include <wx/app.h>
@@ -11,15 +13,20 @@ namespace ui_contract {
 
 namespace {
 
-// What is due now, or, with nothing due, a moment's wait for what comes next.
-void ToolkitTurn() {
+// Runs what is due now; false when nothing was.
+bool RunPending() {
     bool ran = false;
     while (gtk_events_pending()) {
         gtk_main_iteration_do(FALSE);
         ran = true;
     }
     wxTheApp->ProcessPendingEvents();
-    if (!ran) g_usleep(1000);
+    return ran;
+}
+
+// What is due now, or, with nothing due, a moment's wait for what comes next.
+void ToolkitTurn() {
+    if (!RunPending()) g_usleep(1000);
 }
 
 std::vector<GtkWidget*> WindowsOnScreen() {
@@ -85,8 +92,7 @@ void Describe(GtkWidget* widget, std::string& layout) {
 
 std::string ScreenLayout() {
     gdk_display_sync(gdk_display_get_default());  // what the display server sends back is on its way
-    while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
-    wxTheApp->ProcessPendingEvents();
+    RunPending();
     NextFrame();
     std::string layout;
     for (GtkWidget* window : WindowsOnScreen()) Describe(window, layout);
