@@ -65,8 +65,13 @@ make_postgresql_template() {
 
 postgresql_bin() { ls -d /usr/lib/postgresql/*/bin | sort -V | tail -1; }
 
+# Whether the MariaDB server with process id $1 answers, or has ended.
+answers_or_gone() {
+  ! kill -0 "$1" 2>/dev/null || mariadb-admin --no-defaults -S "$folder/mariadb.sock" -u root ping
+}
+
 start_mariadb() {
-  local data="$folder/mariadb" port
+  local data="$folder/mariadb" port server
   cp -a "$templates/mariadb" "$data"
   for _ in 1 2 3 4 5; do
     port=$(free_port)
@@ -75,7 +80,10 @@ start_mariadb() {
       --character-set-server=utf8mb4 --collation-server=utf8mb4_unicode_ci \
       --innodb-buffer-pool-size=32M --innodb-log-file-size=8M --innodb-flush-log-at-trx-commit=0 --log-error="$folder/mariadb.log" \
       </dev/null >>"$folder/mariadb.log" 2>&1 &
-    if wait_for 30 mariadb-admin --no-defaults -S "$folder/mariadb.sock" -u root ping; then
+    server=$!
+    # A loaded machine may take a minute or more to start it; one that ended
+    # at once (its port taken meanwhile) is not waited for.
+    if wait_for 180 answers_or_gone "$server" && kill -0 "$server" 2>/dev/null; then
       mariadb --no-defaults -S "$folder/mariadb.sock" -u root -e \
         "CREATE USER '$user'@'%' IDENTIFIED BY '$password'; GRANT ALL ON *.* TO '$user'@'%' WITH GRANT OPTION;"
       echo "export QEL_TEST_MYSQL_HOST=127.0.0.1 QEL_TEST_MYSQL_PORT=$port QEL_TEST_MYSQL_USER=$user QEL_TEST_MYSQL_PASSWORD=$password" >>"$folder/env"
@@ -94,7 +102,7 @@ start_postgresql() {
   cp -a "$templates/postgresql" "$root"
   for _ in 1 2 3 4 5; do
     port=$(free_port)
-    if as_postgres "$bin/pg_ctl" -D "$root/data" -l "$root/server.log" -w -t 30 start \
+    if as_postgres "$bin/pg_ctl" -D "$root/data" -l "$root/server.log" -w -t 180 start \
       -o "-p $port -k $root -c listen_addresses=127.0.0.1 -c fsync=off -c full_page_writes=off" >/dev/null; then
       echo "export QEL_TEST_PG_HOST=127.0.0.1 QEL_TEST_PG_PORT=$port QEL_TEST_PG_USER=$user QEL_TEST_PG_PASSWORD=$password" >>"$folder/env"
       return

@@ -3,13 +3,12 @@
 #include <signal.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "platform/ui/clipboard.h"
 #include "support/db_servers.h"
 #include "support/processes.h"
 #include "support/tool_window_test.h"
+#include "support/wait.h"
 #include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;
@@ -225,8 +224,7 @@ TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAnAsynchronousConnectGives
             admin.Execute(u"SELECT COUNT(*) FROM information_schema.processlist WHERE db = '" + database + u"'");
         return rg_qelvane_windows_ShuJuKu::CQelComVariant::ToText(rows.GetFieldValue(0));
     };
-    for (int tries = 0; tries < 50 && sessions() != u"0"; ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(U8(sessions()), "0");
+    EXPECT_TRUE(WaitFor("the server to end the connect's session", [&] { return sessions() == u"0"; }));
 
     ASSERT_TRUE(window.CreateFormWindow());
     EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");

@@ -1,10 +1,9 @@
 // The AI chat window on the real toolkit: a real web view, where it belongs.
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
-#include <wx/utils.h>
 #include <wx/webview.h>
 
+#include "toolkit_wait.h"
 #include "tools/rules/ai_chat_window.h"
 #include "wx_driver.h"
 
@@ -13,11 +12,9 @@ namespace ui_contract {
 namespace {
 // Size changes reach the window through the display server: wait for them.
 bool Reaches(wxWindow* window, const wxRect& rect) {
-    for (int wait = 0; wait < 200 && window->GetRect() != rect; ++wait) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(10);
-    }
-    return window->GetRect() == rect;
+    return WaitForToolkit("the web view to take " + std::to_string(rect.width) + "x" + std::to_string(rect.height) +
+                              " at " + std::to_string(rect.x) + "," + std::to_string(rect.y),
+                          [&] { return window->GetRect() == rect; });
 }
 }  // namespace
 

@@ -4,9 +4,7 @@
 #include <map>
 
 #include <gtk/gtk.h>
-#include <wx/app.h>
 #include <wx/toplevel.h>
-#include <wx/utils.h>
 #include <wx/window.h>
 
 namespace ui_contract {
@@ -223,15 +221,6 @@ std::vector<std::string> CaptionsCut(wxWindow* topLevel) {
         check(EditName(edit, found.labels, top), pango_layout_get_text(gtk_entry_get_layout(GTK_ENTRY(edit))),
               EditTextExtent(edit), EditTextRoom(edit, top));
     return cut;
-}
-
-void Settle() {
-    // Layout happens on the toolkit's frame clock, a few milliseconds apart.
-    for (int round = 0; round < 10; ++round) {
-        while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
-        wxTheApp->ProcessPendingEvents();
-        wxMilliSleep(10);
-    }
 }
 
 }  // namespace ui_contract

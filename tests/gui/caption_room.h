@@ -14,7 +14,4 @@ namespace ui_contract {
 // An edit is named by the label to its left.
 std::vector<std::string> CaptionsCut(wxWindow* topLevel);
 
-// Lets the toolkit lay out and draw what is pending.
-void Settle();
-
 }  // namespace ui_contract

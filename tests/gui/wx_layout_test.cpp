@@ -14,6 +14,7 @@
 
 #include "platform/ui/backend.h"
 #include "caption_room.h"
+#include "toolkit_wait.h"
 #include "platform_ui/sample_window.h"
 #include "wx_driver.h"
 
@@ -210,16 +211,6 @@ TEST_F(WxWindows, PasswordEditsShowStarsAndGiveTheTypedText) {
     w.Close();
 }
 
-namespace {
-// Lets the toolkit handle what the display sent, for `rounds` times 10 ms.
-void Settle(int rounds) {
-    for (int i = 0; i < rounds; ++i) {
-        wxMilliSleep(10);
-        wxYield();
-    }
-}
-}  // namespace
-
 // A real mouse click on a check mark: the toolkit would also select the
 // entry, but a click on a mark only ticks it.
 TEST_F(WxWindows, AClickOnACheckMarkTicksWithoutSelecting) {
@@ -228,14 +219,16 @@ TEST_F(WxWindows, AClickOnACheckMarkTicksWithoutSelecting) {
     for (const char16_t* name : {u"users", u"orders", u"goods"}) w.tables.AddItem(name);
     w.tables.SetCurSel(2);
     auto* list = static_cast<wxCheckListBox*>(WxWindowOf(w.tables));
-    Settle(50);  // until the window is on the screen
+    Settle();  // the window is on the screen
     int half = list->GetItemHeight() / 2;
     ASSERT_GT(half, 0);
+    const wxPoint mark = list->ClientToScreen(wxPoint(half + 2, half));  // the first entry's mark
     wxUIActionSimulator mouse;
-    mouse.MouseMove(list->ClientToScreen(wxPoint(half + 2, half)));  // the first entry's mark
-    Settle(10);
+    mouse.MouseMove(mark);
+    ASSERT_TRUE(WaitForToolkit("the pointer on the first check mark", [&] { return wxGetMousePosition() == mark; }));
     mouse.MouseClick();
-    Settle(50);
+    ASSERT_TRUE(WaitForToolkit("the click to reach the list", [&] { return !w.log.empty(); }));
+    Settle();  // and whatever else the click brings
     EXPECT_EQ(w.log, (std::vector<std::string>{"check"}));
     EXPECT_TRUE(w.tables.GetCheck(0));
     EXPECT_EQ(w.tables.GetCurSel(), 2);

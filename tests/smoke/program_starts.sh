@@ -17,27 +17,44 @@ cp "$program" "$folder/qelvane"
 "$folder/qelvane" 2>"$folder/stderr" &
 pid=$!
 
+# Runs the check given until it holds or, on the shell's own clock, `bound`
+# seconds have passed: an ASan build on a machine busy with other builds can
+# take more than a minute to show its first window.
+bound=180
+wait_for() {
+  local give_up=$((SECONDS + bound))
+  until "$@"; do
+    [ "$SECONDS" -lt "$give_up" ] || return 1
+    sleep 0.1
+  done
+}
+
+running() {
+  kill -0 "$pid" 2>/dev/null && return 0
+  cat "$folder/stderr"
+  echo "the program ended by itself"
+  exit 1
+}
+
 window=""
-# An ASan build on a busy machine can take a while to show its first window.
-for _ in $(seq 1 300); do
+main_window_shown() {
+  running
   window=$(xwininfo -root -tree 2>/dev/null | grep 'Qelvane 封装工具\|Qelvane \\' | head -1)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
-geometry=$(echo "$window" | grep -o '[0-9]\+x[0-9]\++')
-[ "$geometry" = "800x600+" ] || { echo "main window client area is ${geometry%+}, not 800x600"; exit 1; }
+  [ -n "$window" ]
+}
+geometry=""
+main_window_sized() {
+  main_window_shown && geometry=$(echo "$window" | grep -o '[0-9]\+x[0-9]\++') && [ "$geometry" = "800x600+" ]
+}
+wait_for main_window_shown || { echo "waited $bound s for the main window to appear"; exit 1; }
+wait_for main_window_sized || { echo "main window client area is ${geometry%+}, not 800x600"; exit 1; }
 for sub in datas datas/规则组 datas/提示词组; do
   [ -d "$folder/$sub" ] || { echo "missing folder $sub"; exit 1; }
 done
-kill -0 "$pid" || { echo "the program ended by itself"; exit 1; }
 
 "$close_window" "$(echo "$window" | grep -o '0x[0-9a-f]\+' | head -1)" || { echo "could not close the main window"; exit 1; }
-for _ in $(seq 1 300); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && { echo "the program did not quit when its main window closed"; exit 1; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+wait_for ended || { echo "waited $bound s for the program to quit after its main window closed"; exit 1; }
 wait "$pid"
 status=$?
 pid=""
