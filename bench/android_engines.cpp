@@ -147,8 +147,9 @@ void BM_ClassEngineCraftedClick(benchmark::State& state) {
 // (0) and on (1); the table holds the common Java types.
 template <typename Parse>
 void MeasureTranslation(benchmark::State& state, const CWString& source, Parse parse) {
-    const CWString table = u"[translation]\r\nString=文本型\r\nint=整数型\r\nlong=长整数型\r\nvoid=空\r\n"
-                           u"Context=上下文\r\nIOException=输入输出异常\r\n";
+    const CWString table =
+        u"[translation]\r\nString=文本型\r\nint=整数型\r\nlong=长整数型\r\nvoid=空\r\n"
+        u"Context=上下文\r\nIOException=输入输出异常\r\n";
     bench_support::SetTranslation(state.range(0) != 0, "qel-bench-android-engines", table);
     // Each run is one click: the window opens one look at the table around it.
     for (auto _ : state) {
@@ -159,18 +160,21 @@ void MeasureTranslation(benchmark::State& state, const CWString& source, Parse p
 }
 
 void BM_InterfaceEngineTranslation(benchmark::State& state) {
-    MeasureTranslation(state, JavaInterface(kLines),
-                       [](const CWString& source) { return rg_AnZhuoJieKouJieXiYinQing().ParseJavaInterface(source, u"", u""); });
+    MeasureTranslation(state, JavaInterface(kLines), [](const CWString& source) {
+        return rg_AnZhuoJieKouJieXiYinQing().ParseJavaInterface(source, u"", u"");
+    });
 }
 
 void BM_EnumEngineTranslation(benchmark::State& state) {
-    MeasureTranslation(state, JavaEnum(kLines),
-                       [](const CWString& source) { return rg_AnZhuoMeiJuJieXiYinQing().ParseJavaEnum(source, u"", u""); });
+    MeasureTranslation(state, JavaEnum(kLines), [](const CWString& source) {
+        return rg_AnZhuoMeiJuJieXiYinQing().ParseJavaEnum(source, u"", u"");
+    });
 }
 
 void BM_ClassEngineTranslation(benchmark::State& state) {
-    MeasureTranslation(state, JavaClass(kLines),
-                       [](const CWString& source) { return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0); });
+    MeasureTranslation(state, JavaClass(kLines), [](const CWString& source) {
+        return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0);
+    });
 }
 
 void BM_ArrayEngine(benchmark::State& state) {

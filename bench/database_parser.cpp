@@ -27,7 +27,8 @@ CWString CreateTable(int index, const char16_t* autoKey) {
     CWString sql = CWString::FromUtf8("CREATE TABLE t" + std::to_string(index) + " (c0 ") + autoKey;
     for (int c = 1; c < kColumns; ++c) {
         const std::string name = "c" + std::to_string(c);
-        sql += CWString::FromUtf8(c % 2 ? ", " + name + " varchar(40) NOT NULL DEFAULT 'x'" : ", " + name + " decimal(10,2)");
+        sql += CWString::FromUtf8(c % 2 ? ", " + name + " varchar(40) NOT NULL DEFAULT 'x'"
+                                        : ", " + name + " decimal(10,2)");
     }
     return sql + u")";
 }
@@ -82,10 +83,8 @@ Connected& Database(int kind) {
     }
     if (kind == kKindSqlite) c.sqlite.Query(u"BEGIN").Step();
     for (int t = 0; t < kTables; ++t) {
-        if (kind == kKindSqlite)
-            c.sqlite.Query(CreateTable(t, autoKey)).Step();
-        else
-            c.database.Execute(CreateTable(t, autoKey));
+        if (kind == kKindSqlite) c.sqlite.Query(CreateTable(t, autoKey)).Step();
+        else c.database.Execute(CreateTable(t, autoKey));
     }
     if (kind == kKindSqlite) c.sqlite.Query(u"COMMIT").Step();
     c.ready = true;
@@ -112,9 +111,18 @@ void ListAndReadEveryTable(benchmark::State& state, int kind, const std::string&
     state.counters["tables/s"] = benchmark::Counter(double(tables), benchmark::Counter::kIsRate);
 }
 
-BENCHMARK_CAPTURE(ListAndReadEveryTable, MariaDb, kKindMySql, "MYSQL")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK_CAPTURE(ListAndReadEveryTable, PostgreSql, kKindPostgreSql, "PG")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK_CAPTURE(ListAndReadEveryTable, Sqlite, kKindSqlite, "")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK_CAPTURE(ListAndReadEveryTable, MariaDb, kKindMySql, "MYSQL")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(ListAndReadEveryTable, PostgreSql, kKindPostgreSql, "PG")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(ListAndReadEveryTable, Sqlite, kKindSqlite, "")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 }  // namespace
 

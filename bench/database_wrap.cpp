@@ -4,13 +4,13 @@
 // variables are set (scripts/test-db-servers.sh start FOLDER; source FOLDER/env).
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 #include "support/headless_driver.h"
 #include "support/seams.h"
@@ -31,8 +31,8 @@ CWString Decimal(int n) { return CWString::Format(u"%d", {n}); }
 
 // Twenty columns of the usual kinds, the first the key.
 CWString CreateTable(int n, const CWString& keyType) {
-    static const char16_t* const kKinds[] = {u"VARCHAR(40)", u"VARCHAR(80)", u"INT", u"DECIMAL(8,2)", u"DATE",
-                                              u"VARCHAR(200)"};
+    static const char16_t* const kKinds[] = {u"VARCHAR(40)",  u"VARCHAR(80)", u"INT",
+                                             u"DECIMAL(8,2)", u"DATE",        u"VARCHAR(200)"};
     CWString sql = u"CREATE TABLE t" + Decimal(n) + u" (id " + keyType + u" PRIMARY KEY";
     for (int c = 1; c < kColumns; ++c) sql += u", c" + Decimal(c) + u" " + kKinds[c % std::size(kKinds)];
     return sql + u")";

@@ -28,14 +28,16 @@ CWString Source(std::u16string_view first, std::u16string_view line, std::u16str
 
 const CWString& MethodsSource() {
     static const CWString text = Source(
-        u"", u"func (s *Service#) Handle#(ctx Context, ids []int64, name, label string, opts ...Option) *Result# {\r\n"
-             u"\treturn nil // body lines are skipped\r\n}", u"");
+        u"",
+        u"func (s *Service#) Handle#(ctx Context, ids []int64, name, label string, opts ...Option) *Result# {\r\n"
+        u"\treturn nil // body lines are skipped\r\n}",
+        u"");
     return text;
 }
 const CWString& InterfaceSource() {
-    static const CWString text = Source(u"type Store interface {\r\n",
-                                        u"\tPut#(key string, value []byte, ttl Duration, tags ...string) error // note #",
-                                        u"}");
+    static const CWString text =
+        Source(u"type Store interface {\r\n",
+               u"\tPut#(key string, value []byte, ttl Duration, tags ...string) error // note #", u"}");
     return text;
 }
 const CWString& ConstantsSource() {

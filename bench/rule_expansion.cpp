@@ -88,9 +88,7 @@ void ManyMarkers(benchmark::State& state) {
 BENCHMARK(ManyMarkers)->Unit(benchmark::kMillisecond);
 
 // 2,000 "a", a "b" and a number: a marker whose every beginning the template repeats.
-CWString LongMarker(int number) {
-    return CWString(2000, u'a') + u"b" + CWString::FromUtf8(std::to_string(number));
-}
+CWString LongMarker(int number) { return CWString(2000, u'a') + u"b" + CWString::FromUtf8(std::to_string(number)); }
 
 // 200,000 "a" searched for 30 such markers, none found: one row, the template itself.
 void LongMarkersInLongTemplate(benchmark::State& state) {

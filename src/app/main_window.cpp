@@ -11,10 +11,10 @@ rg_my_main_window::rg_my_main_window() : CQelWinForm(u"Qelvane 封装工具") {}
 
 void rg_my_main_window::HookEvents() {
     Bind(CQelEvent::Created, this, &rg_my_main_window::OnCreated);
-    for (rg_button1* button : {&m_databaseButton, &m_aiButton, &m_androidEnumButton, &m_androidInterfaceButton,
-                               &m_androidClassButton, &m_androidArrayButton, &m_translationButton,
-                               &m_goInterfaceButton, &m_goMethodsButton, &m_goConstantsButton, &m_goStructButton,
-                               &m_deleteButton, &m_renameButton, &m_createButton})
+    for (rg_button1* button :
+         {&m_databaseButton, &m_aiButton, &m_androidEnumButton, &m_androidInterfaceButton, &m_androidClassButton,
+          &m_androidArrayButton, &m_translationButton, &m_goInterfaceButton, &m_goMethodsButton, &m_goConstantsButton,
+          &m_goStructButton, &m_deleteButton, &m_renameButton, &m_createButton})
         button->Bind(CQelEvent::Click, this, &rg_my_main_window::OnClick);
     m_ruleGroupList.Bind(CQelEvent::DoubleClick, this, &rg_my_main_window::OnListDoubleClick);
 }
@@ -56,11 +56,16 @@ void rg_my_main_window::OnClick(CQelControl& sender) {
         CQelWinForm* window;
     };
     const Launch launches[] = {
-        {&m_databaseButton, &m_databaseWindow},          {&m_androidEnumButton, &m_androidEnumWindow},
-        {&m_aiButton, &m_aiChatWindow},                  {&m_androidInterfaceButton, &m_androidInterfaceWindow},
-        {&m_androidClassButton, &m_androidClassWindow},  {&m_androidArrayButton, &m_androidArrayWindow},
-        {&m_goInterfaceButton, &m_goInterfaceWindow},    {&m_goMethodsButton, &m_goMethodsWindow},
-        {&m_goConstantsButton, &m_goConstantsWindow},    {&m_translationButton, &m_translationWindow},
+        {&m_databaseButton, &m_databaseWindow},
+        {&m_androidEnumButton, &m_androidEnumWindow},
+        {&m_aiButton, &m_aiChatWindow},
+        {&m_androidInterfaceButton, &m_androidInterfaceWindow},
+        {&m_androidClassButton, &m_androidClassWindow},
+        {&m_androidArrayButton, &m_androidArrayWindow},
+        {&m_goInterfaceButton, &m_goInterfaceWindow},
+        {&m_goMethodsButton, &m_goMethodsWindow},
+        {&m_goConstantsButton, &m_goConstantsWindow},
+        {&m_translationButton, &m_translationWindow},
         {&m_goStructButton, &m_goStructWindow},
     };
     for (const Launch& launch : launches) {
@@ -69,12 +74,9 @@ void rg_my_main_window::OnClick(CQelControl& sender) {
             return;
         }
     }
-    if (&sender == &m_deleteButton)
-        DeleteRuleGroup();
-    else if (&sender == &m_renameButton)
-        RenameRuleGroup();
-    else if (&sender == &m_createButton)
-        CreateRuleGroup();
+    if (&sender == &m_deleteButton) DeleteRuleGroup();
+    else if (&sender == &m_renameButton) RenameRuleGroup();
+    else if (&sender == &m_createButton) CreateRuleGroup();
 }
 
 }  // namespace rg_qelvane_app

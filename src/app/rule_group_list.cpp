@@ -83,7 +83,7 @@ void rg_my_main_window::RenameRuleGroup() {
     // then it may only take a name that no folder has yet.
     bool ours = IsSafeEntryName(oldName);
     bool moved = ours && PathExists(RuleGroupRoot() + oldName) ? RenameRuleGroupFolder(oldName, newName)
-                                                                : !PathExists(RuleGroupRoot() + newName);
+                                                               : !PathExists(RuleGroupRoot() + newName);
     if (!moved) {
         ShowInfo(*this, kNotRenamed);
         return;

@@ -17,8 +17,7 @@ void SourceToolWindow::OnButtonClick(CQelControl& sender) {
         // Tested before trimming: a package of blanks passes and becomes empty.
         if (m_texts.emptyPackageNotice && m_package.GetControlText().empty())
             ShowInfo(*this, m_texts.emptyPackageNotice);
-        else
-            ParseSource();
+        else ParseSource();
     }
 }
 

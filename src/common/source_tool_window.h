@@ -45,7 +45,8 @@ protected:
     void HookEvents() override;
     template <class Window>
     void BindButtons(Window* window, void (Window::*handler)(rg_qelvane_base::CQelControl&)) {
-        for (auto* button : {&m_paste, &m_copy, &m_parse}) button->Bind(rg_qelvane_base::CQelEvent::Click, window, handler);
+        for (auto* button : {&m_paste, &m_copy, &m_parse})
+            button->Bind(rg_qelvane_base::CQelEvent::Click, window, handler);
     }
     void OnButtonClick(rg_qelvane_base::CQelControl& sender);
     // The window's own step of a click on the parse button: reads its boxes

@@ -19,7 +19,8 @@ inline constexpr char16_t kToolWindowFont[] = u", 11, 0, 0, 0, 0, 0";
 // long source lines wrap; generated lines never do. Where a box has the thin
 // sunken border, SetStaticEdgeBorder gives it once the box is created.
 inline constexpr unsigned kToolLabelStyle = rg_qelvane_base::CQelStyle::AlignRight;
-inline constexpr unsigned kSourceEditStyle = rg_qelvane_base::CQelStyle::MultiLine | rg_qelvane_base::CQelStyle::VScroll;
+inline constexpr unsigned kSourceEditStyle =
+    rg_qelvane_base::CQelStyle::MultiLine | rg_qelvane_base::CQelStyle::VScroll;
 inline constexpr unsigned kOutputEditStyle = kSourceEditStyle | rg_qelvane_base::CQelStyle::HScroll;
 
 // A notice with an OK button, owned by the window of `window`.

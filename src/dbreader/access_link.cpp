@@ -29,32 +29,32 @@ CQelComVariant Property(const MdbColumn* column, const char* name) {
 // The codes the Jet and ACE providers report for each kind of Access column.
 int AdoTypeOfMdbType(int mdbType) {
     switch (mdbType) {
-    case MDB_BOOL: return adBoolean;
-    case MDB_BYTE: return adUnsignedTinyInt;
-    case MDB_INT: return adSmallInt;
-    case MDB_LONGINT: return adInteger;
-    case MDB_MONEY: return adCurrency;
-    case MDB_FLOAT: return adSingle;
-    case MDB_DOUBLE: return adDouble;
-    case MDB_DATETIME: return adDate;
-    case MDB_BINARY:
-    case MDB_OLE: return adBinary;
-    case MDB_TEXT:
-    case MDB_MEMO: return adWChar;
-    case MDB_REPID: return adGUID;
-    case MDB_NUMERIC: return adNumeric;
-    default: return adVariant;
+        case MDB_BOOL: return adBoolean;
+        case MDB_BYTE: return adUnsignedTinyInt;
+        case MDB_INT: return adSmallInt;
+        case MDB_LONGINT: return adInteger;
+        case MDB_MONEY: return adCurrency;
+        case MDB_FLOAT: return adSingle;
+        case MDB_DOUBLE: return adDouble;
+        case MDB_DATETIME: return adDate;
+        case MDB_BINARY:
+        case MDB_OLE: return adBinary;
+        case MDB_TEXT:
+        case MDB_MEMO: return adWChar;
+        case MDB_REPID: return adGUID;
+        case MDB_NUMERIC: return adNumeric;
+        default: return adVariant;
     }
 }
 
 CQelComVariant MaximumLength(const MdbHandle* file, const MdbColumn* column) {
     switch (column->col_type) {
-    // Text is stored in UTF-16 from Jet 4 on: two bytes a character.
-    case MDB_TEXT: return file->f->jet_version == MDB_VER_JET3 ? column->col_size : column->col_size / 2;
-    case MDB_MEMO: return 536870910;
-    case MDB_BINARY: return column->col_size;
-    case MDB_OLE: return 1073741823;
-    default: return CQelComVariant::Null();
+        // Text is stored in UTF-16 from Jet 4 on: two bytes a character.
+        case MDB_TEXT: return file->f->jet_version == MDB_VER_JET3 ? column->col_size : column->col_size / 2;
+        case MDB_MEMO: return 536870910;
+        case MDB_BINARY: return column->col_size;
+        case MDB_OLE: return 1073741823;
+        default: return CQelComVariant::Null();
     }
 }
 
@@ -65,10 +65,10 @@ T* At(GPtrArray* array, unsigned index) {
 
 CWString TableType(MdbCatalogEntry* entry) {
     switch (entry->object_type) {
-    case MDB_TABLE: return mdb_is_system_table(entry) ? u"SYSTEM TABLE" : u"TABLE";
-    case MDB_QUERY: return u"VIEW";
-    case MDB_LINKED_TABLE: return u"LINK";
-    default: return {};
+        case MDB_TABLE: return mdb_is_system_table(entry) ? u"SYSTEM TABLE" : u"TABLE";
+        case MDB_QUERY: return u"VIEW";
+        case MDB_LINKED_TABLE: return u"LINK";
+        default: return {};
     }
 }
 
@@ -106,10 +106,10 @@ public:
     // The file is read-only here, so each schema is read from it once.
     rg_JiLuJiLei OpenSchema(int schema) override {
         switch (schema) {
-        case adSchemaTables: return Cached(m_tables, [this] { return TablesSchema(Tables()); });
-        case adSchemaColumns: return Cached(m_columns, [this] { return ColumnsSchema(Columns()); });
-        case adSchemaPrimaryKeys: return Cached(m_keys, [this] { return PrimaryKeysSchema(PrimaryKeys()); });
-        default: return {};
+            case adSchemaTables: return Cached(m_tables, [this] { return TablesSchema(Tables()); });
+            case adSchemaColumns: return Cached(m_columns, [this] { return ColumnsSchema(Columns()); });
+            case adSchemaPrimaryKeys: return Cached(m_keys, [this] { return PrimaryKeysSchema(PrimaryKeys()); });
+            default: return {};
         }
     }
 

@@ -66,18 +66,16 @@ std::optional<CQelReaderRequest> ReadRequest(std::string& pending) {
 
 CQelReaderReply Answer(std::unique_ptr<CQelDatabaseLink>& link, const CQelReaderRequest& request) {
     switch (request.call) {
-    case CQelReaderCall::ConnectOdbc:
-        link = ConnectOdbc(request.text, request.number);
-        return {link != nullptr, {}};
-    case CQelReaderCall::OpenAccess:
-        link = OpenAccessFile(request.path);
-        return {link != nullptr, {}};
-    case CQelReaderCall::Execute:
-        if (!link) return {};
-        return {true, link->Execute(request.text)};
-    case CQelReaderCall::OpenSchema:
-        if (!link) return {};
-        return {true, link->OpenSchema(request.number)};
+        case CQelReaderCall::ConnectOdbc:
+            link = ConnectOdbc(request.text, request.number);
+            return {link != nullptr, {}};
+        case CQelReaderCall::OpenAccess: link = OpenAccessFile(request.path); return {link != nullptr, {}};
+        case CQelReaderCall::Execute:
+            if (!link) return {};
+            return {true, link->Execute(request.text)};
+        case CQelReaderCall::OpenSchema:
+            if (!link) return {};
+            return {true, link->OpenSchema(request.number)};
     }
     return {};
 }

@@ -83,17 +83,17 @@ CQelComVariant ReadValue(SQLHSTMT statement, SQLUSMALLINT column, int sqlType) {
     const std::optional<CWString> text = ReadText(statement, column);
     if (!text) return CQelComVariant::Null();
     switch (sqlType) {
-    case SQL_TINYINT:
-    case SQL_SMALLINT:
-    case SQL_INTEGER:
-    case SQL_BIGINT: {
-        try {
-            return CQelComVariant(std::stoll(text->ToUtf8()));
-        } catch (...) {
-            return CQelComVariant(*text);
+        case SQL_TINYINT:
+        case SQL_SMALLINT:
+        case SQL_INTEGER:
+        case SQL_BIGINT: {
+            try {
+                return CQelComVariant(std::stoll(text->ToUtf8()));
+            } catch (...) {
+                return CQelComVariant(*text);
+            }
         }
-    }
-    default: return CQelComVariant(*text);
+        default: return CQelComVariant(*text);
     }
 }
 
@@ -147,16 +147,16 @@ int Number(const CQelComVariant& value) { return rg_qelvane_base::TextToInt(Text
 
 bool IsCharacterType(int sqlType) {
     switch (sqlType) {
-    case SQL_CHAR:
-    case SQL_VARCHAR:
-    case SQL_LONGVARCHAR:
-    case SQL_WCHAR:
-    case SQL_WVARCHAR:
-    case SQL_WLONGVARCHAR:
-    case SQL_BINARY:
-    case SQL_VARBINARY:
-    case SQL_LONGVARBINARY: return true;
-    default: return false;
+        case SQL_CHAR:
+        case SQL_VARCHAR:
+        case SQL_LONGVARCHAR:
+        case SQL_WCHAR:
+        case SQL_WVARCHAR:
+        case SQL_WLONGVARCHAR:
+        case SQL_BINARY:
+        case SQL_VARBINARY:
+        case SQL_LONGVARBINARY: return true;
+        default: return false;
     }
 }
 
@@ -190,10 +190,10 @@ public:
 
     rg_JiLuJiLei OpenSchema(int schema) override {
         switch (schema) {
-        case adSchemaTables: return TablesSchema(Tables());
-        case adSchemaColumns: return ColumnsSchema(Columns());
-        case adSchemaPrimaryKeys: return PrimaryKeysSchema(PrimaryKeys());
-        default: return {};
+            case adSchemaTables: return TablesSchema(Tables());
+            case adSchemaColumns: return ColumnsSchema(Columns());
+            case adSchemaPrimaryKeys: return PrimaryKeysSchema(PrimaryKeys());
+            default: return {};
         }
     }
 
@@ -216,8 +216,8 @@ private:
     }
 
     std::vector<CQelCatalogColumn> Columns() {
-        auto rows = Catalogue(
-            [](SQLHSTMT s) { return SQLColumnsW(s, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0); });
+        auto rows =
+            Catalogue([](SQLHSTMT s) { return SQLColumnsW(s, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0); });
         std::vector<CQelCatalogColumn> columns;
         for (; !rows.IsEOF(); rows.MoveNext()) {
             const int sqlType = Number(rows.GetFieldValue(4));

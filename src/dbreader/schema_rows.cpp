@@ -37,9 +37,10 @@ rg_JiLuJiLei ColumnsSchema(const std::vector<CQelCatalogColumn>& columns) {
     std::vector<rg_JiLuJiLei::Row> rows;
     for (const CQelCatalogColumn& c : columns) {
         const bool hasDefault = !c.defaultValue.IsNull() && !c.defaultValue.IsEmpty();
-        rows.push_back({c.catalog, c.schema, c.table, c.name, kNull, kNull, c.ordinal, hasDefault, c.defaultValue,
-                        kNull, c.nullable, c.adoType, kNull, c.maximumLength, kNull, c.precision, c.scale, kNull,
-                        kNull, kNull, kNull, kNull, kNull, kNull, kNull, kNull, kNull, c.description});
+        rows.push_back({c.catalog,  c.schema,       c.table, c.name,     kNull,     kNull, c.ordinal,
+                        hasDefault, c.defaultValue, kNull,   c.nullable, c.adoType, kNull, c.maximumLength,
+                        kNull,      c.precision,    c.scale, kNull,      kNull,     kNull, kNull,
+                        kNull,      kNull,          kNull,   kNull,      kNull,     kNull, c.description});
     }
     return rg_JiLuJiLei(Fields({{u"TABLE_CATALOG", adVarWChar},
                                 {u"TABLE_SCHEMA", adVarWChar},
@@ -89,33 +90,33 @@ rg_JiLuJiLei PrimaryKeysSchema(const std::vector<CQelCatalogKey>& keys) {
 
 int AdoTypeOfSqlType(int sqlType) {
     switch (sqlType) {
-    case SQL_CHAR: return adChar;
-    case SQL_VARCHAR: return adVarChar;
-    case SQL_LONGVARCHAR: return adLongVarChar;
-    case SQL_WCHAR: return adWChar;
-    case SQL_WVARCHAR: return adVarWChar;
-    case SQL_WLONGVARCHAR: return adLongVarWChar;
-    case SQL_DECIMAL:
-    case SQL_NUMERIC: return adNumeric;
-    case SQL_SMALLINT: return adSmallInt;
-    case SQL_INTEGER: return adInteger;
-    case SQL_REAL: return adSingle;
-    case SQL_FLOAT:
-    case SQL_DOUBLE: return adDouble;
-    case SQL_BIT: return adBoolean;
-    case SQL_TINYINT: return adTinyInt;
-    case SQL_BIGINT: return adBigInt;
-    case SQL_BINARY: return adBinary;
-    case SQL_VARBINARY: return adVarBinary;
-    case SQL_LONGVARBINARY: return adLongVarBinary;
-    case SQL_TYPE_DATE:
-    case SQL_DATE: return adDBDate;
-    case SQL_TYPE_TIME:
-    case SQL_TIME: return adDBTime;
-    case SQL_TYPE_TIMESTAMP:
-    case SQL_TIMESTAMP: return adDBTimeStamp;
-    case SQL_GUID: return adGUID;
-    default: return adVariant;
+        case SQL_CHAR: return adChar;
+        case SQL_VARCHAR: return adVarChar;
+        case SQL_LONGVARCHAR: return adLongVarChar;
+        case SQL_WCHAR: return adWChar;
+        case SQL_WVARCHAR: return adVarWChar;
+        case SQL_WLONGVARCHAR: return adLongVarWChar;
+        case SQL_DECIMAL:
+        case SQL_NUMERIC: return adNumeric;
+        case SQL_SMALLINT: return adSmallInt;
+        case SQL_INTEGER: return adInteger;
+        case SQL_REAL: return adSingle;
+        case SQL_FLOAT:
+        case SQL_DOUBLE: return adDouble;
+        case SQL_BIT: return adBoolean;
+        case SQL_TINYINT: return adTinyInt;
+        case SQL_BIGINT: return adBigInt;
+        case SQL_BINARY: return adBinary;
+        case SQL_VARBINARY: return adVarBinary;
+        case SQL_LONGVARBINARY: return adLongVarBinary;
+        case SQL_TYPE_DATE:
+        case SQL_DATE: return adDBDate;
+        case SQL_TYPE_TIME:
+        case SQL_TIME: return adDBTime;
+        case SQL_TYPE_TIMESTAMP:
+        case SQL_TIMESTAMP: return adDBTimeStamp;
+        case SQL_GUID: return adGUID;
+        default: return adVariant;
     }
 }
 

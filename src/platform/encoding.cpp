@@ -70,9 +70,15 @@ std::u16string Utf8ToUtf16(std::string_view s) {
         char32_t cp = extra == 3 ? (b & 0x07) : extra == 2 ? (b & 0x0F) : (b & 0x1F);
         bool ok = extra > 0;
         for (int k = 1; ok && k <= extra; ++k) {
-            if (i + k >= s.size()) { ok = false; break; }
+            if (i + k >= s.size()) {
+                ok = false;
+                break;
+            }
             unsigned char c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) { ok = false; break; }
+            if ((c & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             cp = (cp << 6) | (c & 0x3F);
         }
         if (ok && ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
@@ -123,7 +129,8 @@ std::u16string Utf16LeToText(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size() / 2);
     for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
     return out;
 }
 

@@ -98,8 +98,8 @@ constexpr long long kRacyWindowNs = 50000000LL;  // well above the kernel's time
 
 struct CacheEntry {
     std::string nativePath;
-    FileIdentity identity;  // of the file when `bytes` were read
-    std::string bytes;      // what `ini` was parsed from
+    FileIdentity identity;      // of the file when `bytes` were read
+    std::string bytes;          // what `ini` was parsed from
     long long recheckAtNs = 0;  // a racy read is compared once more from then on; 0: trusted
     std::shared_ptr<const ParsedIni> ini;
 };

@@ -51,8 +51,7 @@ std::optional<rg_WenBenShuZuLei> ShownLineFile::Read(const CWString& path, LineF
         std::u16string shown = DecodeText(line, encoding);
         if (EncodeText(shown, encoding) == line && shown.find(u'\0') == std::u16string::npos)
             lines.push_back(CWString(std::move(shown)));
-        else
-            m_damagedLines.emplace_back(line);
+        else m_damagedLines.emplace_back(line);
         from = end + separator.size();
     }
     return lines;

@@ -112,8 +112,8 @@ class SearchWatch {
 public:
     SearchWatch() : budget_(RegexSearchBudget::open_) {
         Clock::time_point now = Clock::now();
-        deadline_ = budget_ ? std::min(now + budget_->eachSearch_, budget_->deadline_)
-                            : now + RegexSearchBudget::kEachSearch;
+        deadline_ =
+            budget_ ? std::min(now + budget_->eachSearch_, budget_->deadline_) : now + RegexSearchBudget::kEachSearch;
     }
 
     bool Spent() const { return Clock::now() >= deadline_; }
@@ -211,10 +211,8 @@ int RegexFindAll(std::u16string_view subject, std::u16string_view pattern, rg_We
     ForEachMatch(subject, pattern, [&](const PCRE2_SIZE* ovector, uint32_t setPairs, uint32_t groups) {
         for (uint32_t g = 0; g <= groups; ++g) {
             PCRE2_SIZE begin = ovector[2 * g], end = ovector[2 * g + 1];
-            if (g >= setPairs || begin == PCRE2_UNSET || end < begin)
-                result.emplace_back();
-            else
-                result.emplace_back(subject.substr(begin, end - begin));
+            if (g >= setPairs || begin == PCRE2_UNSET || end < begin) result.emplace_back();
+            else result.emplace_back(subject.substr(begin, end - begin));
         }
     });
     return static_cast<int>(result.size());

@@ -88,7 +88,9 @@ int SplitText(std::u16string_view text, rg_WenBenShuZuLei& out, std::u16string_v
     size_t pos = 0;
     while (true) {
         size_t hit = text.find(separator, pos);
-        CWString piece = CWString(text.substr(pos, hit == std::u16string_view::npos ? std::u16string_view::npos : hit - pos)).Trimmed();
+        CWString piece =
+            CWString(text.substr(pos, hit == std::u16string_view::npos ? std::u16string_view::npos : hit - pos))
+                .Trimmed();
         if (!(dropEmpty && piece.empty())) out.push_back(std::move(piece));
         if (hit == std::u16string_view::npos) break;
         pos = hit + separator.size();

@@ -1,5 +1,5 @@
-#include "support/generator_test.h"
 #include "tools/androidwrap/android_class_engine.h"
+#include "support/generator_test.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;
@@ -113,8 +113,8 @@ TEST_F(AndroidClass, WorkedExample) {
 TEST_F(AndroidClass, NoCreateChangesOnlyTheClassLine) {
     CWString plain = Run(kCounter, u"", u"", 0);
     CWString forbidden = Run(kCounter, u"", u"", 1);
-    EXPECT_EQ(U8(forbidden), U8(plain.ReplacedAll(u"\"com.example.Counter\" >",
-                                                  u"\"com.example.Counter\" @禁止创建对象 = 真>")));
+    EXPECT_EQ(U8(forbidden),
+              U8(plain.ReplacedAll(u"\"com.example.Counter\" >", u"\"com.example.Counter\" @禁止创建对象 = 真>")));
 }
 
 TEST_F(AndroidClass, NameAndPackageBoxes) {
@@ -174,7 +174,8 @@ TEST_F(AndroidClass, WhichMethodsAreFound) {
         {u"public String name(String... parts) throws E {\r\n}",
          {{u"name", u"String", {P{u"parts", u"String", 1}}, M::kInstanceMethod}}},
         {u"public void run() {\r\n}\r\npublic A(int a) {\r\n}\r\npublic static int max() {\r\n}",
-         {{u"A", u"", {P{u"a", u"int", 0}}, M::kConstructor}, {u"max", u"", {}, M::kStaticMethod},
+         {{u"A", u"", {P{u"a", u"int", 0}}, M::kConstructor},
+          {u"max", u"", {}, M::kStaticMethod},
           {u"run", u"", {}, M::kInstanceMethod}}},
     };
     for (const Case& c : cases) EXPECT_EQ(Methods(c.body), c.methods) << U8(CWString(c.body));

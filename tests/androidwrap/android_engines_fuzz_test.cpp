@@ -24,10 +24,11 @@ const std::u16string_view kSeeds[] = {
 
 // Pieces that steer the cleaners and patterns into their corners.
 const std::u16string_view kFragments[] = {
-    u"/**", u"*/", u"/*", u"//", u"*", u"(", u")", u"{", u"}", u";", u",", u"...", u"<", u">", u"[]", u" ",
-    u"\t", u"\r\n", u"\n", u"public ", u"private ", u"static ", u"class ", u"interface ", u"enum ", u"package ",
-    u"import ", u"@Deprecated", u"@deprecated", u"@NonNull ", u"throws ", u"void ", u"ABC", u"名", u"\u3000",
-    u"\0"sv, u"\xD800"sv,
+    u"/**",   u"*/",       u"/*",      u"//",          u"*",           u"(",         u")",       u"{",
+    u"}",     u";",        u",",       u"...",         u"<",           u">",         u"[]",      u" ",
+    u"\t",    u"\r\n",     u"\n",      u"public ",     u"private ",    u"static ",   u"class ",  u"interface ",
+    u"enum ", u"package ", u"import ", u"@Deprecated", u"@deprecated", u"@NonNull ", u"throws ", u"void ",
+    u"ABC",   u"名",       u"\u3000",  u"\0"sv,        u"\xD800"sv,
 };
 
 const std::u16string_view kHostile[] = {
@@ -70,12 +71,8 @@ CWString Mutated(std::u16string_view seed, std::mt19937& random) {
     for (int e = 0; e < edits; ++e) {
         size_t at = std::uniform_int_distribution<size_t>(0, text.size())(random);
         switch (random() % 3) {
-            case 0:
-                text.insert(at, kFragments[random() % std::size(kFragments)]);
-                break;
-            case 1:
-                text.erase(at, std::uniform_int_distribution<size_t>(0, 8)(random));
-                break;
+            case 0: text.insert(at, kFragments[random() % std::size(kFragments)]); break;
+            case 1: text.erase(at, std::uniform_int_distribution<size_t>(0, 8)(random)); break;
             default:
                 text.insert(at, 1, static_cast<char16_t>(std::uniform_int_distribution<int>(0, 0xFFFF)(random)));
                 break;

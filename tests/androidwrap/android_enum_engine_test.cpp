@@ -1,5 +1,5 @@
-#include "support/generator_test.h"
 #include "tools/androidwrap/android_enum_engine.h"
+#include "support/generator_test.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;

@@ -1,5 +1,5 @@
-#include "support/generator_test.h"
 #include "tools/androidwrap/android_interface_engine.h"
+#include "support/generator_test.h"
 
 using namespace rg_qelvane_app;
 using generator_test::CrLfLines;
@@ -115,8 +115,9 @@ TEST_F(AndroidInterface, MethodEdgeCases) {
           u"\t\t @ @<欲操作本对象>.f(@<m>,@<names>)", u"\t}", u""}},
         {u"static int count(); default boolean isEmpty();",
          {u"\t方法 count <公开 静态 类型 = int @嵌入式方法 = \"\">", u"\t参数 欲操作本对象 <类型 = A>", u"\t{",
-          u"\t\t @ @<欲操作本对象>.count()", u"\t}", u"", u"\t方法 isEmpty <公开 静态 类型 = boolean @嵌入式方法 = \"\">",
-          u"\t参数 欲操作本对象 <类型 = A>", u"\t{", u"\t\t @ @<欲操作本对象>.isEmpty()", u"\t}", u""}},
+          u"\t\t @ @<欲操作本对象>.count()", u"\t}", u"",
+          u"\t方法 isEmpty <公开 静态 类型 = boolean @嵌入式方法 = \"\">", u"\t参数 欲操作本对象 <类型 = A>", u"\t{",
+          u"\t\t @ @<欲操作本对象>.isEmpty()", u"\t}", u""}},
         {u"default int size() { return 0; }", {}},
     };
     for (const Case& c : cases) {

@@ -44,10 +44,8 @@ TEST_F(AndroidParseBudget, CraftedClassEndsWithWhatItFoundAndIsReported) {
     EXPECT_TRUE(budget.CutShort());
     // How far the parse got depends on the machine: a busy one may spend the
     // budget before the class is even found. Either way the output is whole.
-    if (output.starts_with(kHeader))
-        EXPECT_TRUE(output.ends_with(u"\r\n}"));
-    else
-        EXPECT_EQ(U8(output), "找不到类");
+    if (output.starts_with(kHeader)) EXPECT_TRUE(output.ends_with(u"\r\n}"));
+    else EXPECT_EQ(U8(output), "找不到类");
 }
 
 TEST_F(AndroidParseBudget, LargeRealClassIsParsedToTheEnd) {

@@ -19,8 +19,8 @@ const std::vector<SourceWindowCase> kAndroidWindows = {
     {"Interface", MakeWindow<rg_win_AnZhuoJieKouFengZhuang>, u"安卓接口封装", u"", u"q",
      u"package com.x;\npublic interface Api {\n    int count(String key); // note\n}\n",
      u"类 Cls <公开 @别名 = \"q.Api\" @别名类型 = 本地参考类型 >", u"int"},
-    {"Enum", MakeWindow<rg_win_AnZhuoMeiJuFengZhuang>, u"安卓枚举封装", u"", u"q", u"package p;\nenum Color { RED, BLUE; }",
-     u"\t常量 BLUE <公开 类型 = Cls 值 = @q.Color.BLUE>", u"RED"},
+    {"Enum", MakeWindow<rg_win_AnZhuoMeiJuFengZhuang>, u"安卓枚举封装", u"", u"q",
+     u"package p;\nenum Color { RED, BLUE; }", u"\t常量 BLUE <公开 类型 = Cls 值 = @q.Color.BLUE>", u"RED"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Android, SourceWindow, ::testing::ValuesIn(kAndroidWindows), CaseName<SourceWindowCase>);

@@ -25,9 +25,11 @@ TEST(CleanJavaSource, LinePassOfBothCleaners) {
         {"blanks only", u" \r\n\t\r\n\u3000", u""},
         {"trailing comment keeps the blank before it", u"int a; // note", CrLfLines({u"int a; "})},
         {"comment line vanishes", u"  // whole line\r\nint b;", CrLfLines({u"int b;"})},
-        {"slashes inside a string cut the line", u"String u = \"http://x\"; int c;", CrLfLines({u"String u = \"http:"})},
+        {"slashes inside a string cut the line", u"String u = \"http://x\"; int c;",
+         CrLfLines({u"String u = \"http:"})},
         {"LF-only text is one line", u"int a; // c\nint b;", CrLfLines({u"int a; "})},
-        {"blank lines dropped, lines trimmed", u"\r\n  int a;  \r\n\r\n\tint b;\r\n", CrLfLines({u"int a;", u"int b;"})},
+        {"blank lines dropped, lines trimmed", u"\r\n  int a;  \r\n\r\n\tint b;\r\n",
+         CrLfLines({u"int a;", u"int b;"})},
         {"one-star comments stay", u"/* plain */ int a;", CrLfLines({u"/* plain */ int a;"})},
         {"imports", u"import java.util.List;\r\nimport static a.B.c;\r\nint a;", CrLfLines({u"int a;"})},
         {"private member up to the first semicolon", u"private void f() {\r\n  a();\r\n  b();\r\n}",
@@ -67,7 +69,8 @@ TEST(ExtractPackageName, OnlyOneStatementAndNoTrimming) {
         {u"class A {}", u""},
         {u"", u""},
     };
-    for (const auto& [source, package] : cases) EXPECT_EQ(U8(ExtractPackageName(CWString(source))), U8(CWString(package)));
+    for (const auto& [source, package] : cases)
+        EXPECT_EQ(U8(ExtractPackageName(CWString(source))), U8(CWString(package)));
 }
 
 TEST(DeclarationChecks, NoneOneOrSeveral) {
@@ -85,11 +88,12 @@ TEST(DeclarationChecks, NoneOneOrSeveral) {
          u"检测到多个接口，目前仅支持一个接口的封装", u""},
         {CheckSingleEnum, FindEnumName, u"class A {}", u"找不到枚举", u""},
         {CheckSingleEnum, FindEnumName, u"myenum Foo {", u"", u"Foo"},
-        {CheckSingleEnum, FindEnumName, u"enum A { X }\r\nenum B { Y }", u"检测到多个枚举，目前仅支持一个枚举的封装", u""},
+        {CheckSingleEnum, FindEnumName, u"enum A { X }\r\nenum B { Y }", u"检测到多个枚举，目前仅支持一个枚举的封装",
+         u""},
         {CheckSingleClass, FindClassName, u"class {", u"找不到类", u""},
         {CheckSingleClass, FindClassName, u"public final class View {", u"", u"View"},
-        {CheckSingleClass, FindClassName, u"class A {\r\nstatic class B {}\r\n}", u"检测到多个类，目前仅支持一个类的封装",
-         u""},
+        {CheckSingleClass, FindClassName, u"class A {\r\nstatic class B {}\r\n}",
+         u"检测到多个类，目前仅支持一个类的封装", u""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(U8(c.check(CWString(c.source))), U8(CWString(c.message))) << U8(CWString(c.source));
@@ -108,5 +112,6 @@ TEST(SplitParameters, TwoWordPiecesOnly) {
         {u" int  a ,, long\tb ", {{u"a", u"int", 0}}},
         {u"", {}},
     };
-    for (const auto& [list, parameters] : cases) EXPECT_EQ(SplitParameters(CWString(list)), parameters) << U8(CWString(list));
+    for (const auto& [list, parameters] : cases)
+        EXPECT_EQ(SplitParameters(CWString(list)), parameters) << U8(CWString(list));
 }

@@ -26,7 +26,8 @@ protected:
     }
     std::vector<CWString> Names(rg_my_main_window& w) {
         std::vector<CWString> names;
-        for (int i = 0; i < w.m_ruleGroupList.GetItemCount(); ++i) names.push_back(w.m_ruleGroupList.GetListItemText(i));
+        for (int i = 0; i < w.m_ruleGroupList.GetItemCount(); ++i)
+            names.push_back(w.m_ruleGroupList.GetListItemText(i));
         return names;
     }
     void Create(rg_my_main_window& w, const CWString& name) {
@@ -48,13 +49,22 @@ TEST_F(MainWindowTest, StartCreatesTheDataFoldersAndShowsAnEmptyList) {
 
 TEST_F(MainWindowTest, ButtonsStandWhereTheyBelong) {
     auto w = Start();
-    struct Case { CQelControl* control; CWString text; CQelRect rect; };
+    struct Case {
+        CQelControl* control;
+        CWString text;
+        CQelRect rect;
+    };
     const Case cases[] = {
-        {&w->m_createButton, u"创建规则组", {8, 6, 109, 48}},      {&w->m_renameButton, u"修改规则组", {127, 6, 109, 48}},
-        {&w->m_deleteButton, u"删除规则组", {246, 6, 109, 48}},    {&w->m_translationButton, u"翻译管理", {365, 6, 109, 48}},
-        {&w->m_aiButton, u"人工智能封装", {485, 6, 109, 48}},      {&w->m_databaseButton, u"数据库封装", {605, 6, 109, 48}},
-        {&w->m_androidArrayButton, u"数组封装", {18, 17, 136, 40}}, {&w->m_goStructButton, u"结构体封装", {18, 17, 136, 40}},
-        {&w->m_goInterfaceButton, u"接口封装", {469, 17, 136, 40}}, {&w->m_androidEnumButton, u"枚举封装", {468, 17, 136, 40}},
+        {&w->m_createButton, u"创建规则组", {8, 6, 109, 48}},
+        {&w->m_renameButton, u"修改规则组", {127, 6, 109, 48}},
+        {&w->m_deleteButton, u"删除规则组", {246, 6, 109, 48}},
+        {&w->m_translationButton, u"翻译管理", {365, 6, 109, 48}},
+        {&w->m_aiButton, u"人工智能封装", {485, 6, 109, 48}},
+        {&w->m_databaseButton, u"数据库封装", {605, 6, 109, 48}},
+        {&w->m_androidArrayButton, u"数组封装", {18, 17, 136, 40}},
+        {&w->m_goStructButton, u"结构体封装", {18, 17, 136, 40}},
+        {&w->m_goInterfaceButton, u"接口封装", {469, 17, 136, 40}},
+        {&w->m_androidEnumButton, u"枚举封装", {468, 17, 136, 40}},
     };
     for (const Case& c : cases) {
         const CHeadlessWindow* native = FindWindow(*c.control);
@@ -119,7 +129,8 @@ TEST_F(MainWindowTest, NamesThatWouldLeaveTheGroupFolderOrCouldNotHaveItsFilesAr
     for (const CWString& name : {CWString(u".."), CWString(u"a/../.."), CWString(u"/tmp/x"), CWString(u"a\u007F"),
                                  CWString(u"\u0085x"), tooLong}) {
         Create(*w, name);
-        EXPECT_EQ(LastBox().text, u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！") << name.ToUtf8();
+        EXPECT_EQ(LastBox().text, u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！")
+            << name.ToUtf8();
     }
     EXPECT_EQ(w->m_ruleGroupList.GetItemCount(), 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "datas/规则组"), fs::directory_iterator()), 0);
@@ -220,7 +231,12 @@ TEST_F(MainWindowTest, TheListSurvivesARestartTrimmedOfCrAndBlanks) {
 }
 
 TEST_F(MainWindowTest, AFolderStepThatFailsIsReportedAndChangesNothing) {
-    struct Case { CQelFault fault; rg_button1 rg_my_main_window::*button; const char16_t* answer; const char16_t* message; };
+    struct Case {
+        CQelFault fault;
+        rg_button1 rg_my_main_window::*button;
+        const char16_t* answer;
+        const char16_t* message;
+    };
     const Case cases[] = {
         {CQelFault::CreateFolder, &rg_my_main_window::m_createButton, u"new", u"规则组文件夹创建失败！"},
         {CQelFault::Move, &rg_my_main_window::m_renameButton, u"new", u"规则组文件夹重命名失败！"},
@@ -272,7 +288,11 @@ TEST_F(MainWindowTest, ADamagedListKeepsWhatItCannotShowAcrossEveryRewrite) {
     dir.WriteBytes("datas/规则组列表.dat", "a\n" + zeroByte + "d\n" + noUtf8);
     auto w = Start();
     ASSERT_EQ(Names(*w), (std::vector<CWString>{u"a", u"d"}));
-    struct Step { rg_button1 rg_my_main_window::*button; const char16_t* name; std::string listed; };
+    struct Step {
+        rg_button1 rg_my_main_window::*button;
+        const char16_t* name;
+        std::string listed;
+    };
     const Step steps[] = {
         {&rg_my_main_window::m_createButton, u"e", "a\nd\ne\n"},
         {&rg_my_main_window::m_renameButton, u"a2", "a2\nd\ne\n"},
@@ -290,7 +310,9 @@ TEST_F(MainWindowTest, ADamagedListKeepsWhatItCannotShowAcrossEveryRewrite) {
 // FF FE makes the list UTF-16, whatever wrote the bytes behind it: the group
 // created is added in UTF-16 behind them, and those bytes stay as they were.
 TEST_F(MainWindowTest, AListThatBeginsWithAUtf16MarkKeepsItsBytesWhenAGroupIsCreated) {
-    const std::string list = "\xFF\xFE" "\xE7\x94\xB2\n\xE4\xB9\x99\n";  // 甲 and 乙 in UTF-8
+    const std::string list =
+        "\xFF\xFE"
+        "\xE7\x94\xB2\n\xE4\xB9\x99\n";  // 甲 and 乙 in UTF-8
     dir.WriteBytes("datas/规则组列表.dat", list);
     auto w = Start();
     Create(*w, u"e");

@@ -58,17 +58,30 @@ TEST_F(RuleConfigWindowTest, ControlsStandWhereTheyBelong) {
     Open([this](rg_win_GuiZePeiZhi& w) {
         EXPECT_EQ(U8(w.GetControlText()), "【组】规则配置");
         EXPECT_EQ(w.GetClientRect(), (CQelRect{0, 0, 800, 600}));
-        struct Case { CQelControl* control; CWString text; CQelRect rect; };
+        struct Case {
+            CQelControl* control;
+            CWString text;
+            CQelRect rect;
+        };
         const Case cases[] = {
-            {&w.m_classNameLabel, u"类名称：", {13, 14, 56, 32}}, {&w.m_className, u"用户类", {77, 16, 208, 30}},
-            {&w.m_save, u"保存规则", {661, 14, 128, 40}},        {&w.m_templateGroup, u"模板", {13, 56, 776, 121}},
-            {&w.m_template, u"", {9, 18, 758, 93}},              {&w.m_ruleGroup, u"规则列表", {13, 185, 272, 201}},
-            {&w.m_add, u"增加", {11, 18, 112, 32}},              {&w.m_delete, u"删除", {144, 18, 112, 32}},
-            {&w.m_ruleList, u"", {11, 57, 245, 132}},            {&w.m_dataGroup, u"数据列表", {293, 185, 496, 201}},
-            {&w.m_data, u"", {10, 20, 392, 168}},                {&w.m_translate, u"翻译", {409, 14, 80, 36}},
-            {&w.m_resultGroup, u"结果", {13, 395, 672, 196}},    {&w.m_result, u"", {11, 25, 651, 161}},
-            {&w.m_templateOnly, u"仅使用模板", {693, 430, 92, 24}}, {&w.m_withHeader, u"使用标识", {693, 462, 92, 24}},
-            {&w.m_generate, u"生成", {710, 508, 80, 36}},        {&w.m_copy, u"复制", {710, 548, 80, 36}},
+            {&w.m_classNameLabel, u"类名称：", {13, 14, 56, 32}},
+            {&w.m_className, u"用户类", {77, 16, 208, 30}},
+            {&w.m_save, u"保存规则", {661, 14, 128, 40}},
+            {&w.m_templateGroup, u"模板", {13, 56, 776, 121}},
+            {&w.m_template, u"", {9, 18, 758, 93}},
+            {&w.m_ruleGroup, u"规则列表", {13, 185, 272, 201}},
+            {&w.m_add, u"增加", {11, 18, 112, 32}},
+            {&w.m_delete, u"删除", {144, 18, 112, 32}},
+            {&w.m_ruleList, u"", {11, 57, 245, 132}},
+            {&w.m_dataGroup, u"数据列表", {293, 185, 496, 201}},
+            {&w.m_data, u"", {10, 20, 392, 168}},
+            {&w.m_translate, u"翻译", {409, 14, 80, 36}},
+            {&w.m_resultGroup, u"结果", {13, 395, 672, 196}},
+            {&w.m_result, u"", {11, 25, 651, 161}},
+            {&w.m_templateOnly, u"仅使用模板", {693, 430, 92, 24}},
+            {&w.m_withHeader, u"使用标识", {693, 462, 92, 24}},
+            {&w.m_generate, u"生成", {710, 508, 80, 36}},
+            {&w.m_copy, u"复制", {710, 548, 80, 36}},
         };
         for (const Case& c : cases) {
             const CHeadlessWindow* native = FindWindow(*c.control);
@@ -91,8 +104,9 @@ TEST_F(RuleConfigWindowTest, ControlsStandWhereTheyBelong) {
 TEST_F(RuleConfigWindowTest, AGroupAtWorkFromAddingRulesToReopening) {
     UseTranslations({u"string=文本型", u"int=整数型"});
     TranslateEnabled = false;
-    const CWString expected = CrLfLines({kHeader, u"", u"类 用户类 <公开>", u"{", u"    变量 name <公开 类型 = 文本型 >",
-                                         u"    变量 age <公开 类型 = 整数型 >", u"}"});
+    const CWString expected =
+        CrLfLines({kHeader, u"", u"类 用户类 <公开>", u"{", u"    变量 name <公开 类型 = 文本型 >",
+                   u"    变量 age <公开 类型 = 整数型 >", u"}"});
     Open([&](rg_win_GuiZePeiZhi& w) {
         EXPECT_EQ(w.m_template.GetControlText(), u"");  // no template file yet: not the default text
         Type(w.m_template, u"变量 {1} <公开 类型 = {2} >");
@@ -198,10 +212,24 @@ TEST_F(RuleConfigWindowTest, DeletingAsksNothingAndLeavesTheValuesShownButUnkept
 }
 
 TEST_F(RuleConfigWindowTest, RuleFilesAreReadAsTheyWereWritten) {
-    struct Case { std::string rules; std::vector<CWString> entries; std::string templateBytes; CWString templateText; };
+    struct Case {
+        std::string rules;
+        std::vector<CWString> entries;
+        std::string templateBytes;
+        CWString templateText;
+    };
     const Case cases[] = {
-        {"{1}\r\n\r\n {2} \r\n", {u"{1}", u"{2}"}, "\xEF\xBB\xBF" "A\r\nB", u"A\r\nB"},
-        {" {1}\n{2} \n", {u"{1}\n{2}"}, std::string("\xFF\xFE" "x\0y\0", 6), u"xy"},
+        {"{1}\r\n\r\n {2} \r\n",
+         {u"{1}", u"{2}"},
+         "\xEF\xBB\xBF"
+         "A\r\nB",
+         u"A\r\nB"},
+        {" {1}\n{2} \n",
+         {u"{1}\n{2}"},
+         std::string("\xFF\xFE"
+                     "x\0y\0",
+                     6),
+         u"xy"},
         {"", {}, std::string("t\0rest", 6), u"t"},
     };
     for (const Case& c : cases) {

@@ -22,10 +22,10 @@ using Row = std::pair<CWString, CWString>;
 using Rows = std::vector<Row>;
 
 // GB18030 bytes of the Chinese texts the tests write and expect.
-const std::string kMingCheng = "\xC3\xFB\xB3\xC6";                    // 名称
+const std::string kMingCheng = "\xC3\xFB\xB3\xC6";                                 // 名称
 const std::string kQingShuRuNeiRong = "\xC7\xEB\xCA\xE4\xC8\xEB\xC4\xDA\xC8\xDD";  // 请输入内容
-const std::string kJia = "\xBC\xD7";                                  // 甲
-const std::string kYi = "\xD2\xD2";                                   // 乙
+const std::string kJia = "\xBC\xD7";                                               // 甲
+const std::string kYi = "\xD2\xD2";                                                // 乙
 
 const char* const kTable = "datas/对应关系.ini";
 
@@ -78,7 +78,11 @@ TEST_F(TranslationWindowTest, ControlsStandWhereTheyBelong) {
     Open();
     EXPECT_EQ(window.GetControlText(), u"翻译管理");
     EXPECT_EQ(window.GetClientRect(), (CQelRect{0, 0, 800, 600}));
-    struct Case { CQelControl* control; CWString text; CQelRect rect; };
+    struct Case {
+        CQelControl* control;
+        CWString text;
+        CQelRect rect;
+    };
     const Case cases[] = {
         {&window.m_batchInsert, u"批量插入", {21, 550, 136, 40}}, {&window.m_insert, u"插入", {173, 550, 136, 40}},
         {&window.m_delete, u"删除", {325, 550, 136, 40}},         {&window.m_save, u"保存", {653, 550, 136, 40}},
@@ -99,7 +103,10 @@ TEST_F(TranslationWindowTest, ControlsStandWhereTheyBelong) {
 }
 
 TEST_F(TranslationWindowTest, RowsComeFromLinesOfExactlyTwoNonEmptyParts) {
-    struct Case { std::string file; Rows rows; };
+    struct Case {
+        std::string file;
+        Rows rows;
+    };
     const Case cases[] = {
         {"[translation]\r\nName=" + kMingCheng + "\r\n", {{u"Name", u"名称"}}},
         {"no equals sign\r\n=" + kMingCheng + "\r\nName=\r\na=b=c\r\n", {}},
@@ -109,7 +116,9 @@ TEST_F(TranslationWindowTest, RowsComeFromLinesOfExactlyTwoNonEmptyParts) {
         {"Name=1\r\nName=2\r\n", {{u"Name", u"1"}, {u"Name", u"2"}}},
         {"[translation]\nx=1\ny=2\n", {{u"x", u"1"}, {u"y", u"2"}}},
         {"x=1\n", {{u"x", u"1"}}},
-        {"\xEF\xBB\xBF" "Name=\xE5\x90\x8D\xE7\xA7\xB0\r\n", {{u"Name", u"名称"}}},
+        {"\xEF\xBB\xBF"
+         "Name=\xE5\x90\x8D\xE7\xA7\xB0\r\n",
+         {{u"Name", u"名称"}}},
         {"", {}},
     };
     for (const Case& c : cases) {
@@ -164,8 +173,8 @@ TEST_F(TranslationWindowTest, SavingWritesEveryRowExactlyAsItStands) {
 }
 
 TEST_F(TranslationWindowTest, SavingKeepsEveryLineThatMakesNoRowAfterTheRows) {
-    const std::string lfTable = "; " + kMingCheng + "\n[translation]\nName=" + kMingCheng +
-                                "\n  a=b=c \nEmpty=\n\n[other]\nx=1\n";
+    const std::string lfTable =
+        "; " + kMingCheng + "\n[translation]\nName=" + kMingCheng + "\n  a=b=c \nEmpty=\n\n[other]\nx=1\n";
     OpenWith(lfTable);
     EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"x", u"1"}}));
     ASSERT_TRUE(Click(window.m_insert));
@@ -248,7 +257,10 @@ TEST_F(TranslationWindowTest, TheLookupSeesASaveAtOnce) {
 // such a key gets in, the window shows as rows exactly the entries the lookup
 // reads, and the file keeps the other lines where they hide nothing.
 TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
-    struct Case { const char* how; std::function<void()> enter; };
+    struct Case {
+        const char* how;
+        std::function<void()> enter;
+    };
     const Case cases[] = {
         {"in the file",
          [this] { OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n[]string=切片\r\n;c=注\r\nAge=年龄\r\n")); }},
@@ -322,7 +334,12 @@ TEST_F(TranslationWindowTest, TheBatchInsertWindowIsModalAndLaidOutAsItBelongs) 
         EXPECT_EQ(batch.GetControlText(), u"批量插入");
         EXPECT_EQ(FindWindow(batch)->border, CQelBorderStyle::DialogFrame);
         EXPECT_EQ(batch.GetClientRect(), (CQelRect{0, 0, 800, 600}));
-        struct Case { CQelControl* control; CWString text; CQelRect rect; int points; };
+        struct Case {
+            CQelControl* control;
+            CWString text;
+            CQelRect rect;
+            int points;
+        };
         const Case cases[] = {
             {&batch.m_hint, u"英文和中文行数必须保持一致。", {21, 550, 232, 37}, 11},
             {&batch.m_save, u"保存", {653, 550, 136, 40}, 11},

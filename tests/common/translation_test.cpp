@@ -17,7 +17,9 @@ protected:
     TempProgramDir dir;
     void SetUp() override { TranslateEnabled = true; }
     void TearDown() override { TranslateEnabled = false; }
-    void WriteTable(const std::string& ansiLines) { dir.WriteBytes("datas/对应关系.ini", "[translation]\r\n" + ansiLines); }
+    void WriteTable(const std::string& ansiLines) {
+        dir.WriteBytes("datas/对应关系.ini", "[translation]\r\n" + ansiLines);
+    }
 };
 
 TEST_F(TranslateWordTest, FlagOffGivesEveryWordBack) {
@@ -110,8 +112,18 @@ TEST(TextHelpers, CaseChangesTouchOnlyAsciiLetters) {
 }
 
 TEST(TextHelpers, IsLowerInitialJudgesTheNameWithoutStars) {
-    struct Case { const char16_t* name; bool lower; };
-    for (Case c : {Case{u"", false}, {u"*", true}, {u"node", true}, {u"_node", true}, {u"[]Node", true},
-                   {u"9x", true}, {u"Node", false}, {u"*Node", false}, {u"**node", true}})
+    struct Case {
+        const char16_t* name;
+        bool lower;
+    };
+    for (Case c : {Case{u"", false},
+                   {u"*", true},
+                   {u"node", true},
+                   {u"_node", true},
+                   {u"[]Node", true},
+                   {u"9x", true},
+                   {u"Node", false},
+                   {u"*Node", false},
+                   {u"**node", true}})
         EXPECT_EQ(IsLowerInitial(c.name), c.lower);
 }

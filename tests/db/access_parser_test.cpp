@@ -60,19 +60,33 @@ TEST_F(AccessParserTest, TheTablesSchemaComesByTypeThenName) {
     for (; !rows.IsEOF(); rows.MoveNext())
         tables.push_back(CQelComVariant::ToText(rows.GetFieldValue(u"TABLE_TYPE")) + u" " +
                          CQelComVariant::ToText(rows.GetFieldValue(u"TABLE_NAME")));
-    const std::vector<CWString> expected = {
-        u"SYSTEM TABLE MSysAccessStorage", u"SYSTEM TABLE MSysAccessXML", u"SYSTEM TABLE MSysACEs",
-        u"SYSTEM TABLE MSysComplexColumns", u"SYSTEM TABLE MSysComplexType_Attachment",
-        u"SYSTEM TABLE MSysComplexType_Decimal", u"SYSTEM TABLE MSysComplexType_GUID",
-        u"SYSTEM TABLE MSysComplexType_IEEEDouble", u"SYSTEM TABLE MSysComplexType_IEEESingle",
-        u"SYSTEM TABLE MSysComplexType_Long", u"SYSTEM TABLE MSysComplexType_Short",
-        u"SYSTEM TABLE MSysComplexType_Text", u"SYSTEM TABLE MSysComplexType_UnsignedByte",
-        u"SYSTEM TABLE MSysNavPaneGroupCategories", u"SYSTEM TABLE MSysNavPaneGroups",
-        u"SYSTEM TABLE MSysNavPaneGroupToObjects", u"SYSTEM TABLE MSysNavPaneObjectIDs", u"SYSTEM TABLE MSysObjects",
-        u"SYSTEM TABLE MSysQueries", u"SYSTEM TABLE MSysRelationships", u"TABLE Asset Items",
-        u"VIEW ~sq_ffrmAssetInventory", u"VIEW ~sq_rrptAssetListingInNumberOrder",
-        u"VIEW ~sq_rrptAssetsGroupedByOwners", u"VIEW qryComputerHardwareInOwnerOrder", u"VIEW qryCostsSummedByOwner",
-        u"VIEW qryGSTCalculations"};
+    const std::vector<CWString> expected = {u"SYSTEM TABLE MSysAccessStorage",
+                                            u"SYSTEM TABLE MSysAccessXML",
+                                            u"SYSTEM TABLE MSysACEs",
+                                            u"SYSTEM TABLE MSysComplexColumns",
+                                            u"SYSTEM TABLE MSysComplexType_Attachment",
+                                            u"SYSTEM TABLE MSysComplexType_Decimal",
+                                            u"SYSTEM TABLE MSysComplexType_GUID",
+                                            u"SYSTEM TABLE MSysComplexType_IEEEDouble",
+                                            u"SYSTEM TABLE MSysComplexType_IEEESingle",
+                                            u"SYSTEM TABLE MSysComplexType_Long",
+                                            u"SYSTEM TABLE MSysComplexType_Short",
+                                            u"SYSTEM TABLE MSysComplexType_Text",
+                                            u"SYSTEM TABLE MSysComplexType_UnsignedByte",
+                                            u"SYSTEM TABLE MSysNavPaneGroupCategories",
+                                            u"SYSTEM TABLE MSysNavPaneGroups",
+                                            u"SYSTEM TABLE MSysNavPaneGroupToObjects",
+                                            u"SYSTEM TABLE MSysNavPaneObjectIDs",
+                                            u"SYSTEM TABLE MSysObjects",
+                                            u"SYSTEM TABLE MSysQueries",
+                                            u"SYSTEM TABLE MSysRelationships",
+                                            u"TABLE Asset Items",
+                                            u"VIEW ~sq_ffrmAssetInventory",
+                                            u"VIEW ~sq_rrptAssetListingInNumberOrder",
+                                            u"VIEW ~sq_rrptAssetsGroupedByOwners",
+                                            u"VIEW qryComputerHardwareInOwnerOrder",
+                                            u"VIEW qryCostsSummedByOwner",
+                                            u"VIEW qryGSTCalculations"};
     EXPECT_EQ(tables, expected);
 }
 

@@ -34,15 +34,19 @@ TEST(AccessTableOrder, SortsByTypeThenNameAsTheProvidersCompareText) {
         std::vector<CWString> sorted;
     };
     const Case cases[] = {
-        {"punctuation, blanks and symbols, by code, before digits", Tables({u"1", u"~", u"_a", u" a", u"#a"}),
+        {"punctuation, blanks and symbols, by code, before digits",
+         Tables({u"1", u"~", u"_a", u" a", u"#a"}),
          {u" a", u"#a", u"_a", u"~", u"1"}},
         {"digits before letters, by value", Tables({u"b", u"2", u"A", u"10"}), {u"10", u"2", u"A", u"b"}},
         {"letters without regard to case", Tables({u"beta", u"Gamma", u"ALPHA"}), {u"ALPHA", u"beta", u"Gamma"}},
-        {"other characters after the letters, by code, case folded", Tables({u"表", u"É2", u"z", u"Ω", u"é"}),
+        {"other characters after the letters, by code, case folded",
+         Tables({u"表", u"É2", u"z", u"Ω", u"é"}),
          {u"z", u"é", u"É2", u"Ω", u"表"}},
-        {"a name that begins another comes first", Tables({u"Orders", u"Order Details", u"Order"}),
+        {"a name that begins another comes first",
+         Tables({u"Orders", u"Order Details", u"Order"}),
          {u"Order", u"Order Details", u"Orders"}},
-        {"names equal in the order keep the file's order", Tables({u"ab", u"AB", u"a", u"Ab"}),
+        {"names equal in the order keep the file's order",
+         Tables({u"ab", u"AB", u"a", u"Ab"}),
          {u"a", u"ab", u"AB", u"Ab"}},
         {"the type comes first",
          {{u"VIEW", u"a"}, {u"TABLE", u"b"}, {u"SYSTEM TABLE", u"MSysObjects"}, {u"LINK", u"c"}, {u"TABLE", u"a"}},

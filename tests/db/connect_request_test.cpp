@@ -16,11 +16,12 @@ TEST(ConnectRequestTest, PanelsAndSettingsGiveTheKindsConnectValues) {
         return AdoOpenRequest{kind, u"10.0.0.5", -42, u"shop", user, u"p;w", u"", driver, false, false, async};
     };
     auto sqlServer = [](bool encrypted, bool async) {
-        return AdoOpenRequest{kKindSqlServer, u"10.0.0.5", -42, u"shop", u"scott", u"p;w", u"", u"", encrypted, false,
-                              async};
+        return AdoOpenRequest{kKindSqlServer, u"10.0.0.5", -42,  u"shop", u"scott", u"p;w", u"", u"",
+                              encrypted,      false,       async};
     };
     auto access = [](bool latestVersion) {
-        return AdoOpenRequest{kKindAccess, u"", 0, u"", u"", u"p;w", u"C:\\db\\a;b.mdb", u"", false, latestVersion, false};
+        return AdoOpenRequest{kKindAccess,        u"", 0,     u"",           u"",  u"p;w",
+                              u"C:\\db\\a;b.mdb", u"", false, latestVersion, false};
     };
     const struct {
         std::string setupIni;  // "" writes no file at all
@@ -55,17 +56,17 @@ TEST(ConnectRequestTest, OracleUpperCasesOnlyAsciiLettersOfTheUser) {
     EXPECT_EQ(AdoOpenRequestFor(kKindOracle, panel).user, u"SCöTT_1");
 }
 
-
 TEST(ConnectDatabaseTest, BindsTheParserForTheChosenKind) {
     TempProgramDir dir;
     // Nothing listens on port 1, so every open fails at once.
-    const DatabasePanelValues panel{u"127.0.0.1", u"1", u"shop", u"scott", u"pw", CWString::FromUtf8((dir / "none.mdb").string())};
+    const DatabasePanelValues panel{u"127.0.0.1", u"1",  u"shop",
+                                    u"scott",     u"pw", CWString::FromUtf8((dir / "none.mdb").string())};
     const struct {
         int kind;
         CWString databaseName;
         CWString user;
     } cases[] = {
-        {kKindMySql, u"shop", u""}, {kKindPostgreSql, u"shop", u""}, {kKindOracle, u"", u"SCOTT"},
+        {kKindMySql, u"shop", u""},     {kKindPostgreSql, u"shop", u""}, {kKindOracle, u"", u"SCOTT"},
         {kKindSqlServer, u"shop", u""}, {kKindAccess, u"", u""},
     };
     for (const auto& c : cases) {
@@ -81,7 +82,6 @@ TEST(ConnectDatabaseTest, BindsTheParserForTheChosenKind) {
     }
 }
 
-
 TEST(ConnectDatabaseTest, ASecondConnectWhileOneRunsLeavesItAndTheParserAlone) {
     TempProgramDir dir;
     rg_qelvane_base::headless::UseHeadlessBackend();
@@ -94,8 +94,8 @@ TEST(ConnectDatabaseTest, ASecondConnectWhileOneRunsLeavesItAndTheParserAlone) {
     std::vector<int> statuses;
     database.OnConnectComplete([&](rg_ShuJuKuLei&, int status) { statuses.push_back(status); });
     ASSERT_EQ(ConnectDatabase({database, sqlite, parser}, kKindMySql, panel), ConnectOutcome::kAdoOpening);
-    const DatabasePanelValues other{u"127.0.0.1", u"1", u"crm", u"sa", u"x",
-                                    CWString::FromUtf8((dir / "other.db").string())};
+    const DatabasePanelValues other{u"127.0.0.1", u"1", u"crm",
+                                    u"sa",        u"x", CWString::FromUtf8((dir / "other.db").string())};
     for (int kind : {int(kKindMySql), int(kKindPostgreSql), int(kKindSqlite), -1}) {
         EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, kind, other), ConnectOutcome::kNothing) << kind;
         EXPECT_EQ(parser.kind, kKindMySql) << kind;

@@ -37,7 +37,8 @@ std::vector<CWString> Rows(rg_JiLuJiLei rows, std::initializer_list<std::u16stri
 }
 
 // Only the rows whose TABLE_NAME is `table`.
-std::vector<CWString> RowsOf(rg_JiLuJiLei rows, const CWString& table, std::initializer_list<std::u16string_view> fields) {
+std::vector<CWString> RowsOf(rg_JiLuJiLei rows, const CWString& table,
+                             std::initializer_list<std::u16string_view> fields) {
     std::vector<CWString> out;
     for (const CWString& line : Rows(rows, fields))
         if (line.starts_with(table + u" ")) out.push_back(line.substr(table.size() + 1));
@@ -127,10 +128,13 @@ TEST(DbConnection, FailedOpensReportStatusTwoAndLeaveNothingOpen) {
     const Case cases[] = {
         {"wrong password",
          [&](rg_ShuJuKuLei& d) {
-             return d.ConnectMySql(mysql.host, u"", mysql.user, u"wrong", mysql.port, u"MySQL ODBC 8.0 Unicode Driver", false);
+             return d.ConnectMySql(mysql.host, u"", mysql.user, u"wrong", mysql.port, u"MySQL ODBC 8.0 Unicode Driver",
+                                   false);
          }},
         {"no Oracle driver here",
-         [&](rg_ShuJuKuLei& d) { return d.ConnectOracle(u"ora", u"SCOTT", u"t", u"Oracle in OraClient11g_home1", false); }},
+         [&](rg_ShuJuKuLei& d) {
+             return d.ConnectOracle(u"ora", u"SCOTT", u"t", u"Oracle in OraClient11g_home1", false);
+         }},
         {"nobody listens",
          [&](rg_ShuJuKuLei& d) { return d.ConnectSqlServer(u"127.0.0.1,1", u"db", u"sa", u"x", false, false); }},
         {"no such file", [&](rg_ShuJuKuLei& d) { return d.ConnectAccess(u"/nonexistent/x.mdb", u"", false); }},

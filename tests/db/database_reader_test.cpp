@@ -125,8 +125,8 @@ TEST(DatabaseReader, AFrozenServerIsGivenUpAtTheStatementDeadline) {
     EXPECT_EQ(CommandTimeoutSeconds, 30);
     UseHeadlessBackend();
     rg_ShuJuKuLei database;
-    ASSERT_TRUE(database.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port,
-                                           u"PostgreSQL Unicode", false));
+    ASSERT_TRUE(
+        database.ConnectPostgreSql(pg.host, u"postgres", pg.user, pg.password, pg.port, u"PostgreSQL Unicode", false));
     // PostgreSQL serves each connection in a process of its own: stopping it
     // freezes this connection only, not the server other tests use.
     const auto backendPid = rg_qelvane_base::TextToInt(
@@ -155,12 +155,15 @@ TEST(DatabaseReader, ConnectsToASilentPortLeaveNoThreadOrReaderBehind) {
     database.OnConnectComplete([&](rg_ShuJuKuLei&, int status) { statuses.push_back(status); });
     const auto runPosted = [] { WaitForPostedTasks(1); };
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(database.ConnectMySql(u"127.0.0.1", u"", u"u", u"p", silent.port, u"MySQL ODBC 8.0 Unicode Driver", true));
-        ASSERT_TRUE(WaitFor("the layer to give up connect " + std::to_string(i + 1),
-                            [&] { return statuses.size() == static_cast<size_t>(i + 1); }, runPosted));
+        ASSERT_TRUE(
+            database.ConnectMySql(u"127.0.0.1", u"", u"u", u"p", silent.port, u"MySQL ODBC 8.0 Unicode Driver", true));
+        ASSERT_TRUE(WaitFor(
+            "the layer to give up connect " + std::to_string(i + 1),
+            [&] { return statuses.size() == static_cast<size_t>(i + 1); }, runPosted));
     }
     // The workers, given up on, end by themselves; what they report then is heard by nobody.
-    EXPECT_TRUE(WaitFor("the connects' threads to end", [&] { return ThreadCount() == threads; }, runPosted))
+    EXPECT_TRUE(WaitFor(
+        "the connects' threads to end", [&] { return ThreadCount() == threads; }, runPosted))
         << ThreadCount() << " threads, " << threads << " before";
     rg_qelvane_base::headless::RunPostedTasks();
     EXPECT_EQ(statuses, std::vector<int>(3, adStatusErrorsOccurred));
@@ -171,8 +174,9 @@ TEST(DatabaseReader, AReplyLongerThanAnyIsRefusedAtItsHeader) {
     UseHeadlessBackend();
     TempProgramDir dir;
     // 16 MB more would get through only to a program that takes them in.
-    const CQelReaderStandIn standIn(StandIn(dir, kConnected + Header(0xFFFFFFF0),
-                                            kSendReplies + R"(; head -c 16000000 /dev/zero && touch "$0.sent"; exec sleep 60)"));
+    const CQelReaderStandIn standIn(
+        StandIn(dir, kConnected + Header(0xFFFFFFF0),
+                kSendReplies + R"(; head -c 16000000 /dev/zero && touch "$0.sent"; exec sleep 60)"));
     const CQelShortDeadlines shortened(kShortDeadline);
     rg_ShuJuKuLei database;
     ASSERT_TRUE(database.ConnectAccess(u"flood.mdb", u"", false));

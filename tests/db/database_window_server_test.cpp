@@ -116,10 +116,11 @@ TEST_F(DatabaseWindowOnServers, MariaDb) {
     QEL_DB_SERVER(mysql, "MYSQL");
     CWString database = UniqueTestDatabaseName("qel_window");
     rg_ShuJuKuLei admin;
-    admin.ConnectMySql(mysql.host, u"", mysql.user, mysql.password, mysql.port, u"MySQL ODBC 8.0 Unicode Driver", false);
+    admin.ConnectMySql(mysql.host, u"", mysql.user, mysql.password, mysql.port, u"MySQL ODBC 8.0 Unicode Driver",
+                       false);
     RunAll(admin, {u"CREATE DATABASE " + database,
-                u"CREATE TABLE " + database + u".users (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(20))",
-                u"CREATE TABLE " + database + u".goods (no INT, price DECIMAL(8,2))"});
+                   u"CREATE TABLE " + database + u".users (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(20))",
+                   u"CREATE TABLE " + database + u".goods (no INT, price DECIMAL(8,2))"});
     UseShop(kKindMySql, window.m_mySqlPanel, mysql, database);
     Click(window.m_connect);
     ExpectRefused(kKindMySql, window.m_mySqlPanel, mysql, database);
@@ -129,9 +130,9 @@ TEST_F(DatabaseWindowOnServers, MariaDb) {
 TEST_F(DatabaseWindowOnServers, PostgreSql) {
     QEL_DB_SERVER(pg, "PG");
     rg_ShuJuKuLei admin;
-    const CWString database =
-        MakePostgreSqlDatabase(pg, admin, {u"CREATE TABLE users (id SERIAL PRIMARY KEY, name VARCHAR(20))",
-                                           u"CREATE TABLE goods (no INT, price NUMERIC(8,2))"});
+    const CWString database = MakePostgreSqlDatabase(pg, admin,
+                                                     {u"CREATE TABLE users (id SERIAL PRIMARY KEY, name VARCHAR(20))",
+                                                      u"CREATE TABLE goods (no INT, price NUMERIC(8,2))"});
     UseShop(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
     Click(window.m_connect);
     ExpectRefused(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
@@ -163,10 +164,12 @@ TEST_F(DatabaseWindowOnServers, PostgreSqlGormTagsMarkEachTablesOwnKeyOnce) {
     auto classOf = [](const char16_t* table, std::initializer_list<std::u16string_view> variables) {
         CWString lines = u"类 " + CWString(table) + u" <公开>\r\n{\r\n";
         for (std::u16string_view variable : variables) lines += u"\t变量 " + CWString(variable) + u" 注释 = \"\">\r\n";
-        return lines + u"\t方法 表名 <公开 类型 = 文本型  @强制输出 = 真 @输出名 = \"TableName\">\r\n\t{\r\n\t\t返回 (\"" + table +
-               u"\")\r\n\t}\r\n\r\n}\r\n";
+        return lines +
+               u"\t方法 表名 <公开 类型 = 文本型  @强制输出 = 真 @输出名 = \"TableName\">\r\n\t{\r\n\t\t返回 (\"" +
+               table + u"\")\r\n\t}\r\n\r\n}\r\n";
     };
-    const std::u16string_view key = u"id <公开 类型 = integer @输出名 = \"Id\" @服务器.标签 = \"gorm:\\\"primarykey\\\"\"";
+    const std::u16string_view key =
+        u"id <公开 类型 = integer @输出名 = \"Id\" @服务器.标签 = \"gorm:\\\"primarykey\\\"\"";
     const std::u16string_view plainId = u"id <公开 类型 = integer @输出名 = \"Id\" ";
     const std::u16string_view note = u"note <公开 类型 = text @输出名 = \"Note\" ";
     const std::u16string_view parentId = u"parent_id <公开 类型 = integer @输出名 = \"Parent_id\" ";
@@ -212,7 +215,8 @@ TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAnAsynchronousConnectGives
     programDir_.WriteBytes("setup.ini", "[Mysql]\r\nAsync=1\r\n");
     const CWString database = UniqueTestDatabaseName("qel_closed");
     rg_ShuJuKuLei admin;
-    admin.ConnectMySql(mysql.host, u"", mysql.user, mysql.password, mysql.port, u"MySQL ODBC 8.0 Unicode Driver", false);
+    admin.ConnectMySql(mysql.host, u"", mysql.user, mysql.password, mysql.port, u"MySQL ODBC 8.0 Unicode Driver",
+                       false);
     RunAll(admin, {u"CREATE DATABASE " + database});
     FillPanel(window.m_mySqlPanel, mysql, database, mysql.password);
     Click(window.m_connect);
@@ -244,8 +248,9 @@ TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAStatementGivesItUpAtOnce)
     ASSERT_EQ(ListedTables(), std::vector<CWString>{u"t"});
     // PostgreSQL serves each connection in a process of its own: the window's is the newest on its database.
     const int backend = rg_qelvane_base::TextToInt(rg_qelvane_windows_ShuJuKu::CQelComVariant::ToText(
-        admin.Execute(u"SELECT pid FROM pg_stat_activity WHERE datname = '" + database +
-                      u"' ORDER BY backend_start DESC LIMIT 1")
+        admin
+            .Execute(u"SELECT pid FROM pg_stat_activity WHERE datname = '" + database +
+                     u"' ORDER BY backend_start DESC LIMIT 1")
             .GetFieldValue(u"pid")));
     ASSERT_GT(backend, 0);
     ASSERT_EQ(kill(backend, SIGSTOP), 0);

@@ -52,14 +52,16 @@ TEST(TypedFieldsOnServers, MariaDbRunsNoTypedStatementAndTakesAnyPasswordWithout
     admin.Execute(u"CREATE DATABASE " + database);
     admin.Execute(u"CREATE USER '" + user + u"'@'%' IDENTIFIED BY '" + password + u"'");
     auto connect = [&](CWString address, CWString name, CWString login, CWString secret) {
-        return [=](rg_ShuJuKuLei& db) { return db.ConnectMySql(address, name, login, secret, mysql.port, driver, false); };
+        return
+            [=](rg_ShuJuKuLei& db) { return db.ConnectMySql(address, name, login, secret, mysql.port, driver, false); };
     };
     ExpectStatuses({
         {"database name with an attribute",
          connect(mysql.host, database + u";INITSTMT=CREATE TABLE " + database + u".x (i INT)", mysql.user,
                  mysql.password),
          adStatusErrorsOccurred},
-        {"address with a second driver", connect(mysql.host + u";DRIVER={PostgreSQL Unicode}", database, mysql.user, mysql.password),
+        {"address with a second driver",
+         connect(mysql.host + u";DRIVER={PostgreSQL Unicode}", database, mysql.user, mysql.password),
          adStatusErrorsOccurred},
         {"password holding ;}={ and a driver", connect(mysql.host, u"", user, password), adStatusOK},
         {"password with blank ends", connect(mysql.host, u"", user, u" " + password), adStatusErrorsOccurred},
@@ -79,13 +81,15 @@ TEST(TypedFieldsOnServers, PostgreSqlTakesThePasswordAsTypedAndRefusesWhatItCann
     const CWString role = UniqueTestDatabaseName("typed");
     admin.Execute(u"CREATE ROLE " + role + u" LOGIN PASSWORD '" + kPassword + u"'");
     auto connect = [&](CWString address, CWString name, CWString login, CWString secret) {
-        return [=](rg_ShuJuKuLei& db) { return db.ConnectPostgreSql(address, name, login, secret, pg.port, driver, false); };
+        return [=](rg_ShuJuKuLei& db) {
+            return db.ConnectPostgreSql(address, name, login, secret, pg.port, driver, false);
+        };
     };
     ExpectStatuses({
         {"database name with an attribute", connect(pg.host, u"postgres;Pooling=1", pg.user, pg.password),
          adStatusErrorsOccurred},
-        {"address with a second driver", connect(pg.host + u";DRIVER={MariaDB Unicode}", u"postgres", pg.user, pg.password),
-         adStatusErrorsOccurred},
+        {"address with a second driver",
+         connect(pg.host + u";DRIVER={MariaDB Unicode}", u"postgres", pg.user, pg.password), adStatusErrorsOccurred},
         {"password holding blanks, ;}={ and a driver", connect(pg.host, u"postgres", role, kPassword), adStatusOK},
     });
     admin.Execute(u"DROP ROLE " + role);

@@ -29,9 +29,9 @@ TEST(ColumnTypesTest, SplitsTypeAndLengthAtTheFirstParentheses) {
 
 TEST(ColumnTypesTest, NamesEveryAdoTypeOfAccessColumns) {
     const std::pair<int, CWString> cases[] = {
-        {2, u"SmallInt"}, {3, u"Integer"},   {4, u"Single"},    {5, u"Double"},     {6, u"Currency"},
-        {7, u"Date"},     {11, u"Boolean"},  {12, u"Variant"},  {17, u"Byte"},      {72, u"GUID"},
-        {128, u"Binary"}, {130, u"Text"},    {131, u"Decimal"}, {200, u"VarChar"},  {202, u"VarWChar"},
+        {2, u"SmallInt"}, {3, u"Integer"},    {4, u"Single"},    {5, u"Double"},    {6, u"Currency"},
+        {7, u"Date"},     {11, u"Boolean"},   {12, u"Variant"},  {17, u"Byte"},     {72, u"GUID"},
+        {128, u"Binary"}, {130, u"Text"},     {131, u"Decimal"}, {200, u"VarChar"}, {202, u"VarWChar"},
         {0, u"未知类型"}, {203, u"未知类型"}, {-2, u"未知类型"},
     };
     for (const auto& [code, name] : cases) EXPECT_EQ(AdoTypeName(code), name) << code;

@@ -10,7 +10,8 @@ namespace {
 // Trailing blanks at the ends of lines are part of the statements.
 CWString WithCrLf(std::u16string_view lines) { return CWString(lines).ReplacedAll(u"\n", u"\r\n"); }
 
-const char16_t kPostgreSqlColumns[] = uR"(SELECT 
+const char16_t kPostgreSqlColumns[] =
+    uR"(SELECT 
     a.attname AS "字段名称",
     CASE 
         WHEN t.typelem <> 0 AND t.typlen = -1 THEN 'ARRAY'
@@ -46,7 +47,8 @@ WHERE a.attrelid = (
         OR has_column_privilege(a.attrelid, a.attnum, 'SELECT, INSERT, UPDATE, REFERENCES'))
 ORDER BY a.attnum;)";
 
-const char16_t kSqlServerColumns[] = uR"(SELECT 
+const char16_t kSqlServerColumns[] =
+    uR"(SELECT 
     c.COLUMN_NAME AS 字段名称,
     c.DATA_TYPE AS 字段类型,
     c.CHARACTER_MAXIMUM_LENGTH AS 最大长度,
@@ -65,7 +67,8 @@ WHERE
 ORDER BY 
     c.ORDINAL_POSITION;)";
 
-const char16_t kOracleColumns[] = uR"(SELECT 
+const char16_t kOracleColumns[] =
+    uR"(SELECT 
     c.column_name AS "字段名称",
     c.data_type AS "字段类型",
     c.data_length AS "最大长度",
@@ -98,7 +101,8 @@ TEST(DatabaseStatementsTest, PlainNamesGiveTheStatementsAsWritten) {
          u"SELECT table_name FROM information_schema.tables WHERE table_schema = 'public' AND table_type = 'BASE TABLE';"},
         {kSqlServerListTables, u"SELECT name AS table_name\nFROM sys.tables\nORDER BY name;"},
         {kSqliteListTables, u"SELECT name FROM sqlite_master WHERE type='table'"},
-        {OracleListTablesStatement(u"SCOTT"), u"SELECT table_name FROM all_tables WHERE owner = 'SCOTT' ORDER BY table_name"},
+        {OracleListTablesStatement(u"SCOTT"),
+         u"SELECT table_name FROM all_tables WHERE owner = 'SCOTT' ORDER BY table_name"},
         {MySqlTablesField(u"shop"), u"Tables_in_shop"},
         {PostgreSqlColumnsStatement(u"users"), WithCrLf(kPostgreSqlColumns)},
         {SqlServerColumnsStatement(u"users"), WithCrLf(kSqlServerColumns)},

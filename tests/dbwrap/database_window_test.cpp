@@ -1,9 +1,9 @@
 // The database window driven through the headless backend as a user would,
 // on real SQLite files.
+#include "tools/dbwrap/database_window.h"
 #include "platform/db/sqlite.h"
 #include "platform/ui/clipboard.h"
 #include "support/translate_box_suite.h"
-#include "tools/dbwrap/database_window.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base::headless;
@@ -31,16 +31,17 @@ void ConnectSqlite(rg_win_ShuJuKuFengZhuang& window, const CWString& path) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Database, TranslateBox,
-                         ::testing::Values(TranslateBoxCase{
-                             "Database", false, u"INTEGER",
-                             [](const TempProgramDir& folder) {
-                                 auto window = std::make_shared<rg_win_ShuJuKuFengZhuang>();
-                                 EXPECT_TRUE(window->CreateFormWindow());
-                                 ConnectSqlite(*window, MakeShop(folder));
-                                 ClickCheckMark(window->m_tables, 0);
-                                 return TranslatingWindow{window, window->m_translate, window->m_output,
-                                                          [window] { Click(window->m_wrapTicked); }};
-                             }}),
+                         ::testing::Values(TranslateBoxCase{"Database", false, u"INTEGER",
+                                                            [](const TempProgramDir& folder) {
+                                                                auto window =
+                                                                    std::make_shared<rg_win_ShuJuKuFengZhuang>();
+                                                                EXPECT_TRUE(window->CreateFormWindow());
+                                                                ConnectSqlite(*window, MakeShop(folder));
+                                                                ClickCheckMark(window->m_tables, 0);
+                                                                return TranslatingWindow{
+                                                                    window, window->m_translate, window->m_output,
+                                                                    [window] { Click(window->m_wrapTicked); }};
+                                                            }}),
                          CaseName<TranslateBoxCase>);
 
 class DatabaseWindow : public ToolWindowTest {
@@ -65,8 +66,8 @@ protected:
 
 const CWString kUserClass = CrLfLines({u"类 user <公开>", u"{", u"\t变量 id <公开 类型 = INTEGER 注释 = \"\">",
                                        u"\t变量 name <公开 类型 = varchar 注释 = \"\">", u"}"});
-const CWString kOrderClass = CrLfLines(
-    {u"类 order <公开>", u"{", u"\t变量 no <公开 类型 = INT 注释 = \"\">", u"\t变量 total <公开 类型 = REAL 注释 = \"\">", u"}"});
+const CWString kOrderClass = CrLfLines({u"类 order <公开>", u"{", u"\t变量 no <公开 类型 = INT 注释 = \"\">",
+                                        u"\t变量 total <公开 类型 = REAL 注释 = \"\">", u"}"});
 
 TEST_F(DatabaseWindow, OpensWithItsDefaultsEveryTime) {
     for (int opening = 0; opening < 2; ++opening) {
@@ -156,7 +157,8 @@ TEST_F(DatabaseWindow, ServerCodeWithTags) {
     ClickCheckMark(window.m_tables, 0);
     Click(window.m_wrapTicked);
     CWString text = window.m_output.GetControlText();
-    EXPECT_TRUE(text.Contains(u"\t变量 id <公开 类型 = INTEGER @输出名 = \"Id\" @服务器.标签 = \"gorm:\\\"primarykey\\\"\" 注释"))
+    EXPECT_TRUE(text.Contains(
+        u"\t变量 id <公开 类型 = INTEGER @输出名 = \"Id\" @服务器.标签 = \"gorm:\\\"primarykey\\\"\" 注释"))
         << U8(text);
     EXPECT_TRUE(text.Contains(u"\t\t返回 (\"user\")\r\n\t}\r\n\r\n}\r\n"));
 }

@@ -21,10 +21,12 @@ TEST_F(DriverSettingsTest, NoFileGivesTheDefaults) {
 
 TEST_F(DriverSettingsTest, OnlyTheTextZeroTurnsAFlagOff) {
     const std::pair<std::string, bool> cases[] = {
-        {"0", false}, {" 0 ", false}, {"\"0\"", false}, {"", true}, {"00", true}, {"false", true}, {"1", true}, {"no", true},
+        {"0", false}, {" 0 ", false},  {"\"0\"", false}, {"", true},
+        {"00", true}, {"false", true}, {"1", true},      {"no", true},
     };
     for (const auto& [value, on] : cases) {
-        dir.WriteBytes("setup.ini", "[mssql]\nASYNC=" + value + "\nEncrypt=" + value + "\n[ACCESS]\nislatestversion=" + value + "\n");
+        dir.WriteBytes("setup.ini", "[mssql]\nASYNC=" + value + "\nEncrypt=" + value +
+                                        "\n[ACCESS]\nislatestversion=" + value + "\n");
         EXPECT_EQ(ReadAsyncSetting(u"Mssql"), on) << value;
         EXPECT_EQ(ReadEncryptSetting(), on) << value;
         EXPECT_EQ(ReadLatestVersionSetting(), on) << value;

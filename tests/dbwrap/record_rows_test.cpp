@@ -34,7 +34,8 @@ rg_JiLuJiLei Repeated(const std::vector<CWString>& names, const rg_JiLuJiLei::Ro
 
 rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, int key, int autoIncrement, int nullable,
                             CWString length = {}, CWString defaultValue = {}) {
-    return {std::move(name), std::move(type), key, autoIncrement, nullable, std::move(length), std::move(defaultValue), {}};
+    return {std::move(name),   std::move(type),         key, autoIncrement, nullable,
+            std::move(length), std::move(defaultValue), {}};
 }
 
 const std::vector<CWString> kCatalogueFields = {u"字段名称", u"字段类型", u"最大长度", u"是否为空",
@@ -42,53 +43,59 @@ const std::vector<CWString> kCatalogueFields = {u"字段名称", u"字段类型"
 
 TEST(RecordRowsTest, SqlServerRowsRepeatAColumnOncePerKeyRow) {
     auto rows = rg_JiLuJiLei::FromRows(kCatalogueFields, {
-        {u"id", u"int", kNull, u"NO", kNull, u"YES", 1},
-        {u"id", u"int", kNull, u"NO", kNull, u"YES", 1},
-        {u"name", u"nvarchar", 50, u"YES", u"(N'x')", u"NO", 0},
-        {u"body", u"nvarchar", -1, u"YES", u"((0))", u"NO", kNull},
-    });
-    EXPECT_EQ(SqlServerColumnsFromRows(rows), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"id", u"int", 1, 1, 0), Column(u"id", u"int", 1, 1, 0),
-        Column(u"name", u"nvarchar", 0, 0, 1, u"50", u"(N'x')"),
-        Column(u"body", u"nvarchar", 0, 0, 1, u"-1", u"((0))")}));
+                                                             {u"id", u"int", kNull, u"NO", kNull, u"YES", 1},
+                                                             {u"id", u"int", kNull, u"NO", kNull, u"YES", 1},
+                                                             {u"name", u"nvarchar", 50, u"YES", u"(N'x')", u"NO", 0},
+                                                             {u"body", u"nvarchar", -1, u"YES", u"((0))", u"NO", kNull},
+                                                         });
+    EXPECT_EQ(SqlServerColumnsFromRows(rows),
+              (rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"int", 1, 1, 0), Column(u"id", u"int", 1, 1, 0),
+                                         Column(u"name", u"nvarchar", 0, 0, 1, u"50", u"(N'x')"),
+                                         Column(u"body", u"nvarchar", 0, 0, 1, u"-1", u"((0))")}));
     EXPECT_FALSE(rows.IsOpen());
 }
 
 TEST(RecordRowsTest, OracleAndPostgreSqlUseTheirOwnYesWords) {
     // Oracle's field names come back in capitals; Oracle never marks auto-increment.
-    auto oracle = rg_JiLuJiLei::FromRows({u"字段名称", u"字段类型", u"最大长度", u"是否为空", u"默认值", u"是否主键"}, {
-        {u"ID", u"NUMBER", 22, u"N", kNull, u"是"},
-        {u"NAME", u"VARCHAR2", 40, u"Y", u"'x' ", u"否"},
-        {u"FLAG", u"CHAR", 1, u"YES", kNull, u"YES"},
-    });
-    EXPECT_EQ(OracleColumnsFromRows(oracle), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"ID", u"NUMBER", 1, 0, 0, u"22"), Column(u"NAME", u"VARCHAR2", 0, 0, 1, u"40", u"'x' "),
-        Column(u"FLAG", u"CHAR", 0, 0, 0, u"1")}));
+    auto oracle = rg_JiLuJiLei::FromRows({u"字段名称", u"字段类型", u"最大长度", u"是否为空", u"默认值", u"是否主键"},
+                                         {
+                                             {u"ID", u"NUMBER", 22, u"N", kNull, u"是"},
+                                             {u"NAME", u"VARCHAR2", 40, u"Y", u"'x' ", u"否"},
+                                             {u"FLAG", u"CHAR", 1, u"YES", kNull, u"YES"},
+                                         });
+    EXPECT_EQ(OracleColumnsFromRows(oracle),
+              (rg_ShuJuKuBiaoJieGouShuZu{Column(u"ID", u"NUMBER", 1, 0, 0, u"22"),
+                                         Column(u"NAME", u"VARCHAR2", 0, 0, 1, u"40", u"'x' "),
+                                         Column(u"FLAG", u"CHAR", 0, 0, 0, u"1")}));
 
-    auto postgres = rg_JiLuJiLei::FromRows(kCatalogueFields, {
-        {u"id", u"integer", kNull, u"NO", u"nextval('t_id_seq'::regclass)", u"是", u"是"},
-        {u"name", u"character varying", 20, u"YES", kNull, u"否", u"否"},
-    });
-    EXPECT_EQ(PostgreSqlColumnsFromRows(postgres), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"id", u"integer", 1, 1, 0, u"", u"nextval('t_id_seq'::regclass)"),
-        Column(u"name", u"character varying", 0, 0, 1, u"20")}));
+    auto postgres = rg_JiLuJiLei::FromRows(
+        kCatalogueFields, {
+                              {u"id", u"integer", kNull, u"NO", u"nextval('t_id_seq'::regclass)", u"是", u"是"},
+                              {u"name", u"character varying", 20, u"YES", kNull, u"否", u"否"},
+                          });
+    EXPECT_EQ(PostgreSqlColumnsFromRows(postgres),
+              (rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"integer", 1, 1, 0, u"", u"nextval('t_id_seq'::regclass)"),
+                                         Column(u"name", u"character varying", 0, 0, 1, u"20")}));
 }
 
 TEST(RecordRowsTest, MySqlRowsSplitTheTypeAndMarkEveryKeyColumn) {
-    auto rows = rg_JiLuJiLei::FromRows({u"Field", u"Type", u"Null", u"Key", u"Default", u"Extra"}, {
-        {u"a", u"int(11) unsigned", u"NO", u"PRI", kNull, u"on update auto_increment x"},
-        {u"b", u"varchar(20)", u"NO", u"PRI", u"x", u""},
-        {u"c", u"text", u"YES", u"MUL", kNull, u""},
-    });
-    EXPECT_EQ(MySqlColumnsFromRows(rows), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"a", u"int", 1, 1, 0, u"11"), Column(u"b", u"varchar", 1, 0, 0, u"20", u"x"),
-        Column(u"c", u"text", 0, 0, 1)}));
+    auto rows =
+        rg_JiLuJiLei::FromRows({u"Field", u"Type", u"Null", u"Key", u"Default", u"Extra"},
+                               {
+                                   {u"a", u"int(11) unsigned", u"NO", u"PRI", kNull, u"on update auto_increment x"},
+                                   {u"b", u"varchar(20)", u"NO", u"PRI", u"x", u""},
+                                   {u"c", u"text", u"YES", u"MUL", kNull, u""},
+                               });
+    EXPECT_EQ(MySqlColumnsFromRows(rows), (rg_ShuJuKuBiaoJieGouShuZu{Column(u"a", u"int", 1, 1, 0, u"11"),
+                                                                     Column(u"b", u"varchar", 1, 0, 0, u"20", u"x"),
+                                                                     Column(u"c", u"text", 0, 0, 1)}));
 }
 
 TEST(RecordRowsTest, AccessMarksTheLastKeyRowAndTheLastAutoIncrementField) {
     AccessRowsets rowsets;
     rowsets.columns = rg_JiLuJiLei::FromRows(
-        {u"TABLE_NAME", u"COLUMN_NAME", u"DATA_TYPE", u"IS_NULLABLE", u"COLUMN_DEFAULT", u"CHARACTER_MAXIMUM_LENGTH"}, {
+        {u"TABLE_NAME", u"COLUMN_NAME", u"DATA_TYPE", u"IS_NULLABLE", u"COLUMN_DEFAULT", u"CHARACTER_MAXIMUM_LENGTH"},
+        {
             {u"Orders", u"No", 3, false, kNull, kNull},
             {u"Other", u"x", 3, true, kNull, kNull},
             {u"Orders", u"Line", 2, false, u"0", kNull},
@@ -102,16 +109,20 @@ TEST(RecordRowsTest, AccessMarksTheLastKeyRowAndTheLastAutoIncrementField) {
         {CQelField{u"No", 3, {{u"ISAUTOINCREMENT", true}}}, CQelField{u"Line", 2, {{u"ISAUTOINCREMENT", false}}},
          CQelField{u"Note", 202, {{u"isautoincrement", true}}}},
         {});
-    EXPECT_EQ(AccessColumnsFromRows(rowsets, u"Orders"), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"No", u"Integer", 0, 1, 0), Column(u"Line", u"SmallInt", 1, 0, 0, u"", u"0"),
-        Column(u"Note", u"VarWChar", 0, 0, 1, u"255"), Column(u"Odd", u"未知类型", 0, 0, 0)}));
+    EXPECT_EQ(AccessColumnsFromRows(rowsets, u"Orders"),
+              (rg_ShuJuKuBiaoJieGouShuZu{
+                  Column(u"No", u"Integer", 0, 1, 0), Column(u"Line", u"SmallInt", 1, 0, 0, u"", u"0"),
+                  Column(u"Note", u"VarWChar", 0, 0, 1, u"255"), Column(u"Odd", u"未知类型", 0, 0, 0)}));
 }
 
 TEST(RecordRowsTest, TableNamesKeepTheirOrderAndAccessListsOnlyTables) {
     auto names = rg_JiLuJiLei::FromRows({u"TABLE_NAME"}, {{u"b"}, {u"a"}, {u"b"}, {kNull}});
     EXPECT_EQ(TableNamesFromRows(names, u"table_name"), (rg_WenBenShuZuLei{u"b", u"a", u"b", u""}));
-    auto tables = rg_JiLuJiLei::FromRows({u"TABLE_NAME", u"TABLE_TYPE"}, {
-        {u"MSysObjects", u"SYSTEM TABLE"}, {u"Asset Items", u"TABLE"}, {u"q", u"VIEW"}, {u"t", u"table"}, {u"l", u"LINK"}});
+    auto tables = rg_JiLuJiLei::FromRows({u"TABLE_NAME", u"TABLE_TYPE"}, {{u"MSysObjects", u"SYSTEM TABLE"},
+                                                                          {u"Asset Items", u"TABLE"},
+                                                                          {u"q", u"VIEW"},
+                                                                          {u"t", u"table"},
+                                                                          {u"l", u"LINK"}});
     EXPECT_EQ(AccessTableNamesFromRows(tables), (rg_WenBenShuZuLei{u"Asset Items"}));
 }
 
@@ -130,14 +141,26 @@ TEST(RecordRowsTest, MoreRowsThanTheStatementCanGiveGiveNothing) {
         std::function<std::size_t(rg_JiLuJiLei&)> read;
     };
     const Case cases[] = {
-        {"MySQL columns", {u"Field", u"Type"}, {u"c", u"int"}, MostColumnsInATable,
+        {"MySQL columns",
+         {u"Field", u"Type"},
+         {u"c", u"int"},
+         MostColumnsInATable,
          [](rg_JiLuJiLei& rows) { return MySqlColumnsFromRows(rows).size(); }},
-        {"catalogue columns", {u"字段名称"}, {u"c"}, MostColumnsInATable,
+        {"catalogue columns",
+         {u"字段名称"},
+         {u"c"},
+         MostColumnsInATable,
          [](rg_JiLuJiLei& rows) { return PostgreSqlColumnsFromRows(rows).size(); }},
         {"Access columns", accessColumnFields, {u"t", u"c"}, MostColumnsInATable, accessColumns},
-        {"table names", {u"table_name"}, {u"t"}, MostTablesInACatalogue,
+        {"table names",
+         {u"table_name"},
+         {u"t"},
+         MostTablesInACatalogue,
          [](rg_JiLuJiLei& rows) { return TableNamesFromRows(rows, u"table_name").size(); }},
-        {"Access tables", {u"TABLE_NAME", u"TABLE_TYPE"}, {u"t", u"TABLE"}, MostTablesInACatalogue,
+        {"Access tables",
+         {u"TABLE_NAME", u"TABLE_TYPE"},
+         {u"t", u"TABLE"},
+         MostTablesInACatalogue,
          [](rg_JiLuJiLei& rows) { return AccessTableNamesFromRows(rows).size(); }},
     };
     for (const Case& c : cases) {

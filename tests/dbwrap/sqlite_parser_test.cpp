@@ -36,13 +36,16 @@ TEST_F(SqliteParserTest, ReadsTheAwkwardTablesAndSkipsViewsAndInternalTables) {
     EXPECT_EQ(parser.ListTables(), (rg_WenBenShuZuLei{u"it's a \"table\"", u"lines", u"订单"}));
 
     // An integer primary key is a key but never marked auto-increment.
-    EXPECT_EQ(parser.ReadColumns(u"it's a \"table\""), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"id", u"INTEGER", 1, 1), Column(u"my col", u"varchar", 0, 0, u"20", u"'x'")}));
+    EXPECT_EQ(parser.ReadColumns(u"it's a \"table\""),
+              (rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"INTEGER", 1, 1),
+                                         Column(u"my col", u"varchar", 0, 0, u"20", u"'x'")}));
     // Of a two-column key only the column listed first in the key is marked.
-    EXPECT_EQ(parser.ReadColumns(u"lines"), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"a", u"INTEGER", 0, 1), Column(u"b", u"TEXT", 1, 1), Column(u"note", u"decimal", 0, 1, u"10,2", u"NULL")}));
-    EXPECT_EQ(parser.ReadColumns(u"订单"), (rg_ShuJuKuBiaoJieGouShuZu{
-        Column(u"名称", u"nvarchar", 0, 1, u"40"), Column(u"a) ; DROP TABLE lines; --", u"INT", 0, 1)}));
+    EXPECT_EQ(parser.ReadColumns(u"lines"),
+              (rg_ShuJuKuBiaoJieGouShuZu{Column(u"a", u"INTEGER", 0, 1), Column(u"b", u"TEXT", 1, 1),
+                                         Column(u"note", u"decimal", 0, 1, u"10,2", u"NULL")}));
+    EXPECT_EQ(parser.ReadColumns(u"订单"),
+              (rg_ShuJuKuBiaoJieGouShuZu{Column(u"名称", u"nvarchar", 0, 1, u"40"),
+                                         Column(u"a) ; DROP TABLE lines; --", u"INT", 0, 1)}));
     EXPECT_TRUE(parser.ReadColumns(u"missing").empty());
     EXPECT_TRUE(parser.ReadColumns(u"lines); DROP TABLE lines; --").empty());
     EXPECT_EQ(parser.ReadColumns(u"lines").size(), 3u);

@@ -56,8 +56,8 @@ TEST_F(TableClassGenerators, TagByBoxesAndKey) {
         bool gorm, key, json;
         CWString tag;
     } cases[] = {
-        {true, true, true, both},   {true, true, false, gorm}, {true, false, true, json}, {true, false, false, u""},
-        {false, true, true, json},  {false, false, true, json}, {false, true, false, u""}, {false, false, false, u""},
+        {true, true, true, both},  {true, true, false, gorm},  {true, false, true, json}, {true, false, false, u""},
+        {false, true, true, json}, {false, false, true, json}, {false, true, false, u""}, {false, false, false, u""},
     };
     for (const Case& c : cases) {
         ColumnReader table = Schema({{u"t", {Column(u"id", u"int", c.key ? 1 : 0)}}});

@@ -18,15 +18,15 @@ protected:
     }
 };
 
-const CWString kColorSource = CrLfLines({u"type Color int", u"const (", u"\tRed Color = iota // first",
-                                         u"\tGreen", u"\tBlue", u")"});
+const CWString kColorSource =
+    CrLfLines({u"type Color int", u"const (", u"\tRed Color = iota // first", u"\tGreen", u"\tBlue", u")"});
 
 TEST_F(GoConstants, WorkedExample) {
-    CWString expected = CrLfLines({kHeader, u"", u"类 Color <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>", u"{",
-                                   u"\t常量 Red <公开 类型 = Color 值 = @img.Red>",
-                                   u"\t常量 Green <公开 类型 = Color 值 = @img.Green>",
-                                   u"\t常量 Blue <公开 类型 = Color 值 = @img.Blue>"}) +
-                        u"}";
+    CWString expected =
+        CrLfLines({kHeader, u"", u"类 Color <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>", u"{",
+                   u"\t常量 Red <公开 类型 = Color 值 = @img.Red>", u"\t常量 Green <公开 类型 = Color 值 = @img.Green>",
+                   u"\t常量 Blue <公开 类型 = Color 值 = @img.Blue>"}) +
+        u"}";
     EXPECT_EQ(U8(Run(kColorSource, u"", u"img")), U8(expected));
 }
 
@@ -46,8 +46,8 @@ TEST_F(GoConstants, RefusedSources) {
 
 TEST_F(GoConstants, ClassNameAndTypeFallbacks) {
     rg_GOChangLiangJieXiYinQing engine;
-    EXPECT_TRUE(engine.ParseAndGenerate(kColorSource, u" Palette ", u"img", u"").Contains(
-        u"类 Palette <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>"));
+    EXPECT_TRUE(engine.ParseAndGenerate(kColorSource, u" Palette ", u"img", u"")
+                    .Contains(u"类 Palette <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>"));
     EXPECT_EQ(engine.className, u"Palette");
 
     CWString noTypeLine = CrLfLines({u"const (", u"A = 1", u"B = 2", u")"});

@@ -22,8 +22,8 @@ const std::u16string_view kSeeds[] = {
 
 // Pieces that steer the parsers into their corners.
 const std::u16string_view kFragments[] = {
-    u"func ", u"func (", u"(", u")", u"{", u"}", u"[]", u"...", u",", u" ", u"\t", u"\r\n", u"\n", u"//", u"/*",
-    u"*/", u"*", u"type ", u"const ", u"interface", u"struct", u"\u3000", u"名", u"\0"sv,
+    u"func ", u"func (", u"(",  u")",  u"{", u"}",     u"[]",     u"...",       u",",      u" ",      u"\t", u"\r\n",
+    u"\n",    u"//",     u"/*", u"*/", u"*", u"type ", u"const ", u"interface", u"struct", u"\u3000", u"名", u"\0"sv,
 };
 
 const std::u16string_view kHostile[] = {
@@ -73,8 +73,7 @@ CWString Mutated(std::u16string_view seed, std::mt19937& random) {
             case 2:
                 if (at < text.size()) text[at] = static_cast<char16_t>(random() % 0x80);
                 break;
-            default:
-                text.insert(at, 1, static_cast<char16_t>(random() % 0x10000));
+            default: text.insert(at, 1, static_cast<char16_t>(random() % 0x10000));
         }
     }
     return text;
@@ -115,7 +114,8 @@ TEST(GoEnginesFuzz, RandomFragmentSoup) {
     Engines engines;
     for (int i = 0; i < 2000; ++i) {
         CWString text;
-        for (int n = static_cast<int>(random() % 40); n > 0; --n) text.append(kFragments[random() % std::size(kFragments)]);
+        for (int n = static_cast<int>(random() % 40); n > 0; --n)
+            text.append(kFragments[random() % std::size(kFragments)]);
         engines.Feed(text);
     }
 }

@@ -20,14 +20,28 @@ TEST_F(GoInterface, WorkedExample) {
     CWString source = CrLfLines({u"type Store interface {", u"\tGet(key string) (string, error)",
                                  u"\tPut(key string, v []byte) error", u"\tClose()", u"}"});
     CWString expected =
-        CrLfLines({kHeader, u"", u"类 Store <公开 @别名 = \"kv.Store\" @别名类型 = 本地参考类型>", u"{",
+        CrLfLines({kHeader,
+                   u"",
+                   u"类 Store <公开 @别名 = \"kv.Store\" @别名类型 = 本地参考类型>",
+                   u"{",
                    u"\t方法 \"//Get\" <公开 静态 注释 = \"多返回值,无法封装,请使用接口转发器封装\" @嵌入式方法 = \"\">",
-                   u"{", u"}", u"",
-                   u"\t方法 Put <公开 静态 类型 = error @嵌入式方法 = \"\">", u"\t参数 欲操作本对象 <类型 = Store>",
-                   u"\t参数 key <类型 = string>", u"\t参数 v <类型 = byte[]>", u"\t{",
-                   u"\t\t@ @<欲操作本对象>.Put(@<key>,@<v>)", u"\t}", u"",
-                   u"\t方法 Close <公开 静态 @嵌入式方法 = \"\">", u"\t参数 欲操作本对象 <类型 = Store>", u"\t{",
-                   u"\t\t@ @<欲操作本对象>.Close()", u"\t}", u""}) +
+                   u"{",
+                   u"}",
+                   u"",
+                   u"\t方法 Put <公开 静态 类型 = error @嵌入式方法 = \"\">",
+                   u"\t参数 欲操作本对象 <类型 = Store>",
+                   u"\t参数 key <类型 = string>",
+                   u"\t参数 v <类型 = byte[]>",
+                   u"\t{",
+                   u"\t\t@ @<欲操作本对象>.Put(@<key>,@<v>)",
+                   u"\t}",
+                   u"",
+                   u"\t方法 Close <公开 静态 @嵌入式方法 = \"\">",
+                   u"\t参数 欲操作本对象 <类型 = Store>",
+                   u"\t{",
+                   u"\t\t@ @<欲操作本对象>.Close()",
+                   u"\t}",
+                   u""}) +
         u"}";
     EXPECT_EQ(U8(Run(source)), U8(expected));
 }
@@ -80,7 +94,8 @@ TEST_F(GoInterface, RefusedSources) {
 }
 
 TEST_F(GoInterface, EmptyInterfaceGivesAnEmptyClass) {
-    CWString expected = CrLfLines({kHeader, u"", u"类 Api <公开 @别名 = \"kv.Empty\" @别名类型 = 本地参考类型>", u"{"}) + u"}";
+    CWString expected =
+        CrLfLines({kHeader, u"", u"类 Api <公开 @别名 = \"kv.Empty\" @别名类型 = 本地参考类型>", u"{"}) + u"}";
     EXPECT_EQ(U8(Run(u"type Empty interface { // none\r\n}", u" Api ")), U8(expected));
 }
 
@@ -109,7 +124,11 @@ const MethodCase kMethodCases[] = {
     {u"Do(f func())", u"Do", {}, u"", kFuncError},
     {u"Get() func()", u"Get", {}, u"", kFuncError},
     {u"Do(function int)", u"Do", {}, u"", kFuncError},
-    {u"Log(format string, args ...string)", u"Log", {{u"format", u"string"}, {u"args", u"...string"}}, u"", kVariadicError},
+    {u"Log(format string, args ...string)",
+     u"Log",
+     {{u"format", u"string"}, {u"args", u"...string"}},
+     u"",
+     kVariadicError},
     {u"Read(p []byte) (n int, err error)", u"Read", {{u"p", u"byte[]"}}, u"", kResultsError},
     {u"Log(args ...string) (int, error)", u"Log", {{u"args", u"...string"}}, u"", kResultsError},
     {u"Close() (err error)", u"Close", {}, u"error", u""},
@@ -137,8 +156,10 @@ TEST_F(GoInterface, TypeNamesOfSlicesPointersAndMaps) {
         std::u16string_view type, converted, plural;
     };
     const Case cases[] = {
-        {u"*User", u"User", u"User"},           {u"[]*User", u"User[]", u"Users"},
-        {u"*[]T", u"T[]", u"Ts"},               {u"[][]int", u"int[]", u"ints"},
+        {u"*User", u"User", u"User"},
+        {u"[]*User", u"User[]", u"Users"},
+        {u"*[]T", u"T[]", u"Ts"},
+        {u"[][]int", u"int[]", u"ints"},
         {u"map[string]int", u"map[string]int", u"map[string]int"},
         {u"map[K][]V", u"map[K][]V", u"map[K][]V"},
     };

@@ -30,7 +30,9 @@ const ScanCase kScanCases[] = {
      u"/*\r\nX // y\r\n*/\r\nZ",
      {u"X ", u"Z"},
      {u"/*", u"X ", u"*/", u"Z"}},
-    {"code before a one-line block comment is lost with it", u"A = 1 /* one */\r\nB\r\n*/\r\nC", {u"C"},
+    {"code before a one-line block comment is lost with it",
+     u"A = 1 /* one */\r\nB\r\n*/\r\nC",
+     {u"C"},
      {u"A = 1 /* one */", u"B", u"*/", u"C"}},
     {"LF alone does not end a line", u"A\nB\r\nC", {u"A\nB", u"C"}, {u"A\nB", u"C"}},
 };

@@ -18,7 +18,8 @@ protected:
     }
 };
 
-const CWString kUserSource = CrLfLines({u"type User struct {", u"\tID int", u"\tName, Email string", u"\tage int", u"}"});
+const CWString kUserSource =
+    CrLfLines({u"type User struct {", u"\tID int", u"\tName, Email string", u"\tage int", u"}"});
 
 TEST_F(GoStruct, WorkedExample) {
     CWString expected = CrLfLines({kHeader, u"", u"类 User <公开 @别名 = \"model.User\" @别名类型 = 本地类>", u"{",
@@ -83,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(GoStruct, StructFields, ::testing::ValuesIn(kFieldsCase
 
 TEST_F(GoStruct, SecondStructAddsItsFieldsToTheFirst) {
     rg_GOJieGouTiJieXiYinQing engine;
-    rg_GOJieGouTiShuJu data = engine.ParseFields(
-        SplitGoSourceLines(CrLfLines({u"type A struct {", u"X int // the x", u"}", u"type B struct {", u"Y int", u"}"})));
+    rg_GOJieGouTiShuJu data = engine.ParseFields(SplitGoSourceLines(
+        CrLfLines({u"type A struct {", u"X int // the x", u"}", u"type B struct {", u"Y int", u"}"})));
     EXPECT_EQ(data.structName, u"A");
     EXPECT_EQ(engine.className, u"A");
     EXPECT_EQ(data.fields, (std::vector<rg_GOShuXingXiang>{{u"X", u"int"}, {u"Y", u"int"}}));

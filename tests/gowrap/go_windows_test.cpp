@@ -13,13 +13,15 @@ namespace {
 
 const std::vector<SourceWindowCase> kGoWindows = {
     {"Constants", MakeWindow<rg_win_GOChangLiangFengZhuang>, u"GO常量封装", u"Qelvane类名、包名不为空！", u"img",
-     u"type Color int\nconst (\nRed Color = iota\n)", u"类 Cls <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>", u"Red"},
+     u"type Color int\nconst (\nRed Color = iota\n)", u"类 Cls <公开 @别名 = \"img.Color\" @别名类型 = 本地值类型>",
+     u"Red"},
     {"Interface", MakeWindow<rg_win_GOJieKouFengZhuang>, u"GO接口封装", u"包名不为空！", u"kv",
-     u"type Store interface {\nGet(key string) string\n}", u"类 Cls <公开 @别名 = \"kv.Store\" @别名类型 = 本地参考类型>",
-     u"string"},
+     u"type Store interface {\nGet(key string) string\n}",
+     u"类 Cls <公开 @别名 = \"kv.Store\" @别名类型 = 本地参考类型>", u"string"},
     {"Methods", MakeWindow<rg_win_GOFangFaFengZhuang>, u"GO方法封装", u"", u"mathx",
      u"func Sum(a, b int) int {\n\treturn a + b\n}\nfunc (s *Srv) Stop() {",
-     u"  @ mathx.Sum(@<a>,@<b>)\r\n}\r\n方法 Stop <公开 静态 @嵌入式方法 = \"\" >\r\n参数 欲操作本对象 <类型 = Cls >", u"int"},
+     u"  @ mathx.Sum(@<a>,@<b>)\r\n}\r\n方法 Stop <公开 静态 @嵌入式方法 = \"\" >\r\n参数 欲操作本对象 <类型 = Cls >",
+     u"int"},
     {"Struct", MakeWindow<rg_win_GOJieGouTiFengZhuang>, u"GO结构体封装", u"包名不为空！", u"model",
      u"type User struct {\nID int\n}", u"类 Cls <公开 @别名 = \"model.User\" @别名类型 = 本地类>", u"int"},
 };

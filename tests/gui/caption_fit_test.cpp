@@ -143,15 +143,18 @@ std::vector<TypedValue> UsualValues(rg_qelvane_app::rg_win_ShuJuKuFengZhuang& w,
     switch (kind) {
         case 0: return serverPanel(w.m_mySqlPanel);
         case 1: return serverPanel(w.m_postgreSqlPanel);
-        case 2: return {{&w.m_oraclePanel.m_address, address},
-                        {&w.m_oraclePanel.m_user, name},
-                        {&w.m_oraclePanel.m_password, password}};
-        case 3: return {{&w.m_sqlServerPanel.m_address, address},
-                        {&w.m_sqlServerPanel.m_database, name},
-                        {&w.m_sqlServerPanel.m_user, name},
-                        {&w.m_sqlServerPanel.m_password, password}};
-        case 4: return {{&w.m_accessPanel.m_path, u"/home/user/data/inventory.mdb"},
-                        {&w.m_accessPanel.m_password, password}};
+        case 2:
+            return {{&w.m_oraclePanel.m_address, address},
+                    {&w.m_oraclePanel.m_user, name},
+                    {&w.m_oraclePanel.m_password, password}};
+        case 3:
+            return {{&w.m_sqlServerPanel.m_address, address},
+                    {&w.m_sqlServerPanel.m_database, name},
+                    {&w.m_sqlServerPanel.m_user, name},
+                    {&w.m_sqlServerPanel.m_password, password}};
+        case 4:
+            return {{&w.m_accessPanel.m_path, u"/home/user/data/inventory.mdb"},
+                    {&w.m_accessPanel.m_password, password}};
         default: return {{&w.m_sqlitePanel.m_path, u"/home/user/data/inventory_system.db"}};
     }
 }

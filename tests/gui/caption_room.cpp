@@ -59,7 +59,8 @@ Box TextRoom(GtkWidget* label, GtkWidget* top) {
     room.y += margin.top + padding.top + border.top;
     room.width -= margin.left + margin.right + padding.left + padding.right + border.left + border.right;
     room.height -= margin.top + margin.bottom + padding.top + padding.bottom + border.top + border.bottom;
-    for (GtkWidget* around = gtk_widget_get_parent(label); around && around != top; around = gtk_widget_get_parent(around)) {
+    for (GtkWidget* around = gtk_widget_get_parent(label); around && around != top;
+         around = gtk_widget_get_parent(around)) {
         room = Intersect(room, Allocation(around, top));
         room.width = std::min(room.width, HeaderRoom(around, label));
     }
@@ -102,7 +103,8 @@ Box EntryRoom(const Entry& entry, GtkWidget* top) {
         room.height -= 2 * ypad;
     }
     g_list_free(cells);
-    for (GtkWidget* around = gtk_widget_get_parent(entry.view); around && around != top; around = gtk_widget_get_parent(around))
+    for (GtkWidget* around = gtk_widget_get_parent(entry.view); around && around != top;
+         around = gtk_widget_get_parent(around))
         room = Intersect(room, Allocation(around, top));
     return room;
 }

@@ -86,8 +86,8 @@ void Describe(GtkWidget* widget, std::string& layout) {
     layout += "\n";
     if (GTK_IS_CONTAINER(widget))
         gtk_container_forall(
-            GTK_CONTAINER(widget), [](GtkWidget* child, gpointer layout) { Describe(child, *static_cast<std::string*>(layout)); },
-            &layout);
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer layout) { Describe(child, *static_cast<std::string*>(layout)); }, &layout);
 }
 
 std::string ScreenLayout() {
@@ -107,11 +107,14 @@ bool WaitForToolkit(const std::string& what, const std::function<bool()>& done) 
 
 void Settle() {
     std::string before = ScreenLayout();
-    WaitFor("the windows on the screen to keep their layout for two frames", [&] {
-        std::string now = ScreenLayout();
-        std::swap(now, before);
-        return now == before;
-    }, [] {});
+    WaitFor(
+        "the windows on the screen to keep their layout for two frames",
+        [&] {
+            std::string now = ScreenLayout();
+            std::swap(now, before);
+            return now == before;
+        },
+        [] {});
 }
 
 }  // namespace ui_contract

@@ -4,18 +4,18 @@
 #include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/checklst.h>
-#include <wx/uiaction.h>
-#include <wx/utils.h>
 #include <wx/dataview.h>
 #include <wx/font.h>
 #include <wx/stattext.h>
 #include <wx/stopwatch.h>
 #include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
-#include "platform/ui/backend.h"
 #include "caption_room.h"
-#include "toolkit_wait.h"
+#include "platform/ui/backend.h"
 #include "platform_ui/sample_window.h"
+#include "toolkit_wait.h"
 #include "wx_driver.h"
 
 namespace ui_contract {
@@ -194,7 +194,7 @@ TEST_F(WxWindows, ClosedFormsLeaveNoTopLevelWindowBehind) {
         w.CreateFormWindow();
         w.Close();
         w.CreateFormWindow();
-    }  // destroyed while open
+    }                         // destroyed while open
     wxTheApp->ProcessIdle();  // where the main loop deletes closed windows
     EXPECT_TRUE(wxTopLevelWindows.empty());
 }

@@ -22,7 +22,11 @@ TEST_F(FilesTest, ProgramDirEndsWithBackslash) {
 }
 
 TEST_F(FilesTest, LoadTextFileHonoursMarksThenTheRequestedEncoding) {
-    struct Case { std::string bytes; int encoding; std::u16string expected; };
+    struct Case {
+        std::string bytes;
+        int encoding;
+        std::u16string expected;
+    };
     const std::string utf8 = "\xE5\x90\x8D\xE7\xA7\xB0";  // 名称
     const std::string gbk = "\xC3\xFB\xB3\xC6";           // 名称
     const Case cases[] = {
@@ -34,7 +38,10 @@ TEST_F(FilesTest, LoadTextFileHonoursMarksThenTheRequestedEncoding) {
         {std::string("x\0y\0", 4), 0, u"xy"},
         {"abc", 7, u""},
         {std::string("ab\0cd", 5), 1, u"ab"},
-        {std::string("\xFF\xFE" "a\0\0\0b\0", 8), 1, u"a"},
+        {std::string("\xFF\xFE"
+                     "a\0\0\0b\0",
+                     8),
+         1, u"a"},
         {"", 1, u""},
     };
     for (const Case& c : cases) {

@@ -11,7 +11,9 @@ class IniTest : public ::testing::Test {
 protected:
     TempProgramDir dir;
     CWString file = GetProgramDir() + u"t.ini";
-    CWString Read(std::u16string_view section, std::u16string_view key) { return ReadIniText(file, section, key, u"<default>"); }
+    CWString Read(std::u16string_view section, std::u16string_view key) {
+        return ReadIniText(file, section, key, u"<default>");
+    }
 };
 
 TEST_F(IniTest, MatchesSectionsAndKeysWithoutRegardToCaseFirstKeyWins) {
@@ -25,7 +27,8 @@ TEST_F(IniTest, MatchesSectionsAndKeysWithoutRegardToCaseFirstKeyWins) {
 }
 
 TEST_F(IniTest, TrimsBlanksStripsQuotesSkipsCommentsAndKeysBeforeSections) {
-    dir.WriteBytes("t.ini", "orphan=1\n; a comment\n[ s ]\n  key  =  \" quoted \"  \n;key=commented\nplain = 'x'\nnoequals\n");
+    dir.WriteBytes("t.ini",
+                   "orphan=1\n; a comment\n[ s ]\n  key  =  \" quoted \"  \n;key=commented\nplain = 'x'\nnoequals\n");
     EXPECT_EQ(Read(u"s", u"key"), u" quoted ");
     EXPECT_EQ(Read(u"s", u"plain"), u"x");
     EXPECT_EQ(Read(u"s", u"orphan"), u"<default>");

@@ -47,15 +47,15 @@ TEST(RegexFindAll, DefaultOptions) {
         std::u16string_view subject, pattern;
         rg_WenBenShuZuLei expected;
     } cases[] = {
-        {u"Void void", u"void", {u"void"}},                // case-sensitive
-        {u"a\nb", u"a.b", {}},                             // dot stops at a line end
-        {u"a\nb", uR"(a[\s\S]b)", {u"a\nb"}},              // the patterns' own any-character
-        {u"x\ny", u"^y", {}},                              // no multi-line mode
-        {u"名字a_1 名", uR"(\w+)", {u"a_1"}},              // \w is ASCII
-        {u"１2", uR"(\d)", {u"2"}},                        // \d is ASCII
-        {u"a\u3000b c", uR"(\s)", {u" "}},                 // \s is ASCII
-        {u"名class", uR"(\bclass)", {u"class"}},           // CJK is no word character
-        {u"😀ab😀", u"ab", {u"ab"}},                       // surrogate pairs pass through
+        {u"Void void", u"void", {u"void"}},       // case-sensitive
+        {u"a\nb", u"a.b", {}},                    // dot stops at a line end
+        {u"a\nb", uR"(a[\s\S]b)", {u"a\nb"}},     // the patterns' own any-character
+        {u"x\ny", u"^y", {}},                     // no multi-line mode
+        {u"名字a_1 名", uR"(\w+)", {u"a_1"}},     // \w is ASCII
+        {u"１2", uR"(\d)", {u"2"}},               // \d is ASCII
+        {u"a\u3000b c", uR"(\s)", {u" "}},        // \s is ASCII
+        {u"名class", uR"(\bclass)", {u"class"}},  // CJK is no word character
+        {u"😀ab😀", u"ab", {u"ab"}},                // surrogate pairs pass through
     };
     for (const auto& c : cases) EXPECT_EQ(FindAll(c.subject, c.pattern), c.expected) << CWString(c.pattern).ToUtf8();
 }

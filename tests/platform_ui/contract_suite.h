@@ -375,7 +375,8 @@ TEST_F(UiContract, DeletingTheSelectedRowsKeepsTheOthersInOrder) {
     }
     grid.DeleteSelectedRows();
     ASSERT_EQ(grid.GetRowCount(), 100);
-    for (int row = 0; row < 100; ++row) EXPECT_EQ(grid.GetCellText(row, 0), CWString::FromUtf8(std::to_string(row * 4)));
+    for (int row = 0; row < 100; ++row)
+        EXPECT_EQ(grid.GetCellText(row, 0), CWString::FromUtf8(std::to_string(row * 4)));
     EXPECT_EQ(grid.GetFirstSelectedRow(), -1);
     w.Close();
 }

@@ -41,7 +41,8 @@ protected:
         for (CQelControl* control : std::vector<CQelControl*>{&source, &line})
             control->Bind(CQelEvent::TextChanged, [this](CQelControl& s) { log.push_back("change:" + NameOf(s)); });
         for (CQelControl* control : std::vector<CQelControl*>{&list, &combo})
-            control->Bind(CQelEvent::SelectionChanged, [this](CQelControl& s) { log.push_back("select:" + NameOf(s)); });
+            control->Bind(CQelEvent::SelectionChanged,
+                          [this](CQelControl& s) { log.push_back("select:" + NameOf(s)); });
         list.Bind(CQelEvent::DoubleClick, [this](CQelControl& s) { log.push_back("double:" + NameOf(s)); });
         Bind(CQelEvent::Created, [this](CQelControl&) {
             steps.push_back("created");

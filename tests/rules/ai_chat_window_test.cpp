@@ -36,9 +36,12 @@ TEST_F(AiChatWindowTest, EveryOpeningShowsTheChatPageWithAllOptionsOn) {
 }
 
 TEST_F(AiChatWindowTest, TheBrowserFillsTheClientAreaBelowTheButtonStrip) {
-    struct Case { int width, height; CQelRect browser; };
-    for (const Case& c : {Case{800, 300, {0, 45, 800, 255}}, Case{1000, 700, {0, 45, 1000, 655}},
-                          Case{300, 20, {0, 45, 300, 0}}}) {
+    struct Case {
+        int width, height;
+        CQelRect browser;
+    };
+    for (const Case& c :
+         {Case{800, 300, {0, 45, 800, 255}}, Case{1000, 700, {0, 45, 1000, 655}}, Case{300, 20, {0, 45, 300, 0}}}) {
         ASSERT_TRUE(ResizeClient(w, c.width, c.height));
         EXPECT_EQ(FindWindow(w.m_browser)->rect, c.browser);
         EXPECT_EQ(FindWindow(w.m_promptButton)->rect, (CQelRect{13, 5, 152, 35}));

@@ -64,12 +64,16 @@ TEST_F(PromptWindowTest, ControlsStandWhereTheyBelongWithTheDefaultFont) {
     Open();
     EXPECT_EQ(w->GetControlText(), u"提示词管理");
     EXPECT_EQ(FindWindow(*w)->border, CQelBorderStyle::FixedSingle);
-    struct Case { CQelControl* control; CWString text; CQelRect rect; };
+    struct Case {
+        CQelControl* control;
+        CWString text;
+        CQelRect rect;
+    };
     const Case cases[] = {
-        {&w->m_addButton, u"增加", {21, 14, 144, 35}},       {&w->m_renameButton, u"修改", {177, 14, 144, 35}},
-        {&w->m_deleteButton, u"删除", {333, 14, 144, 35}},   {&w->m_saveButton, u"保存", {489, 14, 144, 35}},
-        {&w->m_copyButton, u"复制", {645, 14, 144, 35}},     {&w->m_listGroup, u"提示词列表", {8, 62, 200, 528}},
-        {&w->m_promptList, u"", {7, 18, 184, 504}},          {&w->m_contentGroup, u"提示词内容", {217, 63, 575, 528}},
+        {&w->m_addButton, u"增加", {21, 14, 144, 35}},     {&w->m_renameButton, u"修改", {177, 14, 144, 35}},
+        {&w->m_deleteButton, u"删除", {333, 14, 144, 35}}, {&w->m_saveButton, u"保存", {489, 14, 144, 35}},
+        {&w->m_copyButton, u"复制", {645, 14, 144, 35}},   {&w->m_listGroup, u"提示词列表", {8, 62, 200, 528}},
+        {&w->m_promptList, u"", {7, 18, 184, 504}},        {&w->m_contentGroup, u"提示词内容", {217, 63, 575, 528}},
         {&w->m_content, u"", {7, 17, 561, 504}},
     };
     for (const Case& c : cases) {
@@ -77,8 +81,8 @@ TEST_F(PromptWindowTest, ControlsStandWhereTheyBelongWithTheDefaultFont) {
         EXPECT_EQ(FindWindow(*c.control)->rect, c.rect) << c.text.ToUtf8();
         EXPECT_EQ(c.control->FontDescription(), u"");
     }
-    EXPECT_TRUE(w->m_content.HasStyle(CQelStyle::MultiLine | CQelStyle::VScroll | CQelStyle::HScroll |
-                                      CQelStyle::StaticEdge));
+    EXPECT_TRUE(
+        w->m_content.HasStyle(CQelStyle::MultiLine | CQelStyle::VScroll | CQelStyle::HScroll | CQelStyle::StaticEdge));
 }
 
 TEST_F(PromptWindowTest, AddingTrimsTheNameAndWritesAZeroByteFile) {

@@ -51,7 +51,10 @@ CWString Repeated(std::u16string_view text, size_t count) {
 class RuleExpansionTest : public GeneratorTest {};
 
 TEST_F(RuleExpansionTest, DataBoxLinesBecomeTheWorkingRulesValues) {
-    struct Case { CWString box; rg_WenBenShuZuLei values; };
+    struct Case {
+        CWString box;
+        rg_WenBenShuZuLei values;
+    };
     const Case cases[] = {
         {u"a\r\n\r\nb\r\n\r\n", {u"a", u"", u"b"}},
         {u"  x  ", {u"x"}},
@@ -77,7 +80,10 @@ TEST_F(RuleExpansionTest, TranslationReadsTheTableWhateverTheFlag) {
 }
 
 TEST_F(RuleExpansionTest, CountsMustAgreeWithTheFirstRule) {
-    struct Case { std::vector<size_t> counts; int expected; };
+    struct Case {
+        std::vector<size_t> counts;
+        int expected;
+    };
     const Case cases[] = {{{}, -1}, {{2, 2, 2}, -1}, {{2, 3}, 2}, {{3, 3, 1}, 3}, {{0, 1}, 2}};
     for (const Case& c : cases) {
         rg_GuiZeZhanKaiYinQing engine;
@@ -91,12 +97,24 @@ TEST_F(RuleExpansionTest, CountsMustAgreeWithTheFirstRule) {
 }
 
 TEST_F(RuleExpansionTest, RowsFillTheTemplateMarkerByMarker) {
-    struct Case { const char* what; std::vector<rg_ShuJuXiang> rules; CWString templateText; CWString rows; };
+    struct Case {
+        const char* what;
+        std::vector<rg_ShuJuXiang> rules;
+        CWString templateText;
+        CWString rows;
+    };
     const Case cases[] = {
-        {"worked example", {{u"{1}", {u"a", u"b"}}, {u"{2}", {u"整数型", u"文本型"}}}, u"变量 {1} <公开 类型 = {2} >",
+        {"worked example",
+         {{u"{1}", {u"a", u"b"}}, {u"{2}", {u"整数型", u"文本型"}}},
+         u"变量 {1} <公开 类型 = {2} >",
          CrLfLines({u"    变量 a <公开 类型 = 整数型 >", u"    变量 b <公开 类型 = 文本型 >"})},
-        {"later marker found in an earlier value", {{u"{1}", {u"{2}"}}, {u"{2}", {u"z"}}}, u"{1}", CrLfLines({u"    z"})},
-        {"a value holding its own marker is not expanded again", {{u"{1}", {u"{1}{1}"}}}, u"x{1}y{1}",
+        {"later marker found in an earlier value",
+         {{u"{1}", {u"{2}"}}, {u"{2}", {u"z"}}},
+         u"{1}",
+         CrLfLines({u"    z"})},
+        {"a value holding its own marker is not expanded again",
+         {{u"{1}", {u"{1}{1}"}}},
+         u"x{1}y{1}",
          CrLfLines({u"    x{1}{1}y{1}{1}"})},
         {"markers are case-sensitive", {{u"ab", {u"1"}}}, u"AB ab", CrLfLines({u"    AB 1"})},
         {"an empty marker replaces nothing", {{u"", {u"v"}}}, u"t", CrLfLines({u"    t"})},
@@ -117,7 +135,11 @@ TEST_F(RuleExpansionTest, RowsFillTheTemplateMarkerByMarker) {
 
 TEST_F(RuleExpansionTest, TheTwoBoxesChooseTheWrapping) {
     rg_GuiZeZhanKaiYinQing engine = Rules({{u"{1}", {u"a"}}});
-    struct Case { bool templateOnly; bool withHeader; CWString expected; };
+    struct Case {
+        bool templateOnly;
+        bool withHeader;
+        CWString expected;
+    };
     const Case cases[] = {
         {false, false, CrLfLines({kHeader, u"", u"类  <公开>", u"{", u"    a", u"}"})},
         {false, true, CrLfLines({kHeader, u"", u"类  <公开>", u"{", u"    a", u"}"})},
@@ -144,7 +166,11 @@ TEST_F(RuleExpansionTest, RowsAgreeWithReplacingOneMarkerAfterAnother) {
     };
     const Shape shapes[] = {
         {{u"{1}", u"{2}", u"1}", u"{", u"ab", u"ba", u"a", u"", u"\r\n", u"{1}{2}"},
-         {u"xy", u"xy1", u"ab{}12\r\n", u"{1}"}, u"ab{}12x\r\n", 6, 3, 4000},
+         {u"xy", u"xy1", u"ab{}12\r\n", u"{1}"},
+         u"ab{}12x\r\n",
+         6,
+         3,
+         4000},
         {{u"aaaab", u"aaaa", u"aab", u"abaab", u"aabaa", u"a", u"b"}, {u"a", u"ab", u"xb"}, u"aab", 8, 9, 2000},
         {{u"a", u"b", u"ab", u"{1}", u"1", u""}, {u"xy", u"ab", u"{1}"}, u"ab{}1x", 80, 3, 1000},
     };
@@ -181,7 +207,12 @@ TEST_F(RuleExpansionTest, RowsAgreeWithReplacingOneMarkerAfterAnother) {
 TEST_F(RuleExpansionTest, TheSizeLimitCountsExactlyWhatTheResultBoxWouldHold) {
     constexpr size_t kLimit = 20000000;
     const size_t classFrame = kClassOpening.size() + CWString(u"    \r\n}\r\n").size();
-    struct Case { const char* what; bool templateOnly; size_t valueLength; bool accepted; };
+    struct Case {
+        const char* what;
+        bool templateOnly;
+        size_t valueLength;
+        bool accepted;
+    };
     const Case cases[] = {
         {"a class at the limit", false, kLimit - classFrame, true},
         {"a class one over", false, kLimit - classFrame + 1, false},
@@ -259,9 +290,12 @@ TEST_F(RuleExpansionTest, LongMarkersAndMillionsOfMarkersCostTheirLength) {
          CWString(200000, u'a') + u"\r\n"},
         {"a long marker begun by the value before each long line, past the limit",
          {{u"{0}", rg_WenBenShuZuLei(100, u"a")}, {longMarker, rg_WenBenShuZuLei(100, u"x")}},
-         u"{0}" + CWString(200000, u'a'), u""},
+         u"{0}" + CWString(200000, u'a'),
+         u""},
         {"a long marker whose beginnings end the text before every place",
-         {{u"{0}", {u"x"}}, {longMarker, {u"v"}}}, runs, runs.ReplacedAll(u"{0}", u"x") + u"\r\n"},
+         {{u"{0}", {u"x"}}, {longMarker, {u"v"}}},
+         runs,
+         runs.ReplacedAll(u"{0}", u"x") + u"\r\n"},
         {"three million one-character markers of twenty kinds", twentyLetters, Repeated(letters, 150000),
          Repeated(capitals, 150000) + u"\r\n"},
     };

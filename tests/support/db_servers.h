@@ -9,12 +9,12 @@
 //   QEL_DB_SERVER(mysql, "MYSQL");   // or "PG"; declares `const CTestDbServer& mysql`
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "platform/text.h"
 
@@ -37,7 +37,7 @@ inline std::optional<CTestDbServer> FindTestDbServer(const std::string& kind) {
 inline bool TestDbServersRequired() { return std::getenv("QEL_TEST_DB_REQUIRED") != nullptr; }
 
 #define QEL_DB_SERVER(name, kind)                                                                          \
-    const auto name##_found = FindTestDbServer(kind);                                                     \
+    const auto name##_found = FindTestDbServer(kind);                                                      \
     if (!name##_found) {                                                                                   \
         if (TestDbServersRequired()) GTEST_FAIL() << "no " kind " test server: QEL_TEST_" kind "_* unset"; \
         GTEST_SKIP() << "no " kind " test server (run ./test, which starts one)";                          \

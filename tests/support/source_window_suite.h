@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/source_tool_window.h"
-#include "support/seams.h"
 #include "platform/ui/clipboard.h"
+#include "support/seams.h"
 #include "support/tool_window_test.h"
 #include "support/translate_box_suite.h"
 

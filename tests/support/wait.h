@@ -18,8 +18,9 @@ inline constexpr std::chrono::seconds kGenerousWait{60};
 // Waits until `done` holds, with `turn` (the toolkit's events, the posted tasks)
 // run between two looks. After kGenerousWait it adds a failure naming `what`
 // and gives false.
-inline bool WaitFor(const std::string& what, const std::function<bool()>& done,
-                    const std::function<void()>& turn = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }) {
+inline bool WaitFor(
+    const std::string& what, const std::function<bool()>& done,
+    const std::function<void()>& turn = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }) {
     const auto giveUp = std::chrono::steady_clock::now() + kGenerousWait;
     while (!done()) {
         if (std::chrono::steady_clock::now() > giveUp) {

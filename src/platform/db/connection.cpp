@@ -55,7 +55,7 @@ struct rg_ShuJuKuLei::Shared {
     bool open = false;
     std::shared_ptr<CQelDatabaseReader> reader;  // while open, until it fails a call
     bool calling = false;                        // a statement waits for the reader's answer
-    std::shared_ptr<CQelOpenAttempt> attempt;   // while an open runs
+    std::shared_ptr<CQelOpenAttempt> attempt;    // while an open runs
     ConnectCompleteHandler onConnectComplete;
     DisconnectHandler onDisconnect;
 
@@ -127,8 +127,8 @@ bool rg_ShuJuKuLei::Open(const CQelOdbcTarget& target, bool async) {
     }
     rg_qelvane_base::CQelUiBackend& backend = rg_qelvane_base::Backend();
     // Every copy of the connection may be gone when such a task runs: then nobody listens.
-    auto onUiThread = [weakShared = std::weak_ptr<Shared>(m_shared), attempt](
-                          void (rg_ShuJuKuLei::*step)(const std::shared_ptr<CQelOpenAttempt>&)) {
+    auto onUiThread = [weakShared = std::weak_ptr<Shared>(m_shared),
+                       attempt](void (rg_ShuJuKuLei::*step)(const std::shared_ptr<CQelOpenAttempt>&)) {
         return [weakShared, attempt, step] {
             if (auto shared = weakShared.lock()) (rg_ShuJuKuLei(shared).*step)(attempt);
         };
@@ -173,13 +173,9 @@ bool rg_ShuJuKuLei::ConnectAccess(const CWString& path, const CWString&, bool) {
     return Open(AccessTarget(path, InstalledOdbcDrivers()), false);
 }
 
-rg_JiLuJiLei rg_ShuJuKuLei::Execute(const CWString& sql) const {
-    return Call({CQelReaderCall::Execute, sql, {}, 0});
-}
+rg_JiLuJiLei rg_ShuJuKuLei::Execute(const CWString& sql) const { return Call({CQelReaderCall::Execute, sql, {}, 0}); }
 
-rg_JiLuJiLei rg_ShuJuKuLei::OpenSchema(int schema) const {
-    return Call({CQelReaderCall::OpenSchema, {}, {}, schema});
-}
+rg_JiLuJiLei rg_ShuJuKuLei::OpenSchema(int schema) const { return Call({CQelReaderCall::OpenSchema, {}, {}, schema}); }
 
 rg_JiLuJiLei rg_ShuJuKuLei::Call(const CQelReaderRequest& request) const {
     if (m_null || !m_shared->reader) return {};

@@ -86,12 +86,12 @@ public:
     // the connection is not closed; otherwise the outcome comes as
     // ConnectComplete. Synchronous: true when connected. Asynchronous: true
     // when started.
-    bool ConnectMySql(const CWString& address, const CWString& database, const CWString& user,
-                      const CWString& password, int port, const CWString& driver, bool async);
+    bool ConnectMySql(const CWString& address, const CWString& database, const CWString& user, const CWString& password,
+                      int port, const CWString& driver, bool async);
     bool ConnectPostgreSql(const CWString& address, const CWString& database, const CWString& user,
                            const CWString& password, int port, const CWString& driver, bool async);
-    bool ConnectOracle(const CWString& address, const CWString& user, const CWString& password,
-                       const CWString& driver, bool async);
+    bool ConnectOracle(const CWString& address, const CWString& user, const CWString& password, const CWString& driver,
+                       bool async);
     bool ConnectSqlServer(const CWString& address, const CWString& database, const CWString& user,
                           const CWString& password, bool async, bool encrypted);
     // Always synchronous, with empty user and password.

@@ -52,9 +52,9 @@ private:
     std::mutex m_processLock;  // over m_pid
     pid_t m_pid;               // 0 once reaped
     int m_channel;             // a socket joined to the reader's standard input and output
-    std::string m_sending;   // requests not yet taken by the reader
+    std::string m_sending;     // requests not yet taken by the reader
     std::string m_received;
-    bool m_ended = false;      // nothing more is read: the reader's output has ended, or is no reply
+    bool m_ended = false;  // nothing more is read: the reader's output has ended, or is no reply
 };
 
 }  // namespace rg_qelvane_windows_ShuJuKu

@@ -35,9 +35,7 @@ int rg_JiLuJiLei::FieldIndex(std::u16string_view name) const {
     return -1;
 }
 
-CQelComVariant rg_JiLuJiLei::GetFieldValue(std::u16string_view name) const {
-    return GetFieldValue(FieldIndex(name));
-}
+CQelComVariant rg_JiLuJiLei::GetFieldValue(std::u16string_view name) const { return GetFieldValue(FieldIndex(name)); }
 
 CQelComVariant rg_JiLuJiLei::GetFieldValue(int index) const {
     if (IsEOF() || index < 0 || index >= GetFieldCount()) return {};

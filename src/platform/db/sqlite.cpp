@@ -75,8 +75,9 @@ rg_SQLiteJiLuJiLei rg_SQLiteShuJuKuLei::Query(const CWString& sql) const {
     if (m_null || !m_holder->handle) return {};
     const std::string text = sql.ToUtf8();
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_holder->handle, text.c_str(), static_cast<int>(text.size()) + 1, &statement,
-                           nullptr) != SQLITE_OK || !statement)
+    if (sqlite3_prepare_v2(m_holder->handle, text.c_str(), static_cast<int>(text.size()) + 1, &statement, nullptr) !=
+            SQLITE_OK ||
+        !statement)
         return {};
     return rg_SQLiteJiLuJiLei(m_holder, statement);
 }

@@ -33,20 +33,20 @@ std::size_t CellLength(std::string_view cells) {
     const std::string_view payload = cells.substr(TagSize);
     std::size_t length = 0;
     switch (tag) {
-    case CCellTag::Empty:
-    case CCellTag::Null: return TagSize;
-    case CCellTag::Bool:
-        if (payload.empty() || static_cast<std::uint8_t>(payload[0]) > 1) return 0;
-        return TagSize + 1;
-    case CCellTag::Integer:
-    case CCellTag::Real: length = sizeof(std::uint64_t); break;
-    case CCellTag::Text:
-        if (payload.size() < TextLengthSize) return 0;
-        length = NumberAt<std::uint32_t>(payload);
-        if (length % sizeof(char16_t)) return 0;
-        length += TextLengthSize;
-        break;
-    default: return 0;
+        case CCellTag::Empty:
+        case CCellTag::Null: return TagSize;
+        case CCellTag::Bool:
+            if (payload.empty() || static_cast<std::uint8_t>(payload[0]) > 1) return 0;
+            return TagSize + 1;
+        case CCellTag::Integer:
+        case CCellTag::Real: length = sizeof(std::uint64_t); break;
+        case CCellTag::Text:
+            if (payload.size() < TextLengthSize) return 0;
+            length = NumberAt<std::uint32_t>(payload);
+            if (length % sizeof(char16_t)) return 0;
+            length += TextLengthSize;
+            break;
+        default: return 0;
     }
     return length <= payload.size() ? TagSize + length : 0;
 }
@@ -90,16 +90,16 @@ std::optional<std::size_t> CellsLength(std::string_view cells, std::size_t count
 CQelComVariant ReadCell(std::string_view cells) {
     const std::string_view payload = cells.substr(TagSize);
     switch (static_cast<CCellTag>(cells[0])) {
-    case CCellTag::Null: return CQelComVariant::Null();
-    case CCellTag::Bool: return payload[0] != 0;
-    case CCellTag::Integer: return static_cast<long long>(NumberAt<std::int64_t>(payload));
-    case CCellTag::Real: return NumberAt<double>(payload);
-    case CCellTag::Text: {
-        CWString text(NumberAt<std::uint32_t>(payload) / sizeof(char16_t), u'\0');
-        std::memcpy(text.data(), payload.data() + TextLengthSize, text.size() * sizeof(char16_t));
-        return text;
-    }
-    default: return {};
+        case CCellTag::Null: return CQelComVariant::Null();
+        case CCellTag::Bool: return payload[0] != 0;
+        case CCellTag::Integer: return static_cast<long long>(NumberAt<std::int64_t>(payload));
+        case CCellTag::Real: return NumberAt<double>(payload);
+        case CCellTag::Text: {
+            CWString text(NumberAt<std::uint32_t>(payload) / sizeof(char16_t), u'\0');
+            std::memcpy(text.data(), payload.data() + TextLengthSize, text.size() * sizeof(char16_t));
+            return text;
+        }
+        default: return {};
     }
 }
 

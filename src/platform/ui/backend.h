@@ -99,8 +99,7 @@ public:
     // Shows a built form centred on the screen and activates it.
     virtual void ShowForm(CQelNativeWindow& form) = 0;
     // `rect` is already scaled and relative to `parent` (a group box's outer corner).
-    virtual CQelNativeWindow* CreateControl(CQelControl& control, CQelNativeWindow& parent,
-                                            const CQelRect& rect) = 0;
+    virtual CQelNativeWindow* CreateControl(CQelControl& control, CQelNativeWindow& parent, const CQelRect& rect) = 0;
 
     // The top-level form activated last that still has a native window, or null.
     virtual CQelWinForm* LastActiveForm() const = 0;

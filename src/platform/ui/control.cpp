@@ -25,8 +25,8 @@ CQelControl::~CQelControl() {
     if (m_form && m_form != this) m_form->RemoveCreatedControl(*this);
 }
 
-bool CQelControl::Create(CQelControl& parent, int id, CQelRect rect, const CWString& text,
-                         const CWString& font, unsigned style) {
+bool CQelControl::Create(CQelControl& parent, int id, CQelRect rect, const CWString& text, const CWString& font,
+                         unsigned style) {
     if (m_native || m_kind == CQelControlKind::Form) return false;
     m_parent = &parent;
     m_id = id;

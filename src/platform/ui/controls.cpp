@@ -50,9 +50,7 @@ void CQelItemControl::SetCurSel(int index) {
     if (NativeWindow()) NativeWindow()->SetSelection(index);
 }
 
-bool rg_XuanZeLieBiaoKuang::GetCheck(int index) const {
-    return NativeWindow() && NativeWindow()->GetItemCheck(index);
-}
+bool rg_XuanZeLieBiaoKuang::GetCheck(int index) const { return NativeWindow() && NativeWindow()->GetItemCheck(index); }
 
 void rg_XuanZeLieBiaoKuang::SetCheck(int index, bool checked) {
     if (NativeWindow()) NativeWindow()->SetItemCheck(index, checked);

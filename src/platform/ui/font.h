@@ -8,13 +8,13 @@
 namespace rg_qelvane_base {
 
 struct CQelFont {
-    CWString face;       // empty: the default face
-    int points = 0;      // 0 or less: the default size
-    bool bold = false;   // weight 700 rather than 400
+    CWString face;      // empty: the default face
+    int points = 0;     // 0 or less: the default size
+    bool bold = false;  // weight 700 rather than 400
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    int angle = 0;       // tenths of a degree
+    int angle = 0;  // tenths of a degree
     bool operator==(const CQelFont&) const = default;
 };
 

@@ -23,9 +23,7 @@ void rg_ChaoJiLieBiaoKuang::SetColumnWidth(int column, int width) {
     if (NativeWindow()) NativeWindow()->SetColumnWidth(column, ScaleLength(width));
 }
 
-bool rg_ChaoJiLieBiaoKuang::DeleteColumn(int column) {
-    return NativeWindow() && NativeWindow()->DeleteColumn(column);
-}
+bool rg_ChaoJiLieBiaoKuang::DeleteColumn(int column) { return NativeWindow() && NativeWindow()->DeleteColumn(column); }
 
 int rg_ChaoJiLieBiaoKuang::GetRowCount() const { return NativeWindow() ? NativeWindow()->GetRowCount() : 0; }
 

@@ -118,9 +118,9 @@ std::vector<rg_AnZhuoFangFaCanShuXiang> rg_AnZhuoLeiJieXiYinQing::ParseMethodPar
 CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& item) {
     CWString text;
     text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(u"类 %s <公开 @别名 = \"%s.%s\" %s>\r\n",
-                             {item.targetName, item.package, item.javaName,
-                              item.noCreate != 0 ? u"@禁止创建对象 = 真" : u""});
+    text += CWString::Format(
+        u"类 %s <公开 @别名 = \"%s.%s\" %s>\r\n",
+        {item.targetName, item.package, item.javaName, item.noCreate != 0 ? u"@禁止创建对象 = 真" : u""});
     text += u"{\r\n";
     for (const rg_AnZhuoShuXingXiang& field : item.fields) {
         text += CWString::Format(u"\t方法 %s <公开 静态 属性读 类型 = %s @禁止流程检查 = 真>\r\n",
@@ -144,9 +144,9 @@ CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& it
             text += CWString::Format(u"\t参数 欲操作本对象 <类型 = %s>\r\n", {item.targetName});
         CWString arguments;
         for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters) {
-            text += CWString::Format(u"\t参数 %s <类型 = %s %s >\r\n",
-                                     {parameter.name, TranslateWord(parameter.type),
-                                      parameter.variadic != 0 ? u"@可扩展 = \"\"" : u""});
+            text += CWString::Format(
+                u"\t参数 %s <类型 = %s %s >\r\n",
+                {parameter.name, TranslateWord(parameter.type), parameter.variadic != 0 ? u"@可扩展 = \"\"" : u""});
             arguments += CWString::Format(u"@<%s>,", {parameter.name});
         }
         if (!arguments.empty()) arguments.pop_back();
@@ -155,8 +155,7 @@ CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& it
             text += CWString::Format(u"\t\t@ new %s.%s(%s)\r\n", {item.package, item.javaName, arguments});
         else if (method.kind == rg_AnZhuoFangFaXiang::kStaticMethod)
             text += CWString::Format(u"\t\t@ %s.%s.%s(%s)\r\n", {item.package, item.javaName, method.name, arguments});
-        else
-            text += CWString::Format(u"\t\t @ @<欲操作本对象>.%s(%s)\r\n", {method.name, arguments});
+        else text += CWString::Format(u"\t\t @ @<欲操作本对象>.%s(%s)\r\n", {method.name, arguments});
         text += u"\t}\r\n\r\n";
     }
     text += u"\r\n}";

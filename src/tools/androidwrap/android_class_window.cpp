@@ -5,7 +5,8 @@
 
 namespace rg_qelvane_app {
 
-rg_win_AnZhuoLeiFengZhuang::rg_win_AnZhuoLeiFengZhuang() : SourceToolWindow({.caption = u"安卓类封装", .pasteButton = kAndroidPasteText}) {}
+rg_win_AnZhuoLeiFengZhuang::rg_win_AnZhuoLeiFengZhuang()
+    : SourceToolWindow({.caption = u"安卓类封装", .pasteButton = kAndroidPasteText}) {}
 
 void rg_win_AnZhuoLeiFengZhuang::BuildControls() {
     m_noCreate.Create(*this, 101, {685, 12, 104, 24}, u"禁止创建对象");

@@ -61,9 +61,8 @@ CWString rg_AnZhuoJieKouJieXiYinQing::GenerateInterfaceCode(const rg_AnZhuoLeiXi
         text += CWString::Format(u"\t参数 欲操作本对象 <类型 = %s>\r\n", {item.targetName});
         CWString arguments;
         for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters) {
-            text += CWString::Format(u"\t参数 %s <类型 = %s %s >\r\n",
-                                     {parameter.name, TranslateWord(parameter.type),
-                                      parameter.variadic ? u"@可扩展 = \"\"" : u""});
+            text += CWString::Format(u"\t参数 %s <类型 = %s %s >\r\n", {parameter.name, TranslateWord(parameter.type),
+                                                                        parameter.variadic ? u"@可扩展 = \"\"" : u""});
             arguments += CWString::Format(u"@<%s>,", {parameter.name});
         }
         if (arguments.ends_with(u',')) arguments.pop_back();

@@ -44,8 +44,7 @@ inline constexpr std::u16string_view kPublicField = uR"re(public\s+(\w+(?:<\w+>)
 // A constructor is the class's own name between these two pieces.
 inline constexpr std::u16string_view kConstructorBeforeName = uR"re((?:public)\s+)re";
 inline constexpr std::u16string_view kConstructorAfterName = uR"re(\s*\(([^)]*)\)(?=\s*\{))re";
-inline constexpr std::u16string_view kStaticMethod =
-    uR"re((?:public)\s+static\s+(?:\w+\s+)*\w+\s*\([^)]*\)\s*\{)re";
+inline constexpr std::u16string_view kStaticMethod = uR"re((?:public)\s+static\s+(?:\w+\s+)*\w+\s*\([^)]*\)\s*\{)re";
 inline constexpr std::u16string_view kInstanceMethod =
     uR"re((?:public)(?:\s+static)?(?:\s+final)?(?:\s+abstract)?\s+[\w<>\[\]]+\s+(\w+)\s*\([^)]*\)\s*(?:throws\s+[\w\s,]+)?\s*\{)re";
 

@@ -12,13 +12,13 @@ using rg_qelvane_base::CWString;
 class rg_ShuJuKuBiaoJieGou {
 public:
     CWString columnName;
-    CWString type;  // what text this is depends on the kind of database
+    CWString type;       // what text this is depends on the kind of database
     int primaryKey = 0;  // the three flags hold only 0 or 1
     int autoIncrement = 0;
     int nullable = 0;
-    CWString maxLength;  // as the database reports it; empty when it has none
+    CWString maxLength;     // as the database reports it; empty when it has none
     CWString defaultValue;  // empty when the column has none
-    CWString comment;  // no reader fills it; the plain generator writes it out
+    CWString comment;       // no reader fills it; the plain generator writes it out
 
     bool operator==(const rg_ShuJuKuBiaoJieGou&) const = default;
 };

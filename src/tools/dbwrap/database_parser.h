@@ -23,7 +23,7 @@ public:
     rg_SQLiteShuJuKuLei sqliteDatabase;
     int kind = kKindMySql;
     CWString databaseName;  // MySQL, PostgreSQL and SQL Server
-    CWString user;  // Oracle, upper-cased by the caller
+    CWString user;          // Oracle, upper-cased by the caller
 
     void Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase, int kind,
               const CWString& databaseName, const CWString& user);

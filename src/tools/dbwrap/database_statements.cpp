@@ -42,9 +42,7 @@ CWString OracleListTablesStatement(const CWString& user) {
                             {QuotedSqlText(kKindOracle, user)});
 }
 
-CWString MySqlTablesField(const CWString& databaseName) {
-    return CWString::Format(u"Tables_in_%s", {databaseName});
-}
+CWString MySqlTablesField(const CWString& databaseName) { return CWString::Format(u"Tables_in_%s", {databaseName}); }
 
 CWString MySqlColumnsStatement(const CWString& table) {
     return CWString::Format(u"DESC %s;", {QuotedSqlName(kKindMySql, table)});

@@ -1,7 +1,7 @@
 #include "tools/dbwrap/database_window.h"
 
-#include "common/list_helpers.h"
 #include "common/generate_click.h"
+#include "common/list_helpers.h"
 #include "common/window_actions.h"
 #include "platform/ui/clipboard.h"
 #include "tools/dbwrap/table_class_generators.h"
@@ -19,8 +19,8 @@ struct GridColumn {
     const char16_t* title;
     int width;
 };
-constexpr GridColumn kGridColumns[] = {{u"序号", 100},    {u"字段名称", 200}, {u"字段类型", 200}, {u"最大长度", 100},
-                                       {u"主键", 100},    {u"自增", 100},     {u"是否为空", 100}, {u"默认值", 100}};
+constexpr GridColumn kGridColumns[] = {{u"序号", 100}, {u"字段名称", 200}, {u"字段类型", 200}, {u"最大长度", 100},
+                                       {u"主键", 100}, {u"自增", 100},     {u"是否为空", 100}, {u"默认值", 100}};
 
 CWString YesWhen(int flag) { return flag != 0 ? u"是" : u""; }
 
@@ -81,8 +81,9 @@ void rg_win_ShuJuKuFengZhuang::BuildControls() {
         rg_ZuJianBuJuQi& panel;
         int id;
         DatabaseKind page;
-    } panels[] = {{m_postgreSqlPanel, 119, kKindPostgreSql}, {m_sqlitePanel, 120, kKindSqlite},   {m_accessPanel, 121, kKindAccess},
-                  {m_sqlServerPanel, 122, kKindSqlServer},   {m_oraclePanel, 123, kKindOracle},   {m_mySqlPanel, 124, kKindMySql}};
+    } panels[] = {{m_postgreSqlPanel, 119, kKindPostgreSql}, {m_sqlitePanel, 120, kKindSqlite},
+                  {m_accessPanel, 121, kKindAccess},         {m_sqlServerPanel, 122, kKindSqlServer},
+                  {m_oraclePanel, 123, kKindOracle},         {m_mySqlPanel, 124, kKindMySql}};
     for (const auto& [panel, id, page] : panels) {
         panel.SetPageNumber(page);
         panel.Create(m_pages, id, {0, 0, 584, 32});
@@ -255,9 +256,13 @@ void rg_win_ShuJuKuFengZhuang::ShowTableColumns(const CWString& table) {
     for (int index = 0; const GridColumn& column : kGridColumns) m_grid.SetColumnWidth(index++, column.width);
     for (int number = 1; const rg_ShuJuKuBiaoJieGou& column : columns) {
         int row = m_grid.AddRow(CWString::Format(u"%d", {number++}));
-        const CWString cells[] = {column.columnName,        column.type,           column.maxLength,
-                                  YesWhen(column.primaryKey), YesWhen(column.autoIncrement),
-                                  YesWhen(column.nullable),   column.defaultValue};
+        const CWString cells[] = {column.columnName,
+                                  column.type,
+                                  column.maxLength,
+                                  YesWhen(column.primaryKey),
+                                  YesWhen(column.autoIncrement),
+                                  YesWhen(column.nullable),
+                                  column.defaultValue};
         for (int cell = 1; const CWString& text : cells) m_grid.SetCellText(row, cell++, text);
     }
 }

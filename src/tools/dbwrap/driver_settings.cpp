@@ -15,10 +15,8 @@ bool IsSettingOn(const CWString& value) { return value != u"0"; }
 
 CWString ReadDriverSetting(std::u16string_view section) {
     std::u16string_view defaultDriver;
-    if (EqualsIgnoringAsciiCase(section, u"Mysql"))
-        defaultDriver = u"MySQL ODBC 8.0 Unicode Driver";
-    else if (EqualsIgnoringAsciiCase(section, u"Oracle"))
-        defaultDriver = u"Oracle in OraClient11g_home1";
+    if (EqualsIgnoringAsciiCase(section, u"Mysql")) defaultDriver = u"MySQL ODBC 8.0 Unicode Driver";
+    else if (EqualsIgnoringAsciiCase(section, u"Oracle")) defaultDriver = u"Oracle in OraClient11g_home1";
     return ReadSetupIni(section, u"Driver", defaultDriver);
 }
 

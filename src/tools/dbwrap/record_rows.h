@@ -40,9 +40,9 @@ rg_ShuJuKuBiaoJieGouShuZu OracleColumnsFromRows(rg_JiLuJiLei& rows);
 
 // The three record sets the Access reader uses, in the order it opens them.
 struct AccessRowsets {
-    rg_JiLuJiLei columns;     // the columns rowset
+    rg_JiLuJiLei columns;      // the columns rowset
     rg_JiLuJiLei primaryKeys;  // the primary-keys rowset
-    rg_JiLuJiLei emptyQuery;  // the table's fields with their properties
+    rg_JiLuJiLei emptyQuery;   // the table's fields with their properties
 };
 // The columns rowset holds the columns of every table: only the rows of this
 // table count against the most a table can have. The last key row of the

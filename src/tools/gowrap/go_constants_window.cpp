@@ -7,7 +7,8 @@ namespace rg_qelvane_app {
 
 rg_win_GOChangLiangFengZhuang::rg_win_GOChangLiangFengZhuang()
     : SourceToolWindow(
-          {.caption = u"GO常量封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"Qelvane类名、包名不为空！"}) {}
+          {.caption = u"GO常量封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"Qelvane类名、包名不为空！"}) {
+}
 
 void rg_win_GOChangLiangFengZhuang::BuildControls() {
     CreateTranslateBox(101, {509, 70, 80, 24});

@@ -180,7 +180,8 @@ CWString rg_GOJieKouJieXiYinQing::GenerateClass(const rg_GOJieKouShuJu& data) co
                 text += CWString::Format(u"\t参数 %s <类型 = %s>\r\n", {parameter.name, parameter.type});
             text.append(u"\t{").append(kQelvaneLineEnd);
             text.append(u"\t\t@ @<欲操作本对象>.").append(method.name).append(u"(");
-            for (const rg_GOCanShuXiang& parameter : method.parameters) text.append(u"@<").append(parameter.name).append(u">,");
+            for (const rg_GOCanShuXiang& parameter : method.parameters)
+                text.append(u"@<").append(parameter.name).append(u">,");
             if (!method.parameters.empty()) text.pop_back();
             text.append(u")").append(kQelvaneLineEnd).append(u"\t}").append(kQelvaneLineEnd);
         }

@@ -6,7 +6,8 @@
 namespace rg_qelvane_app {
 
 rg_win_GOJieKouFengZhuang::rg_win_GOJieKouFengZhuang()
-    : SourceToolWindow({.caption = u"GO接口封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"包名不为空！"}) {}
+    : SourceToolWindow({.caption = u"GO接口封装", .pasteButton = kGoPasteText, .emptyPackageNotice = u"包名不为空！"}) {
+}
 
 void rg_win_GOJieKouFengZhuang::BuildControls() {
     CreateTranslateBox(101, {405, 78, 104, 24});

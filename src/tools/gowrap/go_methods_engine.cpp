@@ -75,7 +75,10 @@ CWString rg_GOFangFaJieXiYinQing::ParseAndGenerate(const CWString& source, const
     for (const CWString& line : lines) {
         rg_GOFangFaYuFaJieXiShuJu signature = ParseSignature(line);
         if (!signature.errorText.empty()) {
-            output.append(kQelvaneLineEnd).append(kQelvaneCommentMarker).append(signature.errorText).append(kQelvaneLineEnd);
+            output.append(kQelvaneLineEnd)
+                .append(kQelvaneCommentMarker)
+                .append(signature.errorText)
+                .append(kQelvaneLineEnd);
             continue;
         }
         if (!methodName.empty()) signature.outputName = methodName;
@@ -151,10 +154,16 @@ CWString rg_GOFangFaJieXiYinQing::GenerateMethod(const rg_GOFangFaYuFaJieXiShuJu
     CWString block;
     block.append(u"方法 ").append(signature.outputName);
     if (signature.resultType.empty()) block.append(u" <公开 静态 @嵌入式方法 = \"\" >");
-    else block.append(u" <公开 静态 类型= ").append(TranslateWord(signature.resultType)).append(u" @嵌入式方法 = \"\" >");
+    else
+        block.append(u" <公开 静态 类型= ")
+            .append(TranslateWord(signature.resultType))
+            .append(u" @嵌入式方法 = \"\" >");
     block.append(kQelvaneLineEnd);
     if (signature.hasReceiver)
-        block.append(u"参数 欲操作本对象 <类型 = ").append(TranslateWord(signature.receiverType)).append(u" >").append(kQelvaneLineEnd);
+        block.append(u"参数 欲操作本对象 <类型 = ")
+            .append(TranslateWord(signature.receiverType))
+            .append(u" >")
+            .append(kQelvaneLineEnd);
     for (const rg_GOCanShuXiang& parameter : signature.parameters) {
         block.append(u"参数 ").append(parameter.name).append(u" <类型 = ").append(TranslateWord(parameter.type));
         block.append(parameter.variadic ? u" @可扩展 = \"\" >" : u" >").append(kQelvaneLineEnd);
@@ -163,7 +172,8 @@ CWString rg_GOFangFaJieXiYinQing::GenerateMethod(const rg_GOFangFaYuFaJieXiShuJu
     if (signature.hasReceiver) block.append(u"  @ @<欲操作本对象>.");
     else block.append(u"  @ ").append(signature.packageName).append(u".");
     block.append(signature.goName).append(u"(");
-    for (const rg_GOCanShuXiang& parameter : signature.parameters) block.append(u"@<").append(parameter.name).append(u">,");
+    for (const rg_GOCanShuXiang& parameter : signature.parameters)
+        block.append(u"@<").append(parameter.name).append(u">,");
     if (block.back() == u',') block.pop_back();
     block.append(u")").append(kQelvaneLineEnd).append(u"}").append(kQelvaneLineEnd);
     return block;

@@ -16,9 +16,9 @@ public:
     CWString goName;        // the name the call uses
     CWString outputName;    // the generated method's name
     std::vector<rg_GOCanShuXiang> parameters;
-    CWString resultType;    // empty when nothing is returned
+    CWString resultType;  // empty when nothing is returned
     int hasReceiver = 0;
-    CWString errorText;     // empty when the signature can be converted
+    CWString errorText;  // empty when the signature can be converted
     CWString packageName;
 
     bool operator==(const rg_GOFangFaYuFaJieXiShuJu&) const = default;

@@ -74,18 +74,13 @@ void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
 }
 
 void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
-    if (&sender == &m_renameButton)
-        RenamePrompt();
+    if (&sender == &m_renameButton) RenamePrompt();
     else if (&sender == &m_copyButton) {
         // A copied prompt is silent; only a refused clipboard is worth a word.
         if (!SetClipboardText(m_content.GetControlText())) ShowInfo(*this, u"复制失败！");
-    }
-    else if (&sender == &m_saveButton)
-        SavePrompt();
-    else if (&sender == &m_deleteButton)
-        DeletePrompt();
-    else if (&sender == &m_addButton)
-        AddPrompt();
+    } else if (&sender == &m_saveButton) SavePrompt();
+    else if (&sender == &m_deleteButton) DeletePrompt();
+    else if (&sender == &m_addButton) AddPrompt();
 }
 
 bool rg_win_DiShiCiGuanLi::AskPromptName(const CWString& prompt, const CWString& defaultName, CWString& name) {

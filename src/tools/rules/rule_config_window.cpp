@@ -143,7 +143,7 @@ void rg_win_GuiZePeiZhi::RefillData(const CWString& text) {
 void rg_win_GuiZePeiZhi::Generate() {
     m_result.SetControlText(u"");
     rg_GuiZeShengChengJieGuo result = m_rules.Generate(m_template.GetControlText(), m_className.GetControlText(),
-                                                      m_templateOnly.IsChecked(), m_withHeader.IsChecked());
+                                                       m_templateOnly.IsChecked(), m_withHeader.IsChecked());
     if (!result.refusal.empty()) {
         ShowInfo(*this, result.refusal);
         return;

@@ -86,7 +86,7 @@ int rg_GuiZeZhanKaiYinQing::CheckCounts() const {
 }
 
 rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templateText, const CWString& className,
-                                                         bool templateOnly, bool withHeader) const {
+                                                          bool templateOnly, bool withHeader) const {
     rg_GuiZeShengChengJieGuo result;
     if (int k = CheckCounts(); k != -1) {
         result.refusal = CWString::Format(u"第【%d】与第【1】个数量不一致（以第1个为基准）", {k});

@@ -56,8 +56,7 @@ bool WorkBudget::Spend(size_t characters) {
     return !spent_;
 }
 
-TemplateFiller::TemplateFiller(const CWString& templateText, const std::vector<rg_ShuJuXiang>& rules,
-                               size_t workBudget)
+TemplateFiller::TemplateFiller(const CWString& templateText, const std::vector<rg_ShuJuXiang>& rules, size_t workBudget)
     : template_(templateText), rules_(rules), work_(workBudget) {
     searches_.reserve(rules_.size());
     for (const rg_ShuJuXiang& rule : rules_) {
@@ -100,7 +99,8 @@ bool TemplateFiller::CutTemplate() {
         return false;
     std::vector<bool> mayBeEmpty(rules_.size());
     for (size_t rule = 0; rule < rules_.size(); ++rule)
-        mayBeEmpty[rule] = std::ranges::any_of(rules_[rule].values, [](const CWString& value) { return value.empty(); });
+        mayBeEmpty[rule] =
+            std::ranges::any_of(rules_[rule].values, [](const CWString& value) { return value.empty(); });
 
     // The rule, plus one, of the place that begins at each position; 0 in text.
     std::vector<uint32_t> ruleAt(template_.size(), 0);

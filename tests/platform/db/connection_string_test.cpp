@@ -91,7 +91,8 @@ TEST(ConnectionStrings, TypedFieldsAreValuesNeverAttributes) {
              std::string(kFreeTdsTimeouts)},
         {"SQL Server password holding }", SqlServerTarget({u"s", 0, u"d", u"sa", u"p}w"}, false, kInstalled),
          "DRIVER={FreeTDS};SERVER=s;DATABASE=d;UID=sa;PWD=p}w;" + std::string(kFreeTdsTimeouts)},
-        {"SQL Server password holding ; and }", SqlServerTarget({u"s", 0, u"d", u"sa", u"p;}w"}, false, kInstalled), ""},
+        {"SQL Server password holding ; and }", SqlServerTarget({u"s", 0, u"d", u"sa", u"p;}w"}, false, kInstalled),
+         ""},
         {"SQL Server address holding an attribute",
          SqlServerTarget({u"s;Encryption=off", 0, u"d", u"sa", u"p"}, true, kInstalled), ""},
         // Drivers not installed here get ODBC's own rule; a descriptor address is a value too.

@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/ui/dialogs.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/line_ends.h"
 
 namespace rg_qelvane_base::headless {
@@ -190,8 +190,8 @@ void CHeadlessBackend::Destroy(CHeadlessWindow& window) {
     if (IsTopLevel(&window)) {
         // Owned windows go with their owner, each told before its record goes.
         for (;;) {
-            auto owned = std::find_if(m_topLevels.begin(), m_topLevels.end(),
-                                      [&](auto& w) { return w->owner == &window; });
+            auto owned =
+                std::find_if(m_topLevels.begin(), m_topLevels.end(), [&](auto& w) { return w->owner == &window; });
             if (owned == m_topLevels.end()) break;
             CHeadlessWindow& ownedWindow = **owned;
             if (CQelWinForm* form = FormOf(&ownedWindow)) form->Close();

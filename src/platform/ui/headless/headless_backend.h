@@ -96,7 +96,9 @@ public:
     int GetRowCount() const override { return static_cast<int>(rows.size()); }
     int InsertRow(int row, const CWString& firstCell) override;
     bool DeleteRow(int row) override;
-    void DeleteSelectedRows() override { std::erase_if(rows, [](const CHeadlessRow& row) { return row.selected; }); }
+    void DeleteSelectedRows() override {
+        std::erase_if(rows, [](const CHeadlessRow& row) { return row.selected; });
+    }
     void DeleteAllRows() override { rows.clear(); }
     CWString GetCellText(int row, int column) const override;
     void SetCellText(int row, int column, const CWString& value) override;
@@ -122,9 +124,9 @@ struct CShownBox {
     enum class Kind { Message, Input, OpenFile };
     Kind kind = Kind::Message;
     const CQelWinForm* owner = nullptr;
-    CWString text;  // message text, input prompt or file filter
-    CWString title;  // the caption shown
-    int flags = 0;  // message boxes
+    CWString text;         // message text, input prompt or file filter
+    CWString title;        // the caption shown
+    int flags = 0;         // message boxes
     CWString defaultText;  // input boxes
 };
 

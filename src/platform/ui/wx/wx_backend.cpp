@@ -7,8 +7,8 @@
 #include <wx/clipbrd.h>
 #include <wx/evtloop.h>
 #include <wx/gdicmn.h>
-#include <wx/toplevel.h>
 #include <wx/timer.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include "platform/ui/headless/headless_backend.h"

@@ -37,7 +37,8 @@ void AddCssWithin(GtkWidget* widget, const char* css) {
     AddCss(widget, css);
     if (GTK_IS_CONTAINER(widget))
         gtk_container_forall(
-            GTK_CONTAINER(widget), [](GtkWidget* child, gpointer css) { AddCssWithin(child, static_cast<const char*>(css)); },
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer css) { AddCssWithin(child, static_cast<const char*>(css)); },
             const_cast<char*>(css));
 }
 
@@ -153,9 +154,8 @@ wxFont LargestFitting(wxFont font, FitsAt fitsAt) {
 }
 
 wxFont LargestFitting(GtkWidget* label, const wxString& text, const wxFont& font, wxSize room) {
-    return LargestFitting(font, [&](const wxFont& candidate) {
-        return Fits(LayOut(label, text, candidate, room.x).extent, room);
-    });
+    return LargestFitting(
+        font, [&](const wxFont& candidate) { return Fits(LayOut(label, text, candidate, room.x).extent, room); });
 }
 
 void UseNarrowEntryPadding(GtkWidget* entry) {
@@ -249,7 +249,8 @@ void FitEntries(wxWindow* dropDown, const wxFont& described, int width) {
         int most = 0;
         GtkTreeModel* entries = gtk_combo_box_get_model(GTK_COMBO_BOX(widget));
         GtkTreeIter entry;
-        for (bool more = gtk_tree_model_get_iter_first(entries, &entry); more; more = gtk_tree_model_iter_next(entries, &entry)) {
+        for (bool more = gtk_tree_model_get_iter_first(entries, &entry); more;
+             more = gtk_tree_model_iter_next(entries, &entry)) {
             gchar* text = nullptr;
             gtk_tree_model_get(entries, &entry, 0, &text, -1);
             PangoLayout* layout = gtk_widget_create_pango_layout(widget, text);
@@ -281,8 +282,9 @@ void FitColumnTitle(wxDataViewColumn* column, const wxFont& described, int width
     const wxSize room(width - (headerWidth - textWidth), std::numeric_limits<int>::max());
 
     PangoAttrList* attributes = pango_attr_list_new();
-    pango_attr_list_insert(attributes, pango_attr_font_desc_new(
-                                           LargestFitting(label, text, described, room).GetNativeFontInfo()->description));
+    pango_attr_list_insert(
+        attributes,
+        pango_attr_font_desc_new(LargestFitting(label, text, described, room).GetNativeFontInfo()->description));
     gtk_label_set_attributes(GTK_LABEL(label), attributes);
     pango_attr_list_unref(attributes);
 }
@@ -292,9 +294,8 @@ void FitEditText(wxWindow* edit, const wxFont& described, wxSize size) {
     if (!GTK_IS_ENTRY(entry)) return;
     UseNarrowEntryPadding(entry);
     const wxSize room = EntryRoom(entry, size);
-    const wxFont font = LargestFitting(described, [&](const wxFont& candidate) {
-        return Fits(EntryTextExtent(entry, candidate), room);
-    });
+    const wxFont font = LargestFitting(
+        described, [&](const wxFont& candidate) { return Fits(EntryTextExtent(entry, candidate), room); });
     // Comes at every keystroke: the edit is restyled only when its size changes.
     if (font != edit->GetFont()) edit->SetFont(font);
 }

@@ -73,10 +73,8 @@ int CWxBackend::ShowMessage(CQelWinForm* owner, const CWString& text, int flags,
     long style = (yesNo ? wxYES_NO : wxOK) | ((flags & MB_ICONERROR) ? wxICON_ERROR : wxICON_NONE);
     wxMessageDialog box(FrameOf(owner), ToWx(ToLf(text)), ToWx(title), style);
     // The buttons speak the program's language, not the toolkit's locale.
-    if (yesNo)
-        box.SetYesNoLabels(wxString::FromUTF8("是(&Y)"), wxString::FromUTF8("否(&N)"));
-    else
-        box.SetOKLabel(wxString::FromUTF8("确定"));
+    if (yesNo) box.SetYesNoLabels(wxString::FromUTF8("是(&Y)"), wxString::FromUTF8("否(&N)"));
+    else box.SetOKLabel(wxString::FromUTF8("确定"));
     int answer = box.ShowModal();
     if (!yesNo) return IDOK;
     return answer == wxID_YES ? IDYES : IDNO;

@@ -6,9 +6,9 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
-#include <wx/dataview.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/dataview.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/settings.h>
@@ -149,8 +149,7 @@ void CWxFormPeer::DestroyWindow() {
     wxWindowList children = Frame()->GetChildren();
     for (wxWindow* child : children) {
         auto* owned = dynamic_cast<CWxFrame*>(child);
-        if (owned && owned->peer && owned->peer->Control())
-            static_cast<CQelWinForm*>(owned->peer->Control())->Close();
+        if (owned && owned->peer && owned->peer->Control()) static_cast<CQelWinForm*>(owned->peer->Control())->Close();
     }
     if (CWxBackend* backend = ActiveWxBackend()) backend->Forget(*this);
     Frame()->Hide();
@@ -204,9 +203,9 @@ private:
 class CWxButtonPeer : public CWxCaptionPeer {
 public:
     CWxButtonPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxCaptionPeer(control, new wxButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                               SizeOf(rect)),
-                         origin, rect) {
+        : CWxCaptionPeer(
+              control, new wxButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect), SizeOf(rect)),
+              origin, rect) {
         UseNarrowPadding(m_window);
         Fit();
         m_window->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Raise(CQelEvent::Click); });
@@ -216,9 +215,10 @@ public:
 class CWxLabelPeer : public CWxCaptionPeer {
 public:
     CWxLabelPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxCaptionPeer(control, new wxStaticText(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
-                                                   Style(control)),
-                         origin, rect) {
+        : CWxCaptionPeer(
+              control,
+              new wxStaticText(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect), Style(control)), origin,
+              rect) {
         SetWordWrap(m_window, control.HasStyle(CQelStyle::WordWrap));
         SetText(m_text);
     }
@@ -235,9 +235,10 @@ private:
 class CWxGroupPeer : public CWxCaptionPeer {
 public:
     CWxGroupPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxCaptionPeer(control, new wxStaticBox(container, wxID_ANY, ToWx(control.CreationText()),
-                                                  At(origin, rect), SizeOf(rect)),
-                         origin, rect),
+        : CWxCaptionPeer(
+              control,
+              new wxStaticBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect), SizeOf(rect)),
+              origin, rect),
           m_childOrigin(At(origin, rect)) {
         Fit();
     }
@@ -252,8 +253,8 @@ private:
 class CWxEditPeer : public CWxPeer {
 public:
     CWxEditPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxPeer(control, new wxTextCtrl(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect),
-                                          Style(control)),
+        : CWxPeer(control,
+                  new wxTextCtrl(container, wxID_ANY, wxString(), At(origin, rect), SizeOf(rect), Style(control)),
                   origin),
           m_multiLine(control.HasStyle(CQelStyle::MultiLine)),
           m_described(m_window->GetFont()),
@@ -335,9 +336,10 @@ private:
 class CWxCheckPeer : public CWxCaptionPeer {
 public:
     CWxCheckPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxCaptionPeer(control, new wxCheckBox(container, wxID_ANY, ToWx(control.CreationText()),
-                                                 At(origin, rect), SizeOf(rect)),
-                         origin, rect) {
+        : CWxCaptionPeer(
+              control,
+              new wxCheckBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect), SizeOf(rect)), origin,
+              rect) {
         Fit();
         m_window->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { RaiseClickAndCheck(*this); });
     }
@@ -353,9 +355,9 @@ public:
 class CWxRadioPeer : public CWxCaptionPeer {
 public:
     CWxRadioPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxCaptionPeer(control, new wxRadioButton(container, wxID_ANY, ToWx(control.CreationText()),
-                                                    At(origin, rect), SizeOf(rect),
-                                                    StartsGroup(container) ? wxRB_GROUP : 0),
+        : CWxCaptionPeer(control,
+                         new wxRadioButton(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
+                                           SizeOf(rect), StartsGroup(container) ? wxRB_GROUP : 0),
                          origin, rect) {
         Fit();
         m_window->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { CWxCheckPeer::RaiseClickAndCheck(*this); });
@@ -418,8 +420,8 @@ protected:
 class CWxListPeer : public CWxItemsPeer {
 public:
     CWxListPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxItemsPeer(control, new wxListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
-                                              Style(control)),
+        : CWxItemsPeer(control,
+                       new wxListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr, Style(control)),
                        origin) {
         m_window->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
         m_window->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Raise(CQelEvent::DoubleClick); });
@@ -503,9 +505,10 @@ private:
 class CWxComboPeer : public CWxItemsPeer {
 public:
     CWxComboPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxItemsPeer(control, new wxComboBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect),
-                                               ComboSizeOf(rect)),
-                       origin) {
+        : CWxItemsPeer(
+              control,
+              new wxComboBox(container, wxID_ANY, ToWx(control.CreationText()), At(origin, rect), ComboSizeOf(rect)),
+              origin) {
         m_window->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { Raise(CQelEvent::SelectionChanged); });
     }
     CWString GetText() const override { return FromWx(static_cast<wxComboBox*>(m_window)->GetValue()); }
@@ -515,8 +518,9 @@ public:
 class CWxCheckListPeer : public CWxItemsPeer {
 public:
     CWxCheckListPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxItemsPeer(control, new wxCheckListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
-                                                   control.HasStyle(CQelStyle::StaticEdge) ? wxBORDER_STATIC : 0),
+        : CWxItemsPeer(control,
+                       new wxCheckListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
+                                          control.HasStyle(CQelStyle::StaticEdge) ? wxBORDER_STATIC : 0),
                        origin) {
         // The toolkit also selects the entry whose mark was clicked, just
         // after reporting the mark: a click on a mark only ticks, so the

@@ -51,8 +51,8 @@ class CWxFormPeer;
 // The frame of a form; it knows its peer so that owned frames can be found.
 class CWxFrame : public wxFrame {
 public:
-    CWxFrame(wxWindow* owner, const wxString& caption, long style) : wxFrame(owner, wxID_ANY, caption,
-                                                                              wxDefaultPosition, wxDefaultSize, style) {}
+    CWxFrame(wxWindow* owner, const wxString& caption, long style)
+        : wxFrame(owner, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, style) {}
     CWxFormPeer* peer = nullptr;
 };
 
