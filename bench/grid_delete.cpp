@@ -10,8 +10,8 @@
 
 #include "platform/ui/headless/headless_backend.h"
 #include "platform/ui/report_list.h"
-#include "platform/ui/wx/wx_backend.h"
 #include "platform/ui/wx/wx_backend_impl.h"
+#include "toolkit_bench_main.h"
 
 using namespace rg_qelvane_base;
 
@@ -59,8 +59,6 @@ void DeleteHalfOfTheRows(benchmark::State& state, std::unique_ptr<CQelUiBackend>
     window.Close();
 }
 
-bool displayStarted = false;
-
 std::unique_ptr<CQelUiBackend> Headless() { return std::make_unique<headless::CHeadlessBackend>(); }
 std::unique_ptr<CQelUiBackend> Wx() { return displayStarted ? std::make_unique<wx::CWxBackend>() : nullptr; }
 
@@ -69,11 +67,4 @@ BENCHMARK_CAPTURE(DeleteHalfOfTheRows, wx, Wx)->Unit(benchmark::kMillisecond)->I
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    wx::CWxSession session(argc, argv);
-    displayStarted = session.IsStarted();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithToolkit(argc, argv); }

@@ -24,9 +24,9 @@
 #include "app/batch_insert_window.h"
 #include "app/translation_window.h"
 #include "platform/files.h"
-#include "platform/ui/wx/wx_backend.h"
 #include "platform/ui/wx/wx_backend_impl.h"
 #include "support/seams.h"
+#include "toolkit_bench_main.h"
 
 using namespace rg_qelvane_app;
 using namespace rg_qelvane_base;
@@ -34,8 +34,6 @@ using namespace rg_qelvane_base;
 namespace {
 
 constexpr int kBatchLines = 10000;
-
-bool displayStarted = false;
 
 // A program folder whose table holds `entries` entries.
 void WriteTable(int entries) {
@@ -134,11 +132,4 @@ BENCHMARK(BatchInsert)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)->Iter
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    wx::CWxSession session(argc, argv);
-    displayStarted = session.IsStarted();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithToolkit(argc, argv); }

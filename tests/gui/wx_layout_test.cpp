@@ -7,7 +7,6 @@
 #include <wx/dataview.h>
 #include <wx/font.h>
 #include <wx/stattext.h>
-#include <wx/stopwatch.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
@@ -132,12 +131,37 @@ TEST_F(WxWindows, DestroyingTheMainWindowEndsTheMainLoopWithZero) {
     EXPECT_EQ(MainWindowHandle, nullptr);
 }
 
+namespace {
+// The grid's view and the model it shows; null when the grid is not one.
+struct GridView {
+    wxDataViewCtrl* list = nullptr;
+    wxDataViewVirtualListModel* rows = nullptr;
+};
+
+GridView GridViewOf(ListsWindow& w) {
+    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
+    return {list, list ? dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel()) : nullptr};
+}
+
+// The entry in which the view edits a cell, once the toolkit has started the
+// editing; null when it never does.
+GtkEntry* CellEditor(wxDataViewCtrl* list) {
+    GtkEntry* editor = nullptr;
+    WaitForToolkit("the cell's editor", [&] {
+        GList* children = gtk_container_get_children(GTK_CONTAINER(list->GtkGetTreeView()));
+        for (GList* child = children; child && !editor; child = child->next)
+            if (GTK_IS_ENTRY(child->data)) editor = GTK_ENTRY(child->data);
+        g_list_free(children);
+        return editor != nullptr;
+    });
+    return editor;
+}
+}  // namespace
+
 TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
     ListsWindow w;
     w.CreateFormWindow();
-    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
-    ASSERT_NE(list, nullptr);
-    auto* rows = dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    auto [list, rows] = GridViewOf(w);
     ASSERT_NE(rows, nullptr);
     for (const char16_t* word : {u"a", u"b", u"c", u"d"}) w.grid.AddRow(word);
     list->SetCurrentItem(rows->GetItem(2));  // where the user's last click went
@@ -149,29 +173,11 @@ TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
     w.Close();
 }
 
-namespace {
-// The entry in which the view edits a cell, waited for while the toolkit
-// starts the editing; null when none comes.
-GtkEntry* CellEditor(wxDataViewCtrl* list) {
-    for (wxStopWatch waited; waited.Time() < 20000; wxYield()) {
-        GList* children = gtk_container_get_children(GTK_CONTAINER(list->GtkGetTreeView()));
-        GtkEntry* editor = nullptr;
-        for (GList* child = children; child && !editor; child = child->next)
-            if (GTK_IS_ENTRY(child->data)) editor = GTK_ENTRY(child->data);
-        g_list_free(children);
-        if (editor) return editor;
-    }
-    return nullptr;
-}
-}  // namespace
-
 // As a user edits: the view's own editor, ended by Enter.
 TEST_F(WxWindows, CellsOfEveryColumnAreEditedInPlace) {
     ListsWindow w;
     w.CreateFormWindow();
-    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
-    ASSERT_NE(list, nullptr);
-    auto* rows = dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    auto [list, rows] = GridViewOf(w);
     ASSERT_NE(rows, nullptr);
     for (const char16_t* word : {u"a", u"b"}) w.grid.AddRow(word);
     const char* typed[] = {"Name", "名称"};
