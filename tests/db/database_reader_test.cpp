@@ -48,6 +48,8 @@ std::filesystem::path StandIn(const TempProgramDir& dir, const std::string& repl
     return dir / "stand-in";
 }
 const std::string kSendReplies = R"(cat "$(dirname "$0")/replies")";
+// Then it stays, reading what it is sent, until the program lets go of it.
+const std::string kStayUntilReleased = "; exec cat >/dev/null";
 
 // A frame header announcing a body of `length` bytes, in the machine's order.
 std::string Header(std::uint32_t length) {
@@ -176,7 +178,7 @@ TEST(DatabaseReader, AReplyLongerThanAnyIsRefusedAtItsHeader) {
     // 16 MB more would get through only to a program that takes them in.
     const CQelReaderStandIn standIn(
         StandIn(dir, kConnected + Header(0xFFFFFFF0),
-                kSendReplies + R"(; head -c 16000000 /dev/zero && touch "$0.sent"; exec sleep 60)"));
+                kSendReplies + R"(; head -c 16000000 /dev/zero && touch "$0.sent")" + kStayUntilReleased));
     const CQelShortDeadlines shortened(kShortDeadline);
     rg_ShuJuKuLei database;
     ASSERT_TRUE(database.ConnectAccess(u"flood.mdb", u"", false));
@@ -215,7 +217,7 @@ TEST(DatabaseReader, AColumnListingOfMoreRowsThanATableCanHaveIsOneFailedCall) {
     flood.replace(0, FrameHeaderSize, Header(static_cast<std::uint32_t>(flood.size() - FrameHeaderSize)));
     ASSERT_LE(flood.size() - FrameHeaderSize, MaxFrameBodySize);
     const std::string oneColumn = EncodeReply({true, rg_JiLuJiLei::FromRows(fields, {{u"id", u"int(11)"}})});
-    const CQelReaderStandIn standIn(StandIn(dir, kConnected + flood + oneColumn, kSendReplies + "; exec sleep 60"));
+    const CQelReaderStandIn standIn(StandIn(dir, kConnected + flood + oneColumn, kSendReplies + kStayUntilReleased));
     rg_ShuJuKuLei database;
     ASSERT_TRUE(database.ConnectAccess(u"flood.mdb", u"", false));
     rg_ShuJuKuJieXiQi parser;

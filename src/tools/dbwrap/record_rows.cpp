@@ -1,5 +1,7 @@
 #include "tools/dbwrap/record_rows.h"
 
+#include <limits>
+
 #include "tools/dbwrap/column_types.h"
 
 namespace rg_qelvane_app {
@@ -8,18 +10,19 @@ using rg_qelvane_base::CQelComVariant;
 
 namespace {
 
+// For record sets whose rows are not all kept.
+constexpr int kAnyRows = std::numeric_limits<int>::max();
+
+// A record set of more than `mostRows` rows is closed unread, as a failed
+// call's record set is.
 template <typename ReadRow>
-void ForEachRow(rg_JiLuJiLei& rows, ReadRow readRow) {
+void ForEachRow(rg_JiLuJiLei& rows, int mostRows, ReadRow readRow) {
+    if (rows.GetRecordCount() > mostRows) rows.Close();
     for (int i = 0; i < rows.GetRecordCount(); ++i) {
         readRow();
         rows.MoveNext();
     }
     rows.Close();
-}
-
-// Closed, it reads as a failed call's record set.
-void RefuseMoreRowsThan(rg_JiLuJiLei& rows, int mostRows) {
-    if (rows.GetRecordCount() > mostRows) rows.Close();
 }
 
 CWString FieldText(const rg_JiLuJiLei& rows, std::u16string_view field) {
@@ -38,8 +41,7 @@ struct CatalogueWords {
 
 rg_ShuJuKuBiaoJieGouShuZu CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const CatalogueWords& words) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
-    RefuseMoreRowsThan(rows, MostColumnsInATable);
-    ForEachRow(rows, [&] {
+    ForEachRow(rows, MostColumnsInATable, [&] {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(rows, u"字段名称");
         column.type = FieldText(rows, u"字段类型");
@@ -58,15 +60,13 @@ rg_ShuJuKuBiaoJieGouShuZu CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const Cat
 
 rg_WenBenShuZuLei TableNamesFromRows(rg_JiLuJiLei& rows, const CWString& field) {
     rg_WenBenShuZuLei names;
-    RefuseMoreRowsThan(rows, MostTablesInACatalogue);
-    ForEachRow(rows, [&] { names.push_back(FieldText(rows, field)); });
+    ForEachRow(rows, MostTablesInACatalogue, [&] { names.push_back(FieldText(rows, field)); });
     return names;
 }
 
 rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset) {
     rg_WenBenShuZuLei names;
-    RefuseMoreRowsThan(tablesRowset, MostTablesInACatalogue);
-    ForEachRow(tablesRowset, [&] {
+    ForEachRow(tablesRowset, MostTablesInACatalogue, [&] {
         if (FieldText(tablesRowset, u"TABLE_TYPE") == u"TABLE") names.push_back(FieldText(tablesRowset, u"TABLE_NAME"));
     });
     return names;
@@ -74,8 +74,7 @@ rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset) {
 
 rg_ShuJuKuBiaoJieGouShuZu MySqlColumnsFromRows(rg_JiLuJiLei& rows) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
-    RefuseMoreRowsThan(rows, MostColumnsInATable);
-    ForEachRow(rows, [&] {
+    ForEachRow(rows, MostColumnsInATable, [&] {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(rows, u"Field");
         TypeAndLength split = SplitTypeAndLength(FieldText(rows, u"Type"));
@@ -105,8 +104,9 @@ rg_ShuJuKuBiaoJieGouShuZu OracleColumnsFromRows(rg_JiLuJiLei& rows) {
 rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
     rg_JiLuJiLei& columnRows = rowsets.columns;
-    // One record more than a table can have is as many as are built.
-    ForEachRow(columnRows, [&] {
+    // Every table's columns are in it: one record more than a table can have
+    // is as many as are built.
+    ForEachRow(columnRows, kAnyRows, [&] {
         if (columns.size() > MostColumnsInATable || FieldText(columnRows, u"TABLE_NAME") != table) return;
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(columnRows, u"COLUMN_NAME");
@@ -119,7 +119,7 @@ rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CW
 
     CWString keyName;
     rg_JiLuJiLei& keyRows = rowsets.primaryKeys;
-    ForEachRow(keyRows, [&] {
+    ForEachRow(keyRows, kAnyRows, [&] {
         if (FieldText(keyRows, u"TABLE_NAME") == table) keyName = FieldText(keyRows, u"COLUMN_NAME");
     });
 
