@@ -26,7 +26,7 @@ std::filesystem::path Folder() { return std::filesystem::temp_directory_path() /
 CWString CreateTable(int index, const char16_t* autoKey) {
     CWString sql = CWString::FromUtf8("CREATE TABLE t" + std::to_string(index) + " (c0 ") + autoKey;
     for (int c = 1; c < kColumns; ++c) {
-        const std::string name = "c" + std::to_string(c);
+        const std::string name = std::string("c").append(std::to_string(c));
         sql += CWString::FromUtf8(c % 2 ? ", " + name + " varchar(40) NOT NULL DEFAULT 'x'"
                                         : ", " + name + " decimal(10,2)");
     }

@@ -120,6 +120,15 @@ bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
     return true;
 }
 
+CWString Joined(std::initializer_list<std::u16string_view> parts) {
+    size_t length = 0;
+    for (std::u16string_view part : parts) length += part.size();
+    CWString joined;
+    joined.reserve(length);
+    for (std::u16string_view part : parts) joined += part;
+    return joined;
+}
+
 int TextToInt(std::u16string_view text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;

@@ -30,7 +30,10 @@ std::vector<CWString> Rows(rg_JiLuJiLei rows, std::initializer_list<std::u16stri
     std::vector<CWString> out;
     for (int i = 0; i < rows.GetRecordCount(); ++i, rows.MoveNext()) {
         CWString line;
-        for (auto field : fields) line += (field == *fields.begin() ? u"" : u" ") + Text(rows, field);
+        for (auto field : fields) {
+            if (field != *fields.begin()) line += u' ';
+            line += Text(rows, field);
+        }
         out.push_back(line);
     }
     return out;

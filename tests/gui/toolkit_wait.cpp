@@ -74,14 +74,15 @@ void Describe(GtkWidget* widget, std::string& layout) {
     GtkAllocation box;
     gtk_widget_get_allocation(widget, &box);
     layout += G_OBJECT_TYPE_NAME(widget);
-    for (int number : {box.x, box.y, box.width, box.height}) layout += " " + std::to_string(number);
+    for (int number : {box.x, box.y, box.width, box.height}) layout.append(" ").append(std::to_string(number));
     PangoLayout* text = GTK_IS_LABEL(widget)   ? gtk_label_get_layout(GTK_LABEL(widget))
                         : GTK_IS_ENTRY(widget) ? gtk_entry_get_layout(GTK_ENTRY(widget))
                                                : nullptr;
     if (text) {
         int width = 0, height = 0;
         pango_layout_get_pixel_size(text, &width, &height);
-        layout += " " + std::to_string(width) + "x" + std::to_string(height) + " " + pango_layout_get_text(text);
+        layout.append(" ").append(std::to_string(width)).append("x").append(std::to_string(height));
+        layout.append(" ").append(pango_layout_get_text(text));
     }
     layout += "\n";
     if (GTK_IS_CONTAINER(widget))

@@ -87,7 +87,7 @@ TEST(RegexReplaceAll, ReplacesEveryMatchLiterally) {
 TEST(RegexSearchLimits, ExplodingBacktrackingEndsTheSearchWithWhatItFound) {
     CWString text = u"ab " + CWString(40, u'a');
     EXPECT_EQ(FindAll(text, u"(a+)+b"), (rg_WenBenShuZuLei{u"ab", u"a"}));
-    EXPECT_EQ(RegexReplaceAll(text, u"(a+)+b", u""), u" " + CWString(40, u'a'));
+    EXPECT_EQ(RegexReplaceAll(text, u"(a+)+b", u""), text.Mid(2));
 }
 
 TEST(RegexSearchLimits, QuadraticScanningEndsAndKeepsTheText) {

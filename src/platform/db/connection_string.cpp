@@ -9,6 +9,7 @@
 namespace rg_qelvane_windows_ShuJuKu {
 
 using rg_qelvane_base::EqualsIgnoringAsciiCase;
+using rg_qelvane_base::Joined;
 
 namespace {
 
@@ -71,7 +72,7 @@ bool HasBlankEnds(const CWString& value) { return value != value.Trimmed(); }
 // The drivers and MDBTools take their strings up to the first zero character: what follows would be lost.
 bool HoldsZeroCharacter(const CWString& value) { return value.find(u'\0') != CWString::npos; }
 
-CWString Braced(const CWString& value) { return u"{" + value.ReplacedAll(u"}", u"}}") + u"}"; }
+CWString Braced(const CWString& value) { return Joined({u"{", value.ReplacedAll(u"}", u"}}"), u"}"}); }
 
 // The value as its driver reads it back unchanged; nothing when it cannot.
 std::optional<CWString> QuotedValue(CDialect dialect, bool password, const CWString& value) {

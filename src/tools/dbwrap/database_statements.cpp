@@ -6,6 +6,8 @@ namespace rg_qelvane_app {
 
 namespace {
 
+using rg_qelvane_base::Joined;
+
 CWString Doubled(const CWString& text, char16_t quote) {
     return text.ReplacedAll(std::u16string_view(&quote, 1), CWString(2, quote));
 }
@@ -17,17 +19,17 @@ bool IsAscii(const CWString& text) {
 }  // namespace
 
 CWString QuotedSqlText(DatabaseKind kind, const CWString& value) {
-    const CWString escaped = u"'" + Doubled(value, u'\'') + u"'";
-    if (kind == kKindPostgreSql && value.Contains(u"\\")) return u"E" + Doubled(escaped, u'\\');
+    const CWString escaped = Joined({u"'", Doubled(value, u'\''), u"'"});
+    if (kind == kKindPostgreSql && value.Contains(u"\\")) return Joined({u"E", Doubled(escaped, u'\\')});
     if (kind == kKindSqlServer && !IsAscii(value)) return u"N" + escaped;
     return escaped;
 }
 
 CWString QuotedSqlName(DatabaseKind kind, const CWString& name) {
     switch (kind) {
-        case kKindMySql: return u"`" + Doubled(name, u'`') + u"`";
+        case kKindMySql: return Joined({u"`", Doubled(name, u'`'), u"`"});
         case kKindAccess: return name.Contains(u"]") ? CWString() : u"[" + name + u"]";
-        default: return u"\"" + Doubled(name, u'"') + u"\"";
+        default: return Joined({u"\"", Doubled(name, u'"'), u"\""});
     }
 }
 

@@ -23,7 +23,8 @@ std::string Body(const std::string& frame) { return frame.substr(FrameHeaderSize
 TEST(ReaderProtocol, EveryKindOfValueComesThroughUnchanged) {
     const rg_JiLuJiLei::Row values = {CQelComVariant(), CQelComVariant::Null(), true, false, -7LL, 0.25, u"", u"表名"};
     std::vector<CWString> names;
-    for (std::size_t i = 0; i < values.size(); ++i) names.push_back(CWString::FromUtf8("f" + std::to_string(i)));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        names.push_back(rg_qelvane_base::Joined({u"f", CWString::FromUtf8(std::to_string(i))}));
     const auto reply = DecodeReply(Body(EncodeReply({true, rg_JiLuJiLei::FromRows(names, {values, {u"short row"}})})));
     ASSERT_TRUE(reply && reply->ok);
     rg_JiLuJiLei rows = reply->rows;

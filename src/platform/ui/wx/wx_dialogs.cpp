@@ -62,7 +62,7 @@ wxString CaseBlindWildcard(const CWString& filter) {
         if (i > 0) out += u'|';
         out += parts[i];
         bool isPattern = i % 2 == 1;
-        if (isPattern && AsciiUpperText(parts[i]) != parts[i]) out += u";" + AsciiUpperText(parts[i]);
+        if (isPattern && AsciiUpperText(parts[i]) != parts[i]) out += Joined({u";", AsciiUpperText(parts[i])});
     }
     return ToWx(out);
 }
