@@ -320,3 +320,32 @@ TEST_F(PromptWindowTest, AListThatCannotBeReadIsNeverRewritten) {
     EXPECT_EQ(LastNotice(), "提示词列表保存失败！");
     EXPECT_EQ(dir.ReadBytes(kListFile), "a\nb\n");
 }
+
+// A prompt file that is there but cannot be read shows as an empty box: the
+// window says so when it is selected, and "保存" keeps the file until a
+// selection reads it again.
+TEST_F(PromptWindowTest, APromptThatCannotBeReadIsNeverSavedOverUntilReadAgain) {
+    const std::string prompt("写一个类\0", 13);
+    dir.WriteBytes(kListFile, "a\n");
+    dir.WriteBytes(PromptFile("a"), prompt);
+    Open();
+    {
+        CInjectedFault unreadable(CQelFault::Read);
+        Select(w->m_promptList, 0);
+    }
+    EXPECT_EQ(LastNotice(), "提示词内容读取失败，重新选择前不会保存！");
+    EXPECT_EQ(w->m_content.GetControlText(), u"");
+    for (const char16_t* typed : {u"", u"新内容"}) {
+        Type(w->m_content, typed);
+        Click(w->m_saveButton);
+        EXPECT_EQ(LastNotice(), "保存失败！");
+        EXPECT_EQ(dir.ReadBytes(PromptFile("a")), prompt);
+    }
+    w->m_promptList.SetCurSel(-1);
+    Select(w->m_promptList, 0);
+    EXPECT_EQ(w->m_content.GetControlText(), u"写一个类");
+    Type(w->m_content, u"新内容");
+    Click(w->m_saveButton);
+    EXPECT_EQ(LastNotice(), "保存成功！");
+    EXPECT_EQ(dir.ReadBytes(PromptFile("a")), std::string("新内容\0", 10));
+}

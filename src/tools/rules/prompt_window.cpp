@@ -70,7 +70,10 @@ void rg_win_DiShiCiGuanLi::LoadPromptList() {
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
     if (&sender != &m_promptList) return;
     m_currentName = m_promptList.GetListItemText(m_promptList.GetCurSel());
-    m_content.SetControlText(CWString::LoadTextFile(PromptFilePath(m_currentName), 1));
+    std::optional<CWString> text = TryLoadTextFile(PromptFilePath(m_currentName), 1);
+    m_content.SetControlText(text.value_or(CWString()));
+    m_contentReadable = text.has_value();
+    if (!m_contentReadable) ShowInfo(*this, u"提示词内容读取失败，重新选择前不会保存！");
 }
 
 void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
@@ -144,7 +147,8 @@ void rg_win_DiShiCiGuanLi::DeletePrompt() {
 
 void rg_win_DiShiCiGuanLi::SavePrompt() {
     if (!HasCurrentPrompt()) return;
-    bool saved = WritePromptFile(m_currentName, m_content.GetControlText());
+    // The box shows nothing of a file it could not read: saving it would erase the prompt.
+    bool saved = m_contentReadable && WritePromptFile(m_currentName, m_content.GetControlText());
     ShowInfo(*this, saved ? u"保存成功！" : u"保存失败！");
 }
 
