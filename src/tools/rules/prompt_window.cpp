@@ -13,7 +13,8 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kInputTitle = u"输入框";
 constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
-constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName};
+constexpr const char16_t* kTooLongName = u"提示词名称过长，无法用作文件名称！";
+constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName, kTooLongName};
 
 CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
 
