@@ -14,10 +14,11 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kNamePrompt = u"请输入规则组名称";
 constexpr const char16_t* kUnsafeName = u"规则组名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
+constexpr const char16_t* kTooLongName = u"规则组名称过长，无法用作文件夹名称！";
 constexpr const char16_t* kNotCreated = u"规则组文件夹创建失败！";
 constexpr const char16_t* kNotRenamed = u"规则组文件夹重命名失败！";
 constexpr const char16_t* kNotDeleted = u"规则组文件夹删除失败！";
-constexpr NameRefusalTexts kRefusals{u"输入名称不能为空！", u"与已有名称重复！", kUnsafeName};
+constexpr NameRefusalTexts kRefusals{u"输入名称不能为空！", u"与已有名称重复！", kUnsafeName, kTooLongName};
 }  // namespace
 
 bool rg_my_main_window::RuleGroupExists(const CWString& name) { return m_ruleGroupNames.Has(name); }

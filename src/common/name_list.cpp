@@ -25,6 +25,7 @@ const char16_t* NameRefusalTexts::For(NameRefusal refusal) const {
         case NameRefusal::Empty: return empty;
         case NameRefusal::Taken: return taken;
         case NameRefusal::Unsafe: return unsafe;
+        case NameRefusal::TooLong: return tooLong;
         case NameRefusal::None: break;
     }
     return nullptr;
@@ -47,7 +48,8 @@ NameRefusal CNameList::Check(const CWString& name) const {
     bool fileNames = !m_entries.empty();
     if (fileNames && name.empty()) return NameRefusal::Empty;
     if (Has(name)) return NameRefusal::Taken;
-    if (fileNames && (!IsSafeEntryName(name) || !EntriesFit(name))) return NameRefusal::Unsafe;
+    if (fileNames && !IsSafeEntryName(name)) return NameRefusal::Unsafe;
+    if (fileNames && !EntriesFit(name)) return NameRefusal::TooLong;
     return NameRefusal::None;
 }
 

@@ -31,13 +31,14 @@ struct NameEntry {
     bool written = false;
 };
 
-enum class NameRefusal { None, Empty, Taken, Unsafe };
+enum class NameRefusal { None, Empty, Taken, Unsafe, TooLong };
 
 // What one window says for each refusal.
 struct NameRefusalTexts {
     const char16_t* empty;
     const char16_t* taken;
     const char16_t* unsafe;
+    const char16_t* tooLong;
     // Null for NameRefusal::None.
     const char16_t* For(NameRefusal refusal) const;
 };
@@ -53,9 +54,9 @@ public:
     // Names are compared exactly, case and all.
     bool Has(const CWString& name) const;
     // Why a new name cannot join, the first that applies of: empty, already
-    // listed (so a rename to the same name is refused too), or unsafe, which
-    // is a name that is no safe entry name or whose entries, with the
-    // temporary a write goes through, are too long for the file system.
+    // listed (so a rename to the same name is refused too), unsafe (no safe
+    // entry name), or too long: its entries, with the temporary a write goes
+    // through, would not fit the file system.
     NameRefusal Check(const CWString& name) const;
 
     void Add(const CWString& name) { m_names.push_back(name); }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/main_window.h"
 #include "platform/ui/clipboard.h"
+#include "support/seams.h"
 #include "support/tool_window_test.h"
 #include "tools/rules/rule_config_window.h"
 
@@ -41,10 +44,13 @@ protected:
         ASSERT_TRUE(Click(main->m_createButton));
     }
     // Opens the rule window of the group at `index`, acts inside it, then closes it.
+    // What the window showed while it opened is kept in `shownAtOpening`.
     void Open(std::function<void(rg_win_GuiZePeiZhi&)> act, int index = 0) {
         bool shown = false;
+        ClearShownBoxes();
         OnModalForm([&](CQelWinForm& form) {
             shown = true;
+            shownAtOpening = ShownBoxes();
             ClearShownBoxes();
             act(dynamic_cast<rg_win_GuiZePeiZhi&>(form));
         });
@@ -52,6 +58,8 @@ protected:
         EXPECT_TRUE(shown);
     }
     std::string GroupFile(const std::string& name) { return dir.ReadBytes("datas/规则组/组/" + name); }
+
+    std::vector<CShownBox> shownAtOpening;
 };
 
 TEST_F(RuleConfigWindowTest, ControlsStandWhereTheyBelong) {
@@ -255,6 +263,41 @@ TEST_F(RuleConfigWindowTest, ADamagedRuleListKeepsWhatItCannotShowAcrossASave) {
         EXPECT_TRUE(ShownBoxes().empty());  // a save that worked says nothing
     });
     EXPECT_EQ(GroupFile("规则.dat"), "{1}\r\n{3}\r\n{4}\r\n" + zeroByte + noUtf8);
+}
+
+// Files that are there but cannot be read show as empty boxes: the window says
+// so as it opens, and "保存规则" then writes neither file, edited or not.
+TEST_F(RuleConfigWindowTest, AGroupWhoseFilesCannotBeReadIsNeverSaved) {
+    const std::string templateBytes = "变量 {1}", rules = "{1}\r\n";
+    dir.WriteBytes("datas/规则组/组/模板.dat", templateBytes);
+    dir.WriteBytes("datas/规则组/组/规则.dat", rules);
+    for (bool edited : {false, true}) {
+        std::optional<CInjectedFault> unreadable(CQelFault::Read);
+        Open([&](rg_win_GuiZePeiZhi& w) {
+            unreadable.reset();
+            EXPECT_EQ(shownAtOpening.size(), 1u);
+            for (const CShownBox& box : shownAtOpening) {
+                EXPECT_EQ(U8(box.text), "规则组文件读取失败，本次打开不会保存！");
+                EXPECT_EQ(U8(box.title), "信息:");
+            }
+            EXPECT_EQ(w.m_template.GetControlText(), u"");
+            EXPECT_EQ(w.m_ruleList.GetItemCount(), 0);
+            if (edited) {
+                Type(w.m_template, u"new");
+                AddRule(w, u"{2}");
+                ClearShownBoxes();
+            }
+            Click(w.m_save);
+            ExpectOneNotice(u"保存失败！");
+        });
+        EXPECT_EQ(GroupFile("模板.dat"), templateBytes) << edited;
+        EXPECT_EQ(GroupFile("规则.dat"), rules) << edited;
+    }
+    Open([](rg_win_GuiZePeiZhi& w) {
+        EXPECT_EQ(U8(w.m_template.GetControlText()), "变量 {1}") << "a later opening reads them again";
+        EXPECT_EQ(w.m_ruleList.GetItemCount(), 1);
+    });
+    EXPECT_TRUE(shownAtOpening.empty());
 }
 
 TEST_F(RuleConfigWindowTest, AGroupNameFromAForeignListNeverLeavesItsFolder) {

@@ -60,14 +60,17 @@ TEST(NameListTest, ANewNameMeetsTheFirstRefusalThatApplies) {
         {markers, u"a/\t\u0085", R::None},
         // 255 bytes hold a group's <name>.ini, and a prompt's <name>.dat with ".saving-" and a 7-digit process id.
         {groups, Repeat(u"a", 251), R::None},
-        {groups, Repeat(u"a", 252), R::Unsafe},
+        {groups, Repeat(u"a", 252), R::TooLong},
         {groups, Repeat(u"中", 83), R::None},
-        {groups, Repeat(u"中", 84), R::Unsafe},
+        {groups, Repeat(u"中", 84), R::TooLong},
         {prompts, Repeat(u"a", 236), R::None},
-        {prompts, Repeat(u"a", 237), R::Unsafe},
+        {prompts, Repeat(u"a", 237), R::TooLong},
         {prompts, Repeat(u"中", 78), R::None},
-        {prompts, Repeat(u"中", 81), R::Unsafe},
+        {prompts, Repeat(u"中", 81), R::TooLong},
         {markers, Repeat(u"中", 1000), R::None},
+        // A long name that could name no file at all is refused for that.
+        {groups, Repeat(u"a", 252) + u"|", R::Unsafe},
+        {prompts, Repeat(u".", 237), R::Unsafe},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.list.Check(c.name), c.expected) << c.name.ToUtf8() << " (" << c.name.size() << " units)";

@@ -221,12 +221,12 @@ TEST_F(PromptWindowTest, AfterARefusedNameSaveAndDeleteStillActOnTheSelectedProm
 }
 
 // Every kind of unsafe name is in the name list's own test; here the window's answer to one of each.
-TEST_F(PromptWindowTest, NamesThatWouldLeaveThePromptFolderOrCouldNotBeSavedAreRefused) {
+// Names too long for their files have their own test, over both windows that name files.
+TEST_F(PromptWindowTest, NamesThatWouldLeaveThePromptFolderAreRefused) {
     dir.WriteBytes(kListFile, "a\n");
     dir.WriteBytes(PromptFile("a"), std::string(1, '\0'));
     Open();
-    const CWString tooLong(81, u'中');  // 243 bytes: its file is 247, its save's temporary more than 255
-    const CWString names[] = {u"..", u"../x", u"a\tb", u"a\u007Fb", u"\u0085", tooLong};
+    const CWString names[] = {u"..", u"../x", u"a\tb", u"a\u007Fb", u"\u0085"};
     for (const CWString& name : names) {
         Add(name);
         EXPECT_EQ(LastNotice(), "提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！") << name.ToUtf8();
@@ -319,4 +319,33 @@ TEST_F(PromptWindowTest, AListThatCannotBeReadIsNeverRewritten) {
     Add(u"c");
     EXPECT_EQ(LastNotice(), "提示词列表保存失败！");
     EXPECT_EQ(dir.ReadBytes(kListFile), "a\nb\n");
+}
+
+// A prompt file that is there but cannot be read shows as an empty box: the
+// window says so when it is selected, and "保存" keeps the file until a
+// selection reads it again.
+TEST_F(PromptWindowTest, APromptThatCannotBeReadIsNeverSavedOverUntilReadAgain) {
+    const std::string prompt("写一个类\0", 13);
+    dir.WriteBytes(kListFile, "a\n");
+    dir.WriteBytes(PromptFile("a"), prompt);
+    Open();
+    {
+        CInjectedFault unreadable(CQelFault::Read);
+        Select(w->m_promptList, 0);
+    }
+    EXPECT_EQ(LastNotice(), "提示词内容读取失败，重新选择前不会保存！");
+    EXPECT_EQ(w->m_content.GetControlText(), u"");
+    for (const char16_t* typed : {u"", u"新内容"}) {
+        Type(w->m_content, typed);
+        Click(w->m_saveButton);
+        EXPECT_EQ(LastNotice(), "保存失败！");
+        EXPECT_EQ(dir.ReadBytes(PromptFile("a")), prompt);
+    }
+    w->m_promptList.SetCurSel(-1);
+    Select(w->m_promptList, 0);
+    EXPECT_EQ(w->m_content.GetControlText(), u"写一个类");
+    Type(w->m_content, u"新内容");
+    Click(w->m_saveButton);
+    EXPECT_EQ(LastNotice(), "保存成功！");
+    EXPECT_EQ(dir.ReadBytes(PromptFile("a")), std::string("新内容\0", 10));
 }

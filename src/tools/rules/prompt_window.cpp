@@ -13,7 +13,8 @@ using namespace rg_qelvane_base;
 namespace {
 constexpr const char16_t* kInputTitle = u"输入框";
 constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ? \" < > | 等字符，也不能只由点组成！";
-constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName};
+constexpr const char16_t* kTooLongName = u"提示词名称过长，无法用作文件名称！";
+constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName, kTooLongName};
 
 CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
 
@@ -70,7 +71,10 @@ void rg_win_DiShiCiGuanLi::LoadPromptList() {
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
     if (&sender != &m_promptList) return;
     m_currentName = m_promptList.GetListItemText(m_promptList.GetCurSel());
-    m_content.SetControlText(CWString::LoadTextFile(PromptFilePath(m_currentName), 1));
+    std::optional<CWString> text = TryLoadTextFile(PromptFilePath(m_currentName), 1);
+    m_content.SetControlText(text.value_or(CWString()));
+    m_contentReadable = text.has_value();
+    if (!m_contentReadable) ShowInfo(*this, u"提示词内容读取失败，重新选择前不会保存！");
 }
 
 void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
@@ -144,7 +148,8 @@ void rg_win_DiShiCiGuanLi::DeletePrompt() {
 
 void rg_win_DiShiCiGuanLi::SavePrompt() {
     if (!HasCurrentPrompt()) return;
-    bool saved = WritePromptFile(m_currentName, m_content.GetControlText());
+    // The box shows nothing of a file it could not read: saving it would erase the prompt.
+    bool saved = m_contentReadable && WritePromptFile(m_currentName, m_content.GetControlText());
     ShowInfo(*this, saved ? u"保存成功！" : u"保存失败！");
 }
 

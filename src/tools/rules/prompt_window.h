@@ -40,6 +40,8 @@ private:
     // Each prompt is the file <name>.dat, written whole.
     CNameList m_promptNames{{{u".dat", true}}};
     rg_qelvane_base::ShownLineFile m_promptListFile;
+    // False when the selected prompt's file was there but could not be read.
+    bool m_contentReadable = true;
 
     void LoadPromptList();
     void LoadSelectedPrompt(CQelControl& sender);

@@ -57,16 +57,23 @@ void rg_win_GuiZePeiZhi::OnOpen(CQelControl&) {
 }
 
 void rg_win_GuiZePeiZhi::LoadRuleGroup() {
+    std::optional<CWString> templateText = ReadRuleFile(m_groupName, kTemplateFile);
+    std::optional<std::vector<rg_ShuJuXiang>> rules = ReadRules(m_groupName, m_ruleListFile);
     // A group without a template file shows an empty box, not the default template.
-    m_template.SetControlText(ReadRuleFile(m_groupName, kTemplateFile));
-    m_rules.rules = ReadRules(m_groupName, m_ruleListFile);
+    m_template.SetControlText(templateText.value_or(CWString()));
+    m_rules.rules = rules.value_or(std::vector<rg_ShuJuXiang>());
     for (const rg_ShuJuXiang& rule : m_rules.rules) {
         m_markers.Add(rule.name);
         m_ruleList.AddItem(rule.name, 0);
     }
+    m_groupReadable = templateText && rules;
+    if (!m_groupReadable) ShowInfo(*this, u"规则组文件读取失败，本次打开不会保存！");
 }
 
 bool rg_win_GuiZePeiZhi::SaveRuleGroup() {
+    // What the window shows of a file it could not read is no content of that
+    // file, so neither file is written over.
+    if (!m_groupReadable) return false;
     bool templateSaved = WriteRuleFile(m_groupName, kTemplateFile, m_template.GetControlText());
     bool rulesSaved = WriteRules(m_groupName, m_ruleListFile, m_markers.Names());
     return templateSaved && rulesSaved;

@@ -63,6 +63,8 @@ private:
     // The rule list's markers: any text, the empty one too, each once.
     CNameList m_markers;
     rg_qelvane_base::ShownLineFile m_ruleListFile;  // "规则"
+    // False when a file of the group was there but could not be read: then this showing never saves.
+    bool m_groupReadable = true;
     bool m_refilling = false;
 };
 

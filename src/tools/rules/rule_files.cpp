@@ -18,9 +18,9 @@ CWString RuleFilePath(const CWString& groupName, const CWString& fileName) {
 }
 }  // namespace
 
-CWString ReadRuleFile(const CWString& groupName, const CWString& fileName) {
-    if (!IsSafeEntryName(groupName)) return {};
-    return CWString::LoadTextFile(RuleFilePath(groupName, fileName), kUtf8);
+std::optional<CWString> ReadRuleFile(const CWString& groupName, const CWString& fileName) {
+    if (!IsSafeEntryName(groupName)) return CWString();
+    return TryLoadTextFile(RuleFilePath(groupName, fileName), kUtf8);
 }
 
 bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CWString& text) {
@@ -28,11 +28,11 @@ bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CW
     return TextToUtf8Bytes(text, false).WriteFile(RuleFilePath(groupName, fileName));
 }
 
-std::vector<rg_ShuJuXiang> ReadRules(const CWString& groupName, ShownLineFile& file) {
-    if (!IsSafeEntryName(groupName)) return {};
+std::optional<std::vector<rg_ShuJuXiang>> ReadRules(const CWString& groupName, ShownLineFile& file) {
     std::vector<rg_ShuJuXiang> rules;
+    if (!IsSafeEntryName(groupName)) return rules;
     const std::optional<rg_WenBenShuZuLei> lines = file.Read(RuleFilePath(groupName, kRuleListFile), kRuleListFormat);
-    if (!lines) return rules;
+    if (!lines) return std::nullopt;
     for (CWString& marker : TrimmedNames(*lines)) rules.push_back(rg_ShuJuXiang{std::move(marker), {}});
     return rules;
 }

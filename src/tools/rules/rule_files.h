@@ -4,6 +4,7 @@
 // mark, written whole. A group name that is not one plain folder below the
 // rule-group root (a hand-edited list can hold "..") reads as empty files and
 // cannot be written, so the rule window never touches anything outside it.
+#include <optional>
 #include <vector>
 
 #include "platform/line_file.h"
@@ -12,15 +13,17 @@
 
 namespace rg_qelvane_app {
 
-// The file's text, empty when it is missing or the group name is unsafe.
-CWString ReadRuleFile(const CWString& groupName, const CWString& fileName);
+// The file's text: empty when it is missing or the group name is unsafe,
+// nullopt when it is there but cannot be read.
+std::optional<CWString> ReadRuleFile(const CWString& groupName, const CWString& fileName);
 // False when the group name is unsafe or the file could not be written.
 bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CWString& text);
 
 // One rule without values per non-blank line of "规则", trimmed, in file
-// order; none when the file is missing or cannot be read, or the group name
-// is unsafe. `file` keeps what it cannot show for WriteRules.
-std::vector<rg_ShuJuXiang> ReadRules(const CWString& groupName, rg_qelvane_base::ShownLineFile& file);
+// order: none when the file is missing or the group name is unsafe, nullopt
+// when it is there but cannot be read. `file` keeps what it cannot show for
+// WriteRules.
+std::optional<std::vector<rg_ShuJuXiang>> ReadRules(const CWString& groupName, rg_qelvane_base::ShownLineFile& file);
 // The markers, then the lines `file` could not show; false when the group
 // name is unsafe, the file could not be read before, or could not be written.
 bool WriteRules(const CWString& groupName, const rg_qelvane_base::ShownLineFile& file,
