@@ -2,8 +2,9 @@
 // values, and 100,000 rows generated from a template with five markers; how
 // soon a group whose values double the line at each marker is refused; rows
 // that grow to millions of characters and shrink again; a template of
-// thousands of markers; long markers in a long template; and templates of
-// millions of one-character markers.
+// thousands of markers; long markers in a long template; templates of
+// millions of one-character markers; and values full of characters that
+// begin later markers without holding one.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -121,6 +122,31 @@ void MillionsOfMarkers(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"", true, false));
 }
 BENCHMARK(MillionsOfMarkers)->Arg(8000000)->Arg(18000000)->Unit(benchmark::kMillisecond);
+
+// "{1}" .. "{30}", 100,000 rows, "{1}" holding six nested braces: 8.6 million characters.
+void ThirtyMarkersAndNestedBraces(benchmark::State& state) {
+    rg_GuiZeZhanKaiYinQing engine;
+    CWString templateText = u"{1}";
+    engine.rules.push_back({u"{1}", rg_WenBenShuZuLei(kRows, u"{a:{a:{a:{a:{a:{a:1}}}}}}")});
+    for (int k = 2; k <= 30; ++k) {
+        const CWString marker = CWString::Format(u"{%d}", {k});
+        templateText += u" " + marker;
+        engine.rules.push_back({marker, rg_WenBenShuZuLei(kRows, u"v")});
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(templateText, u"", true, false));
+}
+BENCHMARK(ThirtyMarkersAndNestedBraces)->Unit(benchmark::kMillisecond);
+
+// One value of that many "{" before a later marker: "{aaaaaaaa}", or one of
+// 4,000 characters ("{" and "a").
+void BracesBeforeALaterMarker(benchmark::State& state) {
+    const CWString laterMarker = state.range(1) == 10 ? CWString(u"{aaaaaaaa}") : u"{" + CWString(3999, u'a');
+    rg_GuiZeZhanKaiYinQing engine;
+    engine.rules.push_back({u"{0}", {CWString(state.range(0), u'{')}});
+    engine.rules.push_back({laterMarker, {u"v"}});
+    for (auto _ : state) benchmark::DoNotOptimize(engine.Generate(u"<{0}>", u"", true, false));
+}
+BENCHMARK(BracesBeforeALaterMarker)->Args({7000000, 10})->Args({20000, 4000})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

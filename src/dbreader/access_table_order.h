@@ -23,11 +23,23 @@ namespace rg_qelvane_windows_ShuJuKu {
 
 namespace access_table_order {
 
-// Case folding beyond ASCII, the same whatever locale the process runs in; a
-// system without the C.UTF-8 locale folds ASCII alone.
-inline wint_t Folded(char16_t c) {
+// Unicode's character classes and case folding, the same whatever locale the
+// process runs in; null on a system without the C.UTF-8 locale, which then
+// classes and folds ASCII alone.
+inline locale_t UnicodeLocale() {
     static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    return unicode;
+}
+
+inline wint_t Folded(char16_t c) {
+    const locale_t unicode = UnicodeLocale();
     return unicode ? towlower_l(c, unicode) : rg_qelvane_base::AsciiLower(c);
+}
+
+// Blanks count as spaces in every locale, so the space class holds them too.
+inline bool IsPunctuationBlankOrSymbol(char16_t c) {
+    const locale_t unicode = UnicodeLocale();
+    return unicode && (iswpunct_l(c, unicode) || iswspace_l(c, unicode));
 }
 
 // Where a character sorts: its group first, then its place in the group.
@@ -40,7 +52,7 @@ struct CSortKey {
 inline CSortKey SortKey(char16_t c) {
     if (c >= u'0' && c <= u'9') return {1, c};
     if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) return {2, rg_qelvane_base::AsciiLower(c)};
-    if (c < 0x80) return {0, c};
+    if (c < 0x80 || IsPunctuationBlankOrSymbol(c)) return {0, c};
     return {3, Folded(c)};
 }
 

@@ -307,3 +307,44 @@ TEST_F(RuleExpansionTest, LongMarkersAndMillionsOfMarkersCostTheirLength) {
         EXPECT_EQ(U8(result.refusal), c.expected.empty() ? kTooLarge : "") << c.what;
     }
 }
+
+// Values that never hold a later marker but keep beginning them: many markers
+// sharing a first character, or one long marker. Looking for later markers in
+// a value costs about its length, so a result within the limit is filled.
+TEST_F(RuleExpansionTest, ValuesThatKeepBeginningLaterMarkersAreFilled) {
+    struct Case {
+        const char* what;
+        std::vector<rg_ShuJuXiang> rules;
+        CWString templateText;
+        CWString expected;
+    };
+    // "{1}" .. "{30}", "{1}" holding braces nested 8,000 deep in each of 100 rows.
+    const CWString nested = Repeated(u"{a:", 8000) + u"1" + Repeated(u"}", 8000);
+    std::vector<rg_ShuJuXiang> thirty{{u"{1}", rg_WenBenShuZuLei(100, nested)}};
+    CWString thirtyTemplate = u"{1}";
+    for (int k = 2; k <= 30; ++k) {
+        thirty.push_back({CWString::Format(u"{%d}", {k}), rg_WenBenShuZuLei(100, u"v")});
+        thirtyTemplate += CWString::Format(u" {%d}", {k});
+    }
+    const CWString braces(6000000, u'{');
+    const CWString fewerBraces(20000, u'{');
+    const Case cases[] = {
+        {"thirty markers beginning with the brace the values are full of", thirty, thirtyTemplate,
+         Repeated(nested + Repeated(u" v", 29) + u"\r\n", 100)},
+        {"six million braces before a later marker of ten characters",
+         {{u"{0}", {braces}}, {u"{aaaaaaaa}", {u"v"}}},
+         u"<{0}>",
+         u"<" + braces + u">\r\n"},
+        {"twenty thousand braces before a later marker of four thousand characters",
+         {{u"{0}", {fewerBraces}}, {u"{" + CWString(3999, u'a'), {u"v"}}},
+         u"<{0}>",
+         u"<" + fewerBraces + u">\r\n"},
+    };
+    for (const Case& c : cases) {
+        rg_GuiZeZhanKaiYinQing engine;
+        engine.rules = c.rules;
+        rg_GuiZeShengChengJieGuo result = engine.Generate(c.templateText, u"", true, false);
+        EXPECT_EQ(U8(result.refusal), "") << c.what;
+        EXPECT_TRUE(result.text == c.expected) << c.what << ": " << result.text.size() << " characters";
+    }
+}

@@ -1,54 +1,32 @@
+// How a click fills its rows, on an example. The template "变量 {1} = {2};"
+// with the rules "{1}" and "{2}" is cut once: "{1}" is searched in the whole
+// template, "{2}" in the text "{1}" left, which leaves the stretches "变量 ",
+// " = " and ";" with a place for each rule between them. A row whose values
+// are "a" and "b" is then built straight from the cut, stretch, value,
+// stretch, value, stretch: "变量 a = b;". A row whose "{1}" value is "{2}"
+// holds a later marker the cut cannot see, so that row is replaced marker by
+// marker instead: "变量 {2} = b;", then "变量 b = b;".
+//
+// What holds throughout:
+// - The stretches stay in template order, never empty and never overlapping.
+// - The places lie in template order without overlapping, each covering
+//   exactly its rule's marker.
+// - A row is built from the cut only when no later marker can begin in its
+//   values or run into them from the text before them, so that it matches
+//   the marker-by-marker replacement character for character.
+// - A row built from the cut is exactly as long as measured beforehand: the
+//   size check before any row is built counts on it.
+// - Once the work budget is spent, nothing more is built.
 #include "tools/rules/template_filler.h"
 
 #include <algorithm>
-#include <bitset>
+#include <cassert>
 #include <limits>
-#include <unordered_map>
 #include <unordered_set>
 
+#include "tools/rules/marker_starts.h"
+
 namespace rg_qelvane_app {
-
-namespace {
-
-// Whether a later marker could start inside an inserted value, whatever text
-// follows it: lie wholly in the value, or run on past its end.
-class MarkerStarts {
-public:
-    explicit MarkerStarts(const std::vector<rg_ShuJuXiang>& rules);
-    bool AnyAfter(size_t rule, const CWString& value, WorkBudget& work) const;
-
-private:
-    const std::vector<rg_ShuJuXiang>& rules_;
-    // The rules whose marker starts with a character, latest first, so a
-    // search for later markers stops early.
-    std::unordered_map<char16_t, std::vector<size_t>> byFirstCharacter_;
-    std::bitset<65536> firstCharacters_;
-};
-
-MarkerStarts::MarkerStarts(const std::vector<rg_ShuJuXiang>& rules) : rules_(rules) {
-    for (size_t rule = rules.size(); rule-- > 0;) {
-        const CWString& marker = rules[rule].name;
-        if (marker.empty()) continue;
-        byFirstCharacter_[marker[0]].push_back(rule);
-        firstCharacters_.set(marker[0]);
-    }
-}
-
-// A spent budget answers yes: the caller's next step is then refused anyway.
-bool MarkerStarts::AnyAfter(size_t rule, const CWString& value, WorkBudget& work) const {
-    for (size_t at = 0; at < value.size(); ++at) {
-        if (!firstCharacters_[value[at]]) continue;
-        for (size_t later : byFirstCharacter_.at(value[at])) {
-            if (later <= rule) break;
-            const CWString& marker = rules_[later].name;
-            const size_t length = std::min(value.size() - at, marker.size());
-            if (!work.Spend(length) || value.compare(at, length, marker, 0, length) == 0) return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 bool WorkBudget::Spend(size_t characters) {
     spent_ = spent_ || characters > left_;
@@ -120,6 +98,9 @@ bool TemplateFiller::CutTemplate() {
         places_.push_back({static_cast<uint32_t>(at), ruleAt[at] - 1});
         at += rules_[ruleAt[at] - 1].name.size() - 1;
     }
+    assert(std::ranges::all_of(places_, [&](const Place& place) {
+        return template_.compare(place.at, rules_[place.rule].name.size(), rules_[place.rule].name) == 0;
+    }));
     return true;
 }
 
@@ -171,6 +152,9 @@ bool TemplateFiller::CutMarker(std::vector<Stretch>& stretches, std::vector<uint
         }
         if (from < stretch.end) left.push_back({from, stretch.end});
     }
+    assert(std::ranges::all_of(left, [](const Stretch& stretch) { return stretch.begin < stretch.end; }));
+    assert(std::ranges::adjacent_find(left, [](const Stretch& a, const Stretch& b) { return a.end > b.begin; }) ==
+           left.end());
     stretches.swap(left);
     return true;
 }
@@ -179,16 +163,21 @@ bool TemplateFiller::CutMarker(std::vector<Stretch>& stretches, std::vector<uint
 void TemplateFiller::MarkRowsToReplace() {
     const size_t rows = rules_.empty() ? 0 : rules_.front().values.size();
     replaceRow_.assign(rows, false);
-    const MarkerStarts starts(rules_);
     // The values of the last rule with a marker, and of any after it, meet no later marker.
     size_t lastMarked = 0;
     for (size_t rule = 0; rule < rules_.size(); ++rule)
         if (!rules_[rule].name.empty()) lastMarked = rule;
+    size_t longestValue = 0;
+    for (size_t rule = 0; rule < lastMarked; ++rule)
+        if (placesOfRule_[rule] > 0)
+            for (const CWString& value : rules_[rule].values) longestValue = std::max(longestValue, value.size());
+    const MarkerStarts starts(rules_, longestValue);
     for (size_t rule = 0; rule < rules_.size(); ++rule) {
         if (placesOfRule_[rule] == 0) continue;
         const rg_WenBenShuZuLei& values = rules_[rule].values;
         for (size_t row = 0; row < rows && rule < lastMarked; ++row)
-            replaceRow_[row] = replaceRow_[row] || starts.AnyAfter(rule, values[row], work_);
+            replaceRow_[row] =
+                replaceRow_[row] || !work_.Spend(values[row].size()) || starts.AnyAfter(rule, values[row]);
         for (const Reach& reach : reaches_[rule])
             for (size_t row = 0; row < rows; ++row)
                 replaceRow_[row] = replaceRow_[row] || ReachesInto(values[row], reach);
@@ -246,6 +235,7 @@ bool TemplateFiller::FillFromCut(size_t row, CWString& line) {
         from = place.at + rules_[place.rule].name.size();
     }
     line.append(template_, from);
+    assert(line.size() == cutLengths_[row]);
     return true;
 }
 
