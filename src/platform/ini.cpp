@@ -23,17 +23,22 @@ namespace {
 
 constexpr size_t kMaxValueLength = 10239;  // the service's 10,240-character buffer
 
+// Without the blanks around it; a view, for tables are read a line at a time.
+std::u16string_view TrimmedView(std::u16string_view text) {
+    while (!text.empty() && IsTrimmedAway(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsTrimmedAway(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 // A section or key name as the parsed file holds it: without the blanks
 // around it, lower-cased.
 CWString NameKey(std::u16string_view name) {
-    while (!name.empty() && IsTrimmedAway(name.front())) name.remove_prefix(1);
-    while (!name.empty() && IsTrimmedAway(name.back())) name.remove_suffix(1);
-    CWString out(name);
+    CWString out(TrimmedView(name));
     for (auto& c : out) c = AsciiLower(c);
     return out;
 }
 
-CWString Unquoted(CWString value) {
+std::u16string_view Unquoted(std::u16string_view value) {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
@@ -152,19 +157,18 @@ CWString IniFileLines::Text(std::string_view bytes, size_t line) const {
 }
 
 IniLine ReadIniLine(std::u16string_view text) {
-    CWString line = CWString(text).Trimmed();
+    std::u16string_view line = TrimmedView(text);
     if (line.empty() || line[0] == u';') return {};
     if (line[0] == u'[') {
         size_t close = line.find(u']');
         return {IniLine::Kind::Section,
-                CWString(line.substr(1, close == CWString::npos ? CWString::npos : close - 1)).Trimmed(),
+                CWString(TrimmedView(line.substr(1, close == std::u16string_view::npos ? close : close - 1))),
                 {}};
     }
     size_t eq = line.find(u'=');
-    if (eq == CWString::npos) return {};
-    CWString value = Unquoted(CWString(line.substr(eq + 1)).Trimmed());
-    if (value.size() > kMaxValueLength) value.resize(kMaxValueLength);
-    return {IniLine::Kind::Entry, CWString(line.substr(0, eq)).Trimmed(), std::move(value)};
+    if (eq == std::u16string_view::npos) return {};
+    std::u16string_view value = Unquoted(TrimmedView(line.substr(eq + 1))).substr(0, kMaxValueLength);
+    return {IniLine::Kind::Entry, CWString(TrimmedView(line.substr(0, eq))), CWString(value)};
 }
 
 IniReader::IniReader() : m_ini(std::make_shared<ParsedIni>()) {}
