@@ -3,9 +3,6 @@
 
 #include "app/batch_insert_window.h"
 #include "common/translation.h"
-#include "platform/files.h"
-#include "platform/ini.h"
-#include "platform/line_file.h"
 #include "platform/ui/dialogs.h"
 
 namespace rg_qelvane_app {
@@ -13,12 +10,8 @@ namespace rg_qelvane_app {
 using namespace rg_qelvane_base;
 
 namespace {
-constexpr const char16_t* kSection = u"[translation]";
 constexpr int kEnglish = 0;
 constexpr int kChinese = 1;
-
-// GB18030, LF or CR LF read, CR LF written.
-constexpr LineFileFormat kTableFormat{LineEncoding::Ansi, LineEnd::CrLfOrLf};
 }  // namespace
 
 rg_win_FanYiGuanLi::rg_win_FanYiGuanLi() : CQelWinForm(u"翻译管理") {}
@@ -40,39 +33,28 @@ void rg_win_FanYiGuanLi::BuildControls() {
 }
 
 void rg_win_FanYiGuanLi::LoadTable() {
-    m_keptLines.clear();
-    std::optional<rg_WenBenShuZuLei> table = m_tableFile.Read(TranslationTablePath(), kTableFormat);
-    if (!table) {
+    m_rowEntries.clear();
+    std::optional<std::vector<TranslationEntry>> entries = m_tableFile.Read(TranslationTablePath());
+    if (!entries) {
         ShowInfo(*this, u"翻译表读取失败，本次打开不会保存！");
         return;
     }
-    for (const CWString& line : *table) {
-        CWString trimmed = line.Trimmed();
-        if (trimmed.empty() || EqualsIgnoringAsciiCase(trimmed, kSection)) continue;
-        // An entry splits at "=" into exactly two non-empty parts: "Name=" and
-        // "a=b=c" are none, while "a==b" is (a, b). A line the lookup reads as
-        // no entry ("[]string=切片" is a section line to it) is no row either.
-        rg_WenBenShuZuLei parts = SplitText(trimmed, u"=");
-        if (parts.size() != 2 || !IsReadAsIniEntry(parts[kEnglish], parts[kChinese])) {
-            m_keptLines.push_back(line);
-            continue;
-        }
-        int row = m_grid.AddRow(parts[kEnglish]);
-        m_grid.SetCellText(row, kChinese, parts[kChinese]);
-    }
+    for (size_t entry = 0; entry < entries->size(); ++entry)
+        AppendRow((*entries)[entry].english, (*entries)[entry].chinese, entry);
 }
 
-// A row the lookup would not read as an entry is kept at the very end, where
-// it cannot hide the entries and kept lines behind it.
 bool rg_win_FanYiGuanLi::SaveTable() {
-    rg_WenBenShuZuLei lines = {kSection}, unread;
-    for (int row = 0; row < m_grid.GetRowCount(); ++row) {
-        CWString english = m_grid.GetCellText(row, kEnglish), chinese = m_grid.GetCellText(row, kChinese);
-        (IsReadAsIniEntry(english, chinese) ? lines : unread).push_back(english + u"=" + chinese);
-    }
-    lines.insert(lines.end(), m_keptLines.begin(), m_keptLines.end());
-    lines.insert(lines.end(), unread.begin(), unread.end());
-    return m_tableFile.Write(TranslationTablePath(), lines, kTableFormat);
+    std::vector<TranslationRow> rows;
+    rows.reserve(m_rowEntries.size());
+    for (int row = 0; row < m_grid.GetRowCount(); ++row)
+        rows.push_back({m_rowEntries[row], m_grid.GetCellText(row, kEnglish), m_grid.GetCellText(row, kChinese)});
+    return m_tableFile.Write(TranslationTablePath(), rows);
+}
+
+void rg_win_FanYiGuanLi::AppendRow(const CWString& english, const CWString& chinese, std::optional<size_t> entry) {
+    int row = m_grid.AddRow(english);
+    m_grid.SetCellText(row, kChinese, chinese);
+    m_rowEntries.push_back(entry);
 }
 
 void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {
@@ -82,7 +64,7 @@ void rg_win_FanYiGuanLi::OnClick(CQelControl& sender) {
         bool saved = SaveTable();
         ShowInfo(*this, saved ? u"保存成功！" : u"保存失败！");
     } else if (&sender == &m_delete) {
-        m_grid.DeleteSelectedRows();
+        DeleteSelectedRows();
     } else if (&sender == &m_insert) {
         InsertPlaceholderRow();
     }
@@ -95,16 +77,23 @@ void rg_win_FanYiGuanLi::BatchInsert() {
     batchWindow.ShowModal(record);
     const rg_WenBenShuZuLei& english = batchWindow.m_englishLines;
     const rg_WenBenShuZuLei& chinese = batchWindow.m_chineseLines;
-    for (size_t i = 0; i < english.size() && i < chinese.size(); ++i) {
-        int row = m_grid.AddRow(english[i]);
-        m_grid.SetCellText(row, kChinese, chinese[i]);
-    }
+    for (size_t i = 0; i < english.size() && i < chinese.size(); ++i) AppendRow(english[i], chinese[i], std::nullopt);
 }
 
 // Before the first selected row, or at the end when none is selected.
 void rg_win_FanYiGuanLi::InsertPlaceholderRow() {
     int row = m_grid.GetFirstSelectedRow();
-    m_grid.InsertRow(row < 0 ? m_grid.GetRowCount() : row, u"请输入内容");
+    if (row < 0) row = m_grid.GetRowCount();
+    m_grid.InsertRow(row, u"请输入内容");
+    m_rowEntries.insert(m_rowEntries.begin() + row, std::nullopt);
+}
+
+void rg_win_FanYiGuanLi::DeleteSelectedRows() {
+    size_t kept = 0;
+    for (size_t row = 0; row < m_rowEntries.size(); ++row)
+        if (!m_grid.IsRowSelected(static_cast<int>(row))) m_rowEntries[kept++] = m_rowEntries[row];
+    m_rowEntries.resize(kept);
+    m_grid.DeleteSelectedRows();
 }
 
 }  // namespace rg_qelvane_app

@@ -1,7 +1,11 @@
 #pragma once
-// The editor of the translation table: one grid row per entry, edited in place,
-// written back whole on "保存". The rows live only in the grid.
-#include "platform/line_file.h"
+// The editor of the translation table: one grid row per entry the lookup reads,
+// edited in place; "保存" writes back only what the rows changed. The rows'
+// texts live only in the grid.
+#include <optional>
+#include <vector>
+
+#include "common/translation_table.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/report_list.h"
@@ -12,12 +16,11 @@ class rg_win_FanYiGuanLi : public rg_qelvane_base::CQelWinForm {
 public:
     rg_win_FanYiGuanLi();
 
-    // Appends a row for every "English=中文" line of the table file and keeps
-    // the other lines; a file that cannot be read is reported.
+    // Appends a row for every entry of the table file that the lookup reads;
+    // a file that cannot be read is reported.
     void LoadTable();
-    // Writes every row, then the kept and the damaged lines, to the table
-    // file; false when the file could not be written or was unreadable at
-    // this opening.
+    // Writes the rows into the table file in their entries' place; false when
+    // the file could not be written or was unreadable at this opening.
     bool SaveTable();
 
     // The controls in creation order, open to the tests that drive the window.
@@ -36,14 +39,14 @@ private:
     void OnClick(rg_qelvane_base::CQelControl& sender);
     void BatchInsert();
     void InsertPlaceholderRow();
+    void DeleteSelectedRows();
+    void AppendRow(const CWString& english, const CWString& chinese, std::optional<size_t> entry);
 
-    // Lines of the file that make no row (comments, "a=b=c", other section
-    // headers, keys the lookup reads as no entry), written back after the rows
-    // so that no save loses them.
-    rg_qelvane_base::rg_WenBenShuZuLei m_keptLines;
-    // The table file; lines that cannot be shown (a zero byte, bytes that are
-    // no GB18030) are written back byte for byte after the kept ones.
-    rg_qelvane_base::ShownLineFile m_tableFile;
+    // The table file as this opening read it.
+    CTranslationTableFile m_tableFile;
+    // For each grid row, the entry of the file it was read from; none for a
+    // row added in this opening.
+    std::vector<std::optional<size_t>> m_rowEntries;
 };
 
 }  // namespace rg_qelvane_app

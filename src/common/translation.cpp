@@ -4,17 +4,13 @@
 
 namespace rg_qelvane_app {
 
-namespace {
-constexpr std::u16string_view kSection = u"translation";
-}  // namespace
-
 bool TranslateEnabled = false;
 
 CWString TranslationTablePath() { return rg_qelvane_base::GetProgramDir() + u"datas\\对应关系.ini"; }
 
 TranslationTableScope* TranslationTableScope::open_ = nullptr;
 
-TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath(), kSection), outer_(open_) {
+TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath(), kTranslationSection), outer_(open_) {
     open_ = this;
 }
 
@@ -22,7 +18,7 @@ TranslationTableScope::~TranslationTableScope() { open_ = outer_; }
 
 CWString LookUpTranslation(const CWString& word) {
     if (TranslationTableScope::open_) return TranslationTableScope::open_->table_.Read(word, u"");
-    return rg_qelvane_base::ReadIniText(TranslationTablePath(), kSection, word, u"");
+    return rg_qelvane_base::ReadIniText(TranslationTablePath(), kTranslationSection, word, u"");
 }
 
 CWString TranslateWord(const CWString& word) {

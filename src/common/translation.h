@@ -13,6 +13,8 @@ extern bool TranslateEnabled;
 
 // The table file: program folder + datas\对应关系.ini.
 CWString TranslationTablePath();
+// The section of the table file that holds the entries.
+inline constexpr std::u16string_view kTranslationSection = u"translation";
 
 // One user action's look at the table, such as a click on a generate button:
 // the file is checked once when the scope opens, and every lookup while it is

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include <vector>
-
 namespace rg_qelvane_base {
 
 namespace {
@@ -23,34 +21,50 @@ void AppendCodePoint(std::u16string& out, char32_t cp) {
     }
 }
 
-// Runs iconv over the whole input; a byte it cannot convert becomes `bad`
-// and conversion goes on behind it.
-std::string Iconv(const char* to, const char* from, std::string_view in, std::string_view bad, size_t unit) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-    std::string out;
-    std::vector<char> buffer(4096);
-    char* src = const_cast<char*>(in.data());
-    size_t left = in.size();
-    while (left > 0) {
-        char* dst = buffer.data();
-        size_t room = buffer.size();
-        size_t r = iconv(cd, &src, &left, &dst, &room);
-        out.append(buffer.data(), dst);
-        if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-            out.append(bad);
-            size_t skip = std::min(unit, left);
-            src += skip;
-            left -= skip;
-        }
+// One direction of conversion, opened once per thread that converts: opening
+// costs far more than converting a line, and tables are read a line at a time.
+class CConverter {
+public:
+    CConverter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~CConverter() {
+        if (Opened()) iconv_close(m_cd);
     }
-    char* dst = buffer.data();
-    size_t room = buffer.size();
-    iconv(cd, nullptr, nullptr, &dst, &room);
-    out.append(buffer.data(), dst);
-    iconv_close(cd);
-    return out;
-}
+    CConverter(const CConverter&) = delete;
+    CConverter& operator=(const CConverter&) = delete;
+
+    // The whole input converted; a byte it cannot convert becomes `bad` and
+    // conversion goes on behind it.
+    std::string Convert(std::string_view in, std::string_view bad, size_t unit) {
+        if (!Opened()) return {};
+        std::string out;
+        char buffer[4096];
+        char* src = const_cast<char*>(in.data());
+        size_t left = in.size();
+        while (left > 0) {
+            char* dst = buffer;
+            size_t room = sizeof buffer;
+            size_t r = iconv(m_cd, &src, &left, &dst, &room);
+            out.append(buffer, dst);
+            if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+                out.append(bad);
+                size_t skip = std::min(unit, left);
+                src += skip;
+                left -= skip;
+            }
+        }
+        // Ends the conversion and leaves the converter in its initial state for the next one.
+        char* dst = buffer;
+        size_t room = sizeof buffer;
+        iconv(m_cd, nullptr, nullptr, &dst, &room);
+        out.append(buffer, dst);
+        return out;
+    }
+
+private:
+    bool Opened() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t m_cd;
+};
 
 }  // namespace
 
@@ -157,7 +171,8 @@ std::u16string AnsiToUtf16(std::string_view ansi) {
     bool ascii = true;
     for (char c : ansi) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii) return std::u16string(ansi.begin(), ansi.end());
-    std::string le = Iconv("UTF-16LE", "GB18030", ansi, std::string_view("\xFD\xFF", 2), 1);
+    thread_local CConverter fromAnsi("UTF-16LE", "GB18030");
+    std::string le = fromAnsi.Convert(ansi, std::string_view("\xFD\xFF", 2), 1);
     return Utf16LeToText(le);
 }
 
@@ -171,7 +186,8 @@ std::string Utf16ToAnsi(std::u16string_view text) {
         le += static_cast<char>(c & 0xFF);
         le += static_cast<char>(c >> 8);
     }
-    return Iconv("GB18030", "UTF-16LE", le, "?", 2);
+    thread_local CConverter toAnsi("GB18030", "UTF-16LE");
+    return toAnsi.Convert(le, "?", 2);
 }
 
 TextFileEncoding DecideTextFileEncoding(std::string_view bytes, LineEncoding unmarked) {

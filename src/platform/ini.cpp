@@ -23,14 +23,31 @@ namespace {
 
 constexpr size_t kMaxValueLength = 10239;  // the service's 10,240-character buffer
 
+// Without the blanks around it; a view, for tables are read a line at a time.
+std::u16string_view TrimmedView(std::u16string_view text) {
+    while (!text.empty() && IsTrimmedAway(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsTrimmedAway(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 // A section or key name as the parsed file holds it: without the blanks
 // around it, lower-cased.
 CWString NameKey(std::u16string_view name) {
-    while (!name.empty() && IsTrimmedAway(name.front())) name.remove_prefix(1);
-    while (!name.empty() && IsTrimmedAway(name.back())) name.remove_suffix(1);
-    CWString out(name);
+    CWString out(TrimmedView(name));
     for (auto& c : out) c = AsciiLower(c);
     return out;
+}
+
+std::u16string_view Unquoted(std::u16string_view value) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// The code unit at `at`, of `unit` bytes.
+char16_t UnitAt(std::string_view bytes, size_t at, size_t unit) {
+    char16_t low = static_cast<unsigned char>(bytes[at]);
+    return unit == 1 ? low : static_cast<char16_t>(low | static_cast<unsigned char>(bytes[at + 1]) << 8);
 }
 
 struct FileIdentity {
@@ -49,38 +66,11 @@ FileIdentity IdentityOf(const std::string& nativePath) {
             static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
 }
 
-CWString Unquoted(CWString value) {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
-std::shared_ptr<const ParsedIni> Parse(const CWString& text) {
-    auto ini = std::make_shared<ParsedIni>();
-    ParsedSection* current = nullptr;
-    size_t pos = 0;
-    while (pos <= text.size()) {
-        size_t end = text.find_first_of(u"\r\n", pos);
-        if (end == CWString::npos) end = text.size();
-        CWString line = CWString(std::u16string_view(text).substr(pos, end - pos)).Trimmed();
-        pos = end + 1;
-        if (line.empty() || line[0] == u';') continue;
-        if (line[0] == u'[') {
-            size_t close = line.find(u']');
-            CWString name = CWString(line.substr(1, close == CWString::npos ? CWString::npos : close - 1)).Trimmed();
-            // A repeated section is not read: the first one holds the answers.
-            auto [it, inserted] = ini->sections.try_emplace(NameKey(name));
-            current = inserted ? &it->second : nullptr;
-            continue;
-        }
-        size_t eq = line.find(u'=');
-        if (!current || eq == CWString::npos) continue;
-        CWString key = CWString(line.substr(0, eq)).Trimmed();
-        CWString value = Unquoted(CWString(line.substr(eq + 1)).Trimmed());
-        if (value.size() > kMaxValueLength) value.resize(kMaxValueLength);
-        current->values.try_emplace(NameKey(key), std::move(value));
-    }
-    return ini;
+std::shared_ptr<const ParsedIni> Parse(std::string_view bytes) {
+    IniFileLines file = IniFileLines::Cut(bytes, LineEncoding::Ansi);
+    IniReader reader;
+    for (size_t line = 0; line < file.lines.size(); ++line) reader.Take(file.Text(bytes, line));
+    return reader.Table();
 }
 
 long long NowNs() {
@@ -132,7 +122,7 @@ std::shared_ptr<const ParsedIni> Load(const CWString& file) {
         return empty;
     }
     if (entry.ini == empty || *bytes != entry.bytes) {
-        entry.ini = Parse(CWString(DecodeTextFile(*bytes, LineEncoding::Ansi)));
+        entry.ini = Parse(*bytes);
         entry.bytes = std::move(*bytes);
     }
     entry.identity = identity;
@@ -141,6 +131,65 @@ std::shared_ptr<const ParsedIni> Load(const CWString& file) {
 }
 
 }  // namespace
+
+IniFileLines IniFileLines::Cut(std::string_view bytes, LineEncoding unmarked) {
+    const TextFileEncoding encoding = DecideTextFileEncoding(bytes, unmarked);
+    IniFileLines file{encoding, encoding.marked ? ByteOrderMark(encoding.encoding).size() : 0, {}};
+    // In UTF-16 a line end is a code unit: its bytes may also stand across two characters.
+    const size_t unit = encoding.encoding == LineEncoding::Utf16Le ? 2 : 1;
+    size_t begin = file.bodyBegin;
+    for (size_t at = begin; at + unit <= bytes.size(); at += unit) {
+        char16_t c = UnitAt(bytes, at, unit);
+        if (c != u'\r' && c != u'\n') continue;
+        size_t next = at + unit;
+        if (c == u'\r' && next + unit <= bytes.size() && UnitAt(bytes, next, unit) == u'\n') next += unit;
+        file.lines.push_back({begin, at, next});
+        begin = next;
+        at = next - unit;
+    }
+    if (begin < bytes.size()) file.lines.push_back({begin, bytes.size(), bytes.size()});
+    return file;
+}
+
+CWString IniFileLines::Text(std::string_view bytes, size_t line) const {
+    const Line& span = lines[line];
+    return CWString(DecodeText(bytes.substr(span.begin, span.end - span.begin), encoding.encoding));
+}
+
+IniLine ReadIniLine(std::u16string_view text) {
+    std::u16string_view line = TrimmedView(text);
+    if (line.empty() || line[0] == u';') return {};
+    if (line[0] == u'[') {
+        size_t close = line.find(u']');
+        return {IniLine::Kind::Section,
+                CWString(TrimmedView(line.substr(1, close == std::u16string_view::npos ? close : close - 1))),
+                {}};
+    }
+    size_t eq = line.find(u'=');
+    if (eq == std::u16string_view::npos) return {};
+    std::u16string_view value = Unquoted(TrimmedView(line.substr(eq + 1))).substr(0, kMaxValueLength);
+    return {IniLine::Kind::Entry, CWString(TrimmedView(line.substr(0, eq))), CWString(value)};
+}
+
+IniReader::IniReader() : m_ini(std::make_shared<ParsedIni>()) {}
+
+IniReader::Reading IniReader::Take(std::u16string_view text) {
+    Reading reading{ReadIniLine(text)};
+    const IniLine& line = reading.line;
+    if (line.kind == IniLine::Kind::Section) {
+        // A repeated section is not read: the first one holds the answers.
+        auto [it, inserted] = m_ini->sections.try_emplace(NameKey(line.name));
+        m_section = inserted ? &it->second : nullptr;
+        m_sectionName = inserted ? &it->first : nullptr;
+    } else if (line.kind == IniLine::Kind::Entry && m_section && !line.name.empty()) {
+        // An empty key is never looked up.
+        reading.read = m_section->values.try_emplace(NameKey(line.name), line.value).second;
+    }
+    reading.section = m_sectionName;
+    return reading;
+}
+
+std::shared_ptr<const ParsedIni> IniReader::Table() const { return m_ini; }
 
 IniSection::IniSection(const CWString& file, std::u16string_view section) : ini_(Load(file)), values_(nullptr) {
     auto found = ini_->sections.find(NameKey(section));

@@ -1,6 +1,6 @@
 #pragma once
 // A file of lines that the program rewrites whole (a list of names, the
-// markers of a rule group, the translation table). A line that cannot be
+// markers of a rule group). A line that cannot be
 // shown as text (a zero byte in it, bytes that are no text in the file's
 // encoding) is damage from elsewhere: it is read as its bytes and written back
 // after the shown lines, so a save never drops a line that the file held.

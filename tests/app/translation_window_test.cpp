@@ -28,6 +28,13 @@ const std::string kJia = "\xBC\xD7";                                            
 const std::string kYi = "\xD2\xD2";                                                // 乙
 
 const char* const kTable = "datas/对应关系.ini";
+const std::string kHeader = "[translation]\r\n";
+
+// The table the testers saw change: GB18030, CR LF, a value beginning with "=",
+// a quoted value, a lone CR between two entries, a key repeated in other case
+// and an entry of another section.
+const std::string kTestersTable = Utf16ToAnsi(
+    u"[translation]\r\nalpha=一\r\nbeta==二\r\ngamma='三'\r\ndelta=四\rhidden=藏\r\nALPHA=壹\r\n[other]\r\nepsilon=五\r\n");
 
 }  // namespace
 
@@ -102,34 +109,103 @@ TEST_F(TranslationWindowTest, ControlsStandWhereTheyBelong) {
     EXPECT_TRUE(grid->rows.empty());
 }
 
-TEST_F(TranslationWindowTest, RowsComeFromLinesOfExactlyTwoNonEmptyParts) {
+// Every row is an entry the lookup reads, showing the value it gives, and a
+// save without edits leaves every byte of the file as it was.
+TEST_F(TranslationWindowTest, RowsAreTheEntriesTheLookupReadsAndASaveWithoutEditsKeepsEveryByte) {
     struct Case {
         std::string file;
         Rows rows;
     };
     const Case cases[] = {
-        {"[translation]\r\nName=" + kMingCheng + "\r\n", {{u"Name", u"名称"}}},
-        {"no equals sign\r\n=" + kMingCheng + "\r\nName=\r\na=b=c\r\n", {}},
-        {"a==b\r\n", {{u"a", u"b"}}},
-        {" Name = " + kMingCheng + " \r\n", {{u"Name", u"名称"}}},
-        {"[other]\r\nx=1\r\n\r\n\r\n[translation]\r\ny=2", {{u"x", u"1"}, {u"y", u"2"}}},
-        {"Name=1\r\nName=2\r\n", {{u"Name", u"1"}, {u"Name", u"2"}}},
+        {kTestersTable,
+         {{u"alpha", u"一"}, {u"beta", u"=二"}, {u"gamma", u"三"}, {u"delta", u"四"}, {u"hidden", u"藏"}}},
+        {kHeader + "Name=" + kMingCheng + "\r\n", {{u"Name", u"名称"}}},
+        {kHeader + "no equals sign\r\n=" + kMingCheng + "\r\nName=\r\na=b=c\r\n", {{u"Name", u""}, {u"a", u"b=c"}}},
+        {kHeader + " Name = " + kMingCheng + " \r\n; Age=1\r\n", {{u"Name", u"名称"}}},
+        {"x=0\r\n[other]\r\nx=1\r\n\r\n\r\n[Translation]\r\ny=2\r\n[translation]\r\nz=3", {{u"y", u"2"}}},
         {"[translation]\nx=1\ny=2\n", {{u"x", u"1"}, {u"y", u"2"}}},
-        {"x=1\n", {{u"x", u"1"}}},
-        {"\xEF\xBB\xBF"
-         "Name=\xE5\x90\x8D\xE7\xA7\xB0\r\n",
-         {{u"Name", u"名称"}}},
+        {kHeader + "Name=1\r\n[]string=x\r\nAge=2\r\n", {{u"Name", u"1"}}},
+        {"\xEF\xBB\xBF" + Utf16ToUtf8(u"[translation]\r\nName=名称\r\nName=别\r\n"), {{u"Name", u"名称"}}},
+        {"\xFF\xFE" + TextToUtf16Le(u"[translation]\rName=名称\rAge=年龄"), {{u"Name", u"名称"}, {u"Age", u"年龄"}}},
         {"", {}},
     };
+    TranslateEnabled = true;
     for (const Case& c : cases) {
         OpenWith(c.file);
         EXPECT_EQ(GridRows(), c.rows) << c.file;
+        for (const Row& row : GridRows())
+            EXPECT_EQ(TranslateWord(row.first), row.second.empty() ? row.first : row.second) << c.file;
+        Save();
+        EXPECT_EQ(TableBytes(), c.file);
+        Close(window);
+    }
+}
+
+// A row edited changes its own line and no other, keeping that line's end; a
+// row deleted takes only its own line away.
+TEST_F(TranslationWindowTest, AnEditChangesOnlyItsOwnLine) {
+    struct Case {
+        const char* edit;
+        std::function<void()> make;
+        std::u16string saved;
+    };
+    const Case cases[] = {
+        {"a value", [this] { ASSERT_TRUE(EditCell(window.m_grid, 1, 1, u"贰")); },
+         u"[translation]\r\nalpha=一\r\nbeta=贰\r\ngamma='三'\r\ndelta=四\rhidden=藏\r\nALPHA=壹\r\n[other]\r\nepsilon=五\r\n"},
+        {"a key", [this] { ASSERT_TRUE(EditCell(window.m_grid, 2, 0, u"Gamma")); },
+         u"[translation]\r\nalpha=一\r\nbeta==二\r\nGamma=三\r\ndelta=四\rhidden=藏\r\nALPHA=壹\r\n[other]\r\nepsilon=五\r\n"},
+        {"the line before a lone CR", [this] { ASSERT_TRUE(EditCell(window.m_grid, 3, 1, u"肆")); },
+         u"[translation]\r\nalpha=一\r\nbeta==二\r\ngamma='三'\r\ndelta=肆\rhidden=藏\r\nALPHA=壹\r\n[other]\r\nepsilon=五\r\n"},
+        {"deleted rows",
+         [this] {
+             ASSERT_TRUE(SelectRows(window.m_grid, {0, 3}));
+             ASSERT_TRUE(Click(window.m_delete));
+         },
+         u"[translation]\r\nbeta==二\r\ngamma='三'\r\nhidden=藏\r\nALPHA=壹\r\n[other]\r\nepsilon=五\r\n"},
+        {"a key that would begin a section", [this] { ASSERT_TRUE(EditCell(window.m_grid, 0, 0, u"[alpha]")); },
+         u"[translation]\r\nbeta==二\r\ngamma='三'\r\ndelta=四\rhidden=藏\r\nALPHA=壹\r\n[other]\r\nepsilon=五\r\n[alpha]=一\r\n"},
+    };
+    for (const Case& c : cases) {
+        OpenWith(kTestersTable);
+        c.make();
+        Save();
+        EXPECT_EQ(TableBytes(), Utf16ToAnsi(c.saved)) << c.edit;
+        Close(window);
+    }
+}
+
+// Added rows go where the grid shows them: before the next row read from the
+// file, else after the section's last entry; a file without the section gets
+// it at its end.
+TEST_F(TranslationWindowTest, AddedRowsGoAmongTheEntriesWhereTheGridShowsThem) {
+    struct Case {
+        std::string file;
+        std::vector<int> selected;  // before the insert
+        std::string saved;
+    };
+    const std::string placeholder = kQingShuRuNeiRong + "=\r\n";
+    const Case cases[] = {
+        {kHeader + "a=1\r\nb=2\r\n", {1}, kHeader + "a=1\r\n" + placeholder + "b=2\r\n"},
+        {kHeader + "a=1\r\nA=2\r\n; end\r\n[other]\r\nc=3\r\n",
+         {},
+         kHeader + "a=1\r\nA=2\r\n" + placeholder + "; end\r\n[other]\r\nc=3\r\n"},
+        {"[translation]\nb=2", {}, "[translation]\nb=2\r\n" + placeholder},
+        {"[translation]", {}, kHeader + placeholder},
+        {"; notes\n[other]\nc=3\n", {}, "; notes\n[other]\nc=3\n" + kHeader + placeholder},
+        {"", {}, kHeader + placeholder},
+    };
+    for (const Case& c : cases) {
+        OpenWith(c.file);
+        ASSERT_TRUE(SelectRows(window.m_grid, c.selected));
+        ASSERT_TRUE(Click(window.m_insert));
+        Save();
+        EXPECT_EQ(TableBytes(), c.saved) << c.file;
         Close(window);
     }
 }
 
 TEST_F(TranslationWindowTest, InsertPutsThePlaceholderBeforeTheFirstSelectedRowOrAtTheEnd) {
-    OpenWith("r0=0\r\nr1=1\r\nr2=2\r\nr3=3\r\nr4=4\r\nr5=5\r\n");
+    OpenWith(kHeader + "r0=0\r\nr1=1\r\nr2=2\r\nr3=3\r\nr4=4\r\nr5=5\r\n");
     ASSERT_TRUE(Click(window.m_insert));
     EXPECT_EQ(GridRows().back(), (Row{u"请输入内容", u""}));
     ASSERT_TRUE(SelectRows(window.m_grid, {3, 5}));
@@ -142,18 +218,18 @@ TEST_F(TranslationWindowTest, InsertPutsThePlaceholderBeforeTheFirstSelectedRowO
 }
 
 TEST_F(TranslationWindowTest, DeleteRemovesTheSelectedRowsWithoutAsking) {
-    OpenWith("r0=0\r\nr1=1\r\nr2=2\r\nr3=3\r\n");
+    OpenWith(kHeader + "r0=0\r\nr1=1\r\nr2=2\r\nr3=3\r\n");
     ASSERT_TRUE(Click(window.m_delete));
     EXPECT_EQ(window.m_grid.GetRowCount(), 4);
     ASSERT_TRUE(SelectRows(window.m_grid, {0, 2}));
     ASSERT_TRUE(Click(window.m_delete));
     EXPECT_EQ(GridRows(), (Rows{{u"r1", u"1"}, {u"r3", u"3"}}));
     EXPECT_TRUE(ShownBoxes().empty());
-    EXPECT_EQ(TableBytes(), "r0=0\r\nr1=1\r\nr2=2\r\nr3=3\r\n");
+    EXPECT_EQ(TableBytes(), kHeader + "r0=0\r\nr1=1\r\nr2=2\r\nr3=3\r\n");
 }
 
 TEST_F(TranslationWindowTest, SavingWritesEveryRowExactlyAsItStands) {
-    OpenWith("[translation]\r\nName=" + kMingCheng + "\r\n[other]\r\nx=1\r\n");
+    OpenWith("[translation]\r\nName=" + kMingCheng + "\r\nx=1\r\n[other]\r\ny=2\r\n");
     ASSERT_TRUE(EditCell(window.m_grid, 1, 1, u" 乙 "));
     ASSERT_TRUE(Click(window.m_insert));
     ASSERT_TRUE(Click(window.m_insert));
@@ -161,26 +237,27 @@ TEST_F(TranslationWindowTest, SavingWritesEveryRowExactlyAsItStands) {
     ASSERT_TRUE(EditCell(window.m_grid, 3, 1, u"甲"));
     Save();
     EXPECT_EQ(TableBytes(), "[translation]\r\nName=" + kMingCheng + "\r\nx= " + kYi + " \r\n" + kQingShuRuNeiRong +
-                                "=\r\n=" + kJia + "\r\n[other]\r\n");
+                                "=\r\n=" + kJia + "\r\n[other]\r\ny=2\r\n");
     ASSERT_EQ(ShownBoxes().size(), 1u);
     EXPECT_EQ(ShownBoxes()[0].text, u"保存成功！");
     EXPECT_EQ(ShownBoxes()[0].title, u"信息:");
     EXPECT_EQ(ShownBoxes()[0].flags, MB_OK);
 
-    // Rows with an empty cell do not come back; the edited one comes back trimmed.
+    // A row with an empty English cell does not come back, for the lookup never
+    // reads it; the edited one comes back trimmed.
     Reopen();
-    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"x", u"乙"}}));
+    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"x", u"乙"}, {u"请输入内容", u""}}));
 }
 
-TEST_F(TranslationWindowTest, SavingKeepsEveryLineThatMakesNoRowAfterTheRows) {
+TEST_F(TranslationWindowTest, SavingKeepsEveryLineThatMakesNoRowWhereItStands) {
     const std::string lfTable =
         "; " + kMingCheng + "\n[translation]\nName=" + kMingCheng + "\n  a=b=c \nEmpty=\n\n[other]\nx=1\n";
     OpenWith(lfTable);
-    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"x", u"1"}}));
+    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"a", u"b=c"}, {u"Empty", u""}}));
     ASSERT_TRUE(Click(window.m_insert));
     Save();
-    const std::string saved = "[translation]\r\nName=" + kMingCheng + "\r\nx=1\r\n" + kQingShuRuNeiRong + "=\r\n; " +
-                              kMingCheng + "\r\n  a=b=c \r\nEmpty=\r\n[other]\r\n";
+    const std::string saved = "; " + kMingCheng + "\n[translation]\nName=" + kMingCheng + "\n  a=b=c \nEmpty=\n" +
+                              kQingShuRuNeiRong + "=\r\n\n[other]\nx=1\n";
     EXPECT_EQ(TableBytes(), saved);
     Reopen();
     Save();
@@ -188,13 +265,14 @@ TEST_F(TranslationWindowTest, SavingKeepsEveryLineThatMakesNoRowAfterTheRows) {
 }
 
 // A zero byte inside a line and bytes that are no GB18030: the lines after
-// them still make rows, and "保存" writes the damaged lines back byte for byte.
+// them still make rows, and "保存" keeps the damaged lines byte for byte where they stand.
 TEST_F(TranslationWindowTest, SavingKeepsTheLinesItCannotShowByteForByte) {
     const std::string zeroByte("a=\0\r\n", 5), noGb18030 = "b=\x81\x20\r\n";
     OpenWith("[translation]\r\nName=1\r\n" + zeroByte + "x=" + kJia + "\r\n" + noGb18030 + "; note\r\n");
     EXPECT_EQ(GridRows(), (Rows{{u"Name", u"1"}, {u"x", u"甲"}}));
+    ASSERT_TRUE(EditCell(window.m_grid, 1, 1, u"乙"));
     Save();
-    EXPECT_EQ(TableBytes(), "[translation]\r\nName=1\r\nx=" + kJia + "\r\n; note\r\n" + zeroByte + noGb18030);
+    EXPECT_EQ(TableBytes(), "[translation]\r\nName=1\r\n" + zeroByte + "x=" + kYi + "\r\n" + noGb18030 + "; note\r\n");
 }
 
 TEST_F(TranslationWindowTest, AnUnreadableTableIsReportedAndNeverOverwritten) {
@@ -216,7 +294,7 @@ TEST_F(TranslationWindowTest, AnUnreadableTableIsReportedAndNeverOverwritten) {
 }
 
 TEST_F(TranslationWindowTest, SavingAnEmptiedGridLeavesOnlyTheHeader) {
-    OpenWith("a=1\r\nb=2\r\n");
+    OpenWith(kHeader + "a=1\r\nb=2\r\n");
     ASSERT_TRUE(SelectRows(window.m_grid, {0, 1}));
     ASSERT_TRUE(Click(window.m_delete));
     Save();
@@ -224,7 +302,7 @@ TEST_F(TranslationWindowTest, SavingAnEmptiedGridLeavesOnlyTheHeader) {
 }
 
 TEST_F(TranslationWindowTest, ClosingDiscardsUnsavedChanges) {
-    OpenWith("a=1\r\n");
+    OpenWith(kHeader + "a=1\r\n");
     ASSERT_TRUE(Click(window.m_insert));
     Reopen();
     EXPECT_EQ(GridRows(), (Rows{{u"a", u"1"}}));
@@ -255,15 +333,17 @@ TEST_F(TranslationWindowTest, TheLookupSeesASaveAtOnce) {
 // every entry behind it, one beginning with ";" for a comment, and a key
 // holding "=" for its first part. However
 // such a key gets in, the window shows as rows exactly the entries the lookup
-// reads, and the file keeps the other lines where they hide nothing.
+// reads; a row typed or inserted with such a key is saved where it hides nothing.
 TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
     struct Case {
         const char* how;
         std::function<void()> enter;
+        Rows rows;
     };
     const Case cases[] = {
         {"in the file",
-         [this] { OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n[]string=切片\r\n;c=注\r\nAge=年龄\r\n")); }},
+         [this] { OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n[]string=切片\r\n;c=注\r\nAge=年龄\r\n")); },
+         {{u"Name", u"名称"}}},
         {"typed in place",
          [this] {
              OpenWith("[translation]\r\n");
@@ -274,19 +354,21 @@ TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
                  ASSERT_TRUE(EditCell(window.m_grid, row, 0, typed[row].first));
                  ASSERT_TRUE(EditCell(window.m_grid, row, 1, typed[row].second));
              }
-         }},
+         },
+         {{u"Name", u"名称"}, {u"Age", u"年龄"}}},
         {"batch inserted",
          [this] {
              OpenWith(Utf16ToAnsi(u"[translation]\r\nName=名称\r\n"));
              BatchInsert(u"[]string\n;c\nAge", u"切片\n注\n年龄");
-         }},
+         },
+         {{u"Name", u"名称"}, {u"Age", u"年龄"}}},
     };
     for (const Case& c : cases) {
         c.enter();
         Save();
         Reopen();
         TranslateEnabled = true;
-        EXPECT_EQ(GridRows(), (Rows{{u"Name", u"名称"}, {u"Age", u"年龄"}})) << c.how;
+        EXPECT_EQ(GridRows(), c.rows) << c.how;
         for (const Row& row : GridRows()) EXPECT_EQ(TranslateWord(row.first), row.second) << c.how;
         EXPECT_EQ(TranslateWord(u"[]string"), u"[]string") << c.how;
         EXPECT_NE(TableBytes().find(Utf16ToAnsi(u"[]string=切片\r\n")), std::string::npos) << c.how << ": kept";
@@ -295,10 +377,10 @@ TEST_F(TranslationWindowTest, TheRowsAreTheEntriesTheLookupReads) {
 }
 
 TEST_F(TranslationWindowTest, BatchInsertAppendsTrimmedPairsAfterTheRows) {
-    OpenWith("a=old\r\n");
+    OpenWith(kHeader + "a=old\r\n");
     BatchInsert(u"  a  \n\nb\n", u"甲\n乙");
     EXPECT_EQ(GridRows(), (Rows{{u"a", u"old"}, {u"a", u"甲"}, {u"b", u"乙"}}));
-    EXPECT_EQ(TableBytes(), "a=old\r\n");
+    EXPECT_EQ(TableBytes(), kHeader + "a=old\r\n");
 }
 
 TEST_F(TranslationWindowTest, BatchInsertHandsNothingOverWhenTheCountsDisagreeOrTheBoxesAreEmpty) {
