@@ -88,7 +88,9 @@ void rg_win_ShuJuKuFengZhuang::BuildControls() {
     m_tablesGroup.Create(*this, 113, {13, 70, 176, 520}, u"数据库表", kToolWindowFont);
     m_refresh.Create(m_tablesGroup, 114, {87, 483, 80, 32}, u"刷新", kToolWindowFont);
     m_selectAll.Create(m_tablesGroup, 115, {8, 488, 48, 24}, u"全选", kToolWindowFont);
-    m_tables.Create(m_tablesGroup, 116, {8, 20, 160, 452}, u"", kToolWindowFont, CQelStyle::StaticEdge);
+    // Table names are often wider than the list: it scrolls sideways.
+    m_tables.Create(m_tablesGroup, 116, {8, 20, 160, 452}, u"", kToolWindowFont,
+                    CQelStyle::HScroll | CQelStyle::StaticEdge);
     m_settingsGroup.Create(*this, 117, {10, 5, 779, 56}, u"数据库设置", kToolWindowFont);
     m_pages.Create(m_settingsGroup, 118, {129, 17, 588, 32});
     const struct {
