@@ -111,7 +111,9 @@ CWString TextAttribute(SQLHSTMT statement, SQLUSMALLINT column, SQLUSMALLINT att
     return CWString(reinterpret_cast<const char16_t*>(buffer));
 }
 
-// The whole result of a statement that has run; closed when it has no columns.
+// The whole result of a statement that has run; closed when it has no
+// columns, and when fetching fails before the last row (the server went):
+// part of a result must not pass for all of it.
 rg_JiLuJiLei FetchAll(SQLHSTMT statement) {
     SQLSMALLINT count = 0;
     if (!SQL_SUCCEEDED(SQLNumResultCols(statement, &count)) || count <= 0) return {};
@@ -133,11 +135,13 @@ rg_JiLuJiLei FetchAll(SQLHSTMT statement) {
         fields.push_back(std::move(field));
     }
     std::vector<rg_JiLuJiLei::Row> rows;
-    while (SQL_SUCCEEDED(SQLFetch(statement))) {
+    SQLRETURN fetched;
+    while (SQL_SUCCEEDED(fetched = SQLFetch(statement))) {
         rg_JiLuJiLei::Row row;
         for (SQLUSMALLINT i = 1; i <= count; ++i) row.push_back(ReadValue(statement, i, sqlTypes[i - 1]));
         rows.push_back(std::move(row));
     }
+    if (fetched != SQL_NO_DATA) return {};
     return rg_JiLuJiLei(std::move(fields), std::move(rows));
 }
 

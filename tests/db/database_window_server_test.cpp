@@ -185,6 +185,40 @@ TEST_F(DatabaseWindowOnServers, PostgreSqlGormTagsMarkEachTablesOwnKeyOnce) {
     RunAll(admin, {u"DROP DATABASE " + database});
 }
 
+// A table without columns is still a class; once the server has ended the
+// window's session, no read gives one, and the wrap names what it left out.
+TEST_F(DatabaseWindowOnServers, PostgreSqlTablesWithoutColumnsWrapAndALostSessionIsNamed) {
+    QEL_DB_SERVER(pg, "PG");
+    rg_ShuJuKuLei admin;
+    const CWString database =
+        MakePostgreSqlDatabase(pg, admin, {u"CREATE TABLE bare ()", u"CREATE TABLE users (id int)"});
+    Select(window.m_kind, kKindPostgreSql);
+    FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
+    Click(window.m_connect);
+    ExpectOneNotice(u"数据库连接成功！");
+    ASSERT_EQ(ListedTables(), (std::vector<CWString>{u"bare", u"users"}));
+    Click(window.m_selectAll);
+    ClearShownBoxes();
+    Click(window.m_wrapTicked);
+    EXPECT_TRUE(ShownBoxes().empty());
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类 bare <公开>\r\n{\r\n}\r\n"));
+    EXPECT_TRUE(window.m_output.GetControlText().Contains(u"类 users <公开>\r\n{\r\n\t变量 id"));
+
+    RunAll(admin, {u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + database + u"'"});
+    ClearShownBoxes();
+    Click(window.m_wrapTicked);
+    ExpectOneNotice(u"表结构未能完整读取，只封装了已读取的表！\n未能读取的表（共2个）：" +
+                    window.m_tables.GetListItemText(0) + u"、" + window.m_tables.GetListItemText(1));
+    EXPECT_EQ(U8(window.m_output.GetControlText()), U8(CrLfLines({kHeader, u""})));
+    Click(window.m_connect);
+    ClearShownBoxes();
+    Click(window.m_connect);
+    ExpectOneNotice(u"数据库连接成功！");
+    EXPECT_EQ(ListedTables().size(), 2u);
+    Click(window.m_connect);
+    RunAll(admin, {u"DROP DATABASE " + database});
+}
+
 // Closing the window closes the connection; its Disconnect handler meets a
 // window whose controls are going, and the next opening starts unconnected.
 TEST_F(DatabaseWindowOnServers, ClosingTheWindowClosesTheConnection) {

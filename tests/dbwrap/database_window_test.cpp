@@ -1,6 +1,9 @@
 // The database window driven through the headless backend as a user would,
 // on real SQLite files.
 #include "tools/dbwrap/database_window.h"
+
+#include <functional>
+
 #include "platform/db/sqlite.h"
 #include "platform/ui/clipboard.h"
 #include "support/translate_box_suite.h"
@@ -148,6 +151,47 @@ TEST_F(DatabaseWindow, SqliteFromConnectToClipboard) {
     // Clicking a table generates it alone, ticked or not.
     Select(window.m_tables, 1);
     EXPECT_EQ(U8(window.m_output.GetControlText()), U8(CrLfLines({kHeader, u""}) + kOrderClass));
+}
+
+// A file another program holds locked cannot be read: the wrap says which
+// tables it left out, writes no empty class for them, and the window goes on.
+TEST_F(DatabaseWindow, TablesThatCannotBeReadAreNamedAndLeftOut) {
+    const CWString path = MakeShop();
+    ConnectSqlite(path);
+    Click(window.m_selectAll);
+    rg_qelvane_windows_SQLiteshjk::rg_SQLiteShuJuKuLei other;
+    ASSERT_TRUE(other.Open(path));
+    ASSERT_EQ(other.Query(u"BEGIN EXCLUSIVE").Step(), 101);
+    const CWString header = CrLfLines({kHeader, u""});
+    const struct {
+        const char* what;
+        std::function<void()> wrap;
+        std::u16string_view notice;
+    } wraps[] = {
+        {"ticked", [&] { Click(window.m_wrapTicked); },
+         u"表结构未能完整读取，只封装了已读取的表！\n未能读取的表（共2个）：user、order"},
+        {"clicked", [&] { Select(window.m_tables, 1); },
+         u"表结构未能完整读取，只封装了已读取的表！\n未能读取的表（共1个）：order"},
+    };
+    for (const auto& w : wraps) {
+        ClearShownBoxes();
+        w.wrap();
+        ExpectOneNotice(w.notice);
+        EXPECT_EQ(U8(window.m_output.GetControlText()), U8(header)) << w.what;
+    }
+    EXPECT_EQ(window.m_grid.GetRowCount(), 0);
+    ClearShownBoxes();
+    Click(window.m_copy);
+    EXPECT_EQ(U8(rg_qelvane_base::GetClipboardText()), U8(header));
+
+    ASSERT_EQ(other.Query(u"COMMIT").Step(), 101);
+    ClearShownBoxes();
+    Click(window.m_wrapTicked);
+    EXPECT_TRUE(ShownBoxes().empty());
+    EXPECT_EQ(U8(window.m_output.GetControlText()), U8(header + kUserClass + kOrderClass));
+    Click(window.m_connect);
+    Click(window.m_connect);
+    EXPECT_EQ(ListedTables().size(), 2u);
 }
 
 TEST_F(DatabaseWindow, ServerCodeWithTags) {

@@ -40,6 +40,19 @@ rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, int key, int autoIncre
 
 const std::vector<CWString> kCatalogueFields = {u"字段名称", u"字段类型", u"最大长度", u"是否为空",
                                                 u"默认值",   u"是否主键", u"是否自增"};
+const std::vector<CWString> kAccessColumnFields = {u"TABLE_NAME", u"COLUMN_NAME"};
+const std::vector<CWString> kAccessKeyFields = {u"TABLE_NAME", u"COLUMN_NAME"};
+
+// How many records a read built; none when it failed.
+std::size_t Built(const ColumnsRead& read) { return read ? read->size() : 0; }
+
+// The Access reader on a columns rowset, with an answered keys rowset and no query.
+ColumnsRead AccessColumnsOf(rg_JiLuJiLei& columns) {
+    AccessRowsets rowsets;
+    rowsets.columns = std::move(columns);
+    rowsets.primaryKeys = rg_JiLuJiLei::FromRows(kAccessKeyFields, {});
+    return AccessColumnsFromRows(rowsets, u"t");
+}
 
 TEST(RecordRowsTest, SqlServerRowsRepeatAColumnOncePerKeyRow) {
     auto rows = rg_JiLuJiLei::FromRows(kCatalogueFields, {
@@ -127,12 +140,7 @@ TEST(RecordRowsTest, TableNamesKeepTheirOrderAndAccessListsOnlyTables) {
 }
 
 TEST(RecordRowsTest, MoreRowsThanTheStatementCanGiveGiveNothing) {
-    const std::vector<CWString> accessColumnFields = {u"TABLE_NAME", u"COLUMN_NAME"};
-    auto accessColumns = [](rg_JiLuJiLei& rows) {
-        AccessRowsets rowsets;
-        rowsets.columns = std::move(rows);
-        return AccessColumnsFromRows(rowsets, u"t").size();
-    };
+    auto accessColumns = [](rg_JiLuJiLei& rows) { return Built(AccessColumnsOf(rows)); };
     struct Case {
         const char* what;
         std::vector<CWString> fields;
@@ -145,13 +153,13 @@ TEST(RecordRowsTest, MoreRowsThanTheStatementCanGiveGiveNothing) {
          {u"Field", u"Type"},
          {u"c", u"int"},
          MostColumnsInATable,
-         [](rg_JiLuJiLei& rows) { return MySqlColumnsFromRows(rows).size(); }},
+         [](rg_JiLuJiLei& rows) { return Built(MySqlColumnsFromRows(rows)); }},
         {"catalogue columns",
          {u"字段名称"},
          {u"c"},
          MostColumnsInATable,
-         [](rg_JiLuJiLei& rows) { return PostgreSqlColumnsFromRows(rows).size(); }},
-        {"Access columns", accessColumnFields, {u"t", u"c"}, MostColumnsInATable, accessColumns},
+         [](rg_JiLuJiLei& rows) { return Built(PostgreSqlColumnsFromRows(rows)); }},
+        {"Access columns", kAccessColumnFields, {u"t", u"c"}, MostColumnsInATable, accessColumns},
         {"table names",
          {u"table_name"},
          {u"t"},
@@ -168,21 +176,76 @@ TEST(RecordRowsTest, MoreRowsThanTheStatementCanGiveGiveNothing) {
         EXPECT_EQ(c.read(tooMany), 0u) << c.what;
     }
     // The Access columns rowset holds every table's columns: only the table's own rows count.
-    rg_JiLuJiLei others = Repeated(accessColumnFields, {u"other", u"c"}, MostColumnsInATable + 1, {{u"t", u"c"}});
+    rg_JiLuJiLei others = Repeated(kAccessColumnFields, {u"other", u"c"}, MostColumnsInATable + 1, {{u"t", u"c"}});
     EXPECT_EQ(accessColumns(others), 1u);
 }
 
 TEST(RecordRowsTest, ClosedOrNullRowsGiveNothingOrEmptyRecords) {
     rg_JiLuJiLei closed;
-    EXPECT_TRUE(MySqlColumnsFromRows(closed).empty());
+    EXPECT_EQ(MySqlColumnsFromRows(closed), std::nullopt);
     EXPECT_TRUE(TableNamesFromRows(closed, u"table_name").empty());
     AccessRowsets none;
-    EXPECT_TRUE(AccessColumnsFromRows(none, u"t").empty());
+    EXPECT_EQ(AccessColumnsFromRows(none, u"t"), std::nullopt);
     // A field the rows lack, or NULL everywhere, reads as empty and flags 0.
     auto nulls = rg_JiLuJiLei::FromRows(kCatalogueFields, {{kNull, kNull, kNull, kNull, kNull, kNull, kNull}, {}});
     EXPECT_EQ(SqlServerColumnsFromRows(nulls), (rg_ShuJuKuBiaoJieGouShuZu(2)));
     auto wrongFields = rg_JiLuJiLei::FromRows({u"other"}, {{u"x"}});
     EXPECT_EQ(TableNamesFromRows(wrongFields, u"table_name"), (rg_WenBenShuZuLei{u""}));
+}
+
+// A column read that failed must not pass for a table without columns: a
+// failed call (a closed record set) and rows that are no answer give null,
+// an answer without rows gives no records.
+TEST(RecordRowsTest, AFailedColumnReadIsToldApartFromATableWithoutColumns) {
+    using Reader = std::function<ColumnsRead(rg_JiLuJiLei&)>;
+    const struct {
+        const char* what;
+        std::vector<CWString> fields;
+        Reader read;
+    } readers[] = {
+        {"MySQL", {u"Field", u"Type"}, MySqlColumnsFromRows},
+        {"PostgreSQL", kCatalogueFields, PostgreSqlColumnsFromRows},
+        {"SQL Server", kCatalogueFields, SqlServerColumnsFromRows},
+        {"Oracle", kCatalogueFields, OracleColumnsFromRows},
+        {"Access", kAccessColumnFields, AccessColumnsOf},
+    };
+    for (const auto& reader : readers) {
+        rg_JiLuJiLei failed;
+        EXPECT_EQ(reader.read(failed), std::nullopt) << reader.what;
+        rg_JiLuJiLei noRows = rg_JiLuJiLei::FromRows(reader.fields, {});
+        EXPECT_EQ(reader.read(noRows), rg_ShuJuKuBiaoJieGouShuZu{}) << reader.what;
+        rg_JiLuJiLei::Row row(reader.fields.size(), u"c");
+        row.front() = u"t";  // the Access rows name their table first
+        rg_JiLuJiLei tooMany = Repeated(reader.fields, row, MostColumnsInATable + 1);
+        EXPECT_EQ(reader.read(tooMany), std::nullopt) << reader.what;
+    }
+
+    // Access reads three record sets: any of them failing fails the read,
+    // but a query not run (a name that cannot be quoted) only loses the mark.
+    const auto accessRowsets = [] {
+        AccessRowsets rowsets;
+        rowsets.columns = rg_JiLuJiLei::FromRows(kAccessColumnFields, {{u"t", u"id"}});
+        rowsets.primaryKeys = rg_JiLuJiLei::FromRows(kAccessKeyFields, {{u"t", u"id"}});
+        rowsets.emptyQuery = rg_JiLuJiLei({CQelField{u"id", 3, {{u"ISAUTOINCREMENT", true}}}}, {});
+        return rowsets;
+    };
+    const struct {
+        const char* what;
+        std::function<void(AccessRowsets&)> change;
+        ColumnsRead expected;
+    } accessCases[] = {
+        {"all answered", [](AccessRowsets&) {}, rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"未知类型", 1, 1, 0)}},
+        {"query not run", [](AccessRowsets& r) { r.emptyQuery.reset(); },
+         rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"未知类型", 1, 0, 0)}},
+        {"columns failed", [](AccessRowsets& r) { r.columns.Close(); }, std::nullopt},
+        {"keys failed", [](AccessRowsets& r) { r.primaryKeys.Close(); }, std::nullopt},
+        {"query failed", [](AccessRowsets& r) { r.emptyQuery->Close(); }, std::nullopt},
+    };
+    for (const auto& c : accessCases) {
+        AccessRowsets rowsets = accessRowsets();
+        c.change(rowsets);
+        EXPECT_EQ(AccessColumnsFromRows(rowsets, u"t"), c.expected) << c.what;
+    }
 }
 
 }  // namespace

@@ -46,9 +46,23 @@ TEST_F(SqliteParserTest, ReadsTheAwkwardTablesAndSkipsViewsAndInternalTables) {
     EXPECT_EQ(parser.ReadColumns(u"订单"),
               (rg_ShuJuKuBiaoJieGouShuZu{Column(u"名称", u"nvarchar", 0, 1, u"40"),
                                          Column(u"a) ; DROP TABLE lines; --", u"INT", 0, 1)}));
-    EXPECT_TRUE(parser.ReadColumns(u"missing").empty());
-    EXPECT_TRUE(parser.ReadColumns(u"lines); DROP TABLE lines; --").empty());
-    EXPECT_EQ(parser.ReadColumns(u"lines").size(), 3u);
+    EXPECT_EQ(parser.ReadColumns(u"missing"), rg_ShuJuKuBiaoJieGouShuZu{});
+    EXPECT_EQ(parser.ReadColumns(u"lines); DROP TABLE lines; --"), rg_ShuJuKuBiaoJieGouShuZu{});
+    EXPECT_EQ(parser.ReadColumns(u"lines").value_or(rg_ShuJuKuBiaoJieGouShuZu{}).size(), 3u);
+}
+
+// A read the file refuses is no table without columns; a table without rows still has its columns.
+TEST_F(SqliteParserTest, AFileLockedByAnotherConnectionFailsTheRead) {
+    ASSERT_EQ(Connect("locked.db"), ConnectOutcome::kSqliteOpened);
+    Run(u"CREATE TABLE t (x int)");
+    const rg_ShuJuKuBiaoJieGouShuZu columns{Column(u"x", u"INT", 0, 1)};
+    EXPECT_EQ(parser.ReadColumns(u"t"), columns);
+    rg_SQLiteShuJuKuLei other;
+    ASSERT_TRUE(other.Open(CWString::FromUtf8((dir / "locked.db").string())));
+    ASSERT_EQ(other.Query(u"BEGIN EXCLUSIVE").Step(), 101);
+    EXPECT_EQ(parser.ReadColumns(u"t"), std::nullopt);
+    ASSERT_EQ(other.Query(u"COMMIT").Step(), 101);
+    EXPECT_EQ(parser.ReadColumns(u"t"), columns);
 }
 
 TEST_F(SqliteParserTest, ConnectCreatesAMissingFileAndBindsOnlySqlite) {
@@ -76,10 +90,10 @@ TEST_F(SqliteParserTest, NoKindSelectedOrAClosedHandleGiveNothing) {
     Run(u"CREATE TABLE t (x)");
     sqlite.Close();
     EXPECT_TRUE(parser.ListTables().empty());
-    EXPECT_TRUE(parser.ReadColumns(u"t").empty());
+    EXPECT_EQ(parser.ReadColumns(u"t"), std::nullopt);
     parser.kind = 7;
     EXPECT_TRUE(parser.ListTables().empty());
-    EXPECT_TRUE(parser.ReadColumns(u"t").empty());
+    EXPECT_EQ(parser.ReadColumns(u"t"), std::nullopt);
 }
 
 }  // namespace

@@ -79,6 +79,19 @@ TEST_F(TableClassGenerators, TablesWithoutColumnsAndNoTablesAtAll) {
                             u"\t\t返回 (\"a\")", u"\t}", u"", u"}"})));
 }
 
+// Only what was read whole is written: a class without members would pass for
+// a table without columns.
+TEST_F(TableClassGenerators, ATableWhoseColumnsCouldNotBeReadGetsNoClass) {
+    const ColumnReader failsOnB = [](const CWString& table) -> ColumnsRead {
+        if (table == u"b") return std::nullopt;
+        return rg_ShuJuKuBiaoJieGouShuZu{Column(u"id", u"int")};
+    };
+    EXPECT_EQ(U8(GeneratePlainClassCode({u"a", u"b", u"c"}, failsOnB)),
+              U8(CrLfLines({kHeader, u"", u"类 a <公开>", u"{", u"\t变量 id <公开 类型 = int 注释 = \"\">", u"}",
+                            u"类 c <公开>", u"{", u"\t变量 id <公开 类型 = int 注释 = \"\">", u"}"})));
+    EXPECT_EQ(U8(GenerateGormJsonCode({u"b"}, failsOnB, {.gorm = true, .json = true})), U8(CrLfLines({kHeader, u""})));
+}
+
 TEST_F(TableClassGenerators, NamesWithBlanksQuotesAndPercentGoInUnchanged) {
     ColumnReader odd = Schema({{u"my \"t\" %s", {Column(u"first name", u"char(10)"), Column(u"a\"b%d", u"x")}}});
     CWString plain = GeneratePlainClassCode({u"my \"t\" %s"}, odd);

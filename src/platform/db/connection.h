@@ -37,7 +37,9 @@
 // Failures are silent: Execute and OpenSchema give a closed record set (count
 // 0, empty fields) when there is no connection or the call fails; a lost
 // connection (the server went, the reader died or ran out of time) stays
-// "open" until closed, and its calls just give nothing.
+// "open" until closed, and its calls just give nothing. A call that was
+// answered gives an open record set, even one without rows: IsOpen tells a
+// failure from an empty result.
 #include <functional>
 #include <memory>
 

@@ -28,7 +28,7 @@ struct CQelStyle {
     static constexpr unsigned None = 0;
     static constexpr unsigned MultiLine = 1u << 0;   // edit: several lines, Enter breaks the line
     static constexpr unsigned VScroll = 1u << 1;     // edit, list: vertical scroll bar
-    static constexpr unsigned HScroll = 1u << 2;     // edit: horizontal scroll bar; a multi-line edit without it wraps
+    static constexpr unsigned HScroll = 1u << 2;     // edit, check list: horizontal scroll bar; lines wrap without one
     static constexpr unsigned StaticEdge = 1u << 3;  // any: thin sunken border (see SetStaticEdgeBorder)
     static constexpr unsigned AlignRight = 1u << 4;  // label: text drawn right-aligned
     static constexpr unsigned WordWrap = 1u << 5;    // label: several lines, wrapped at the width

@@ -1,6 +1,7 @@
 #pragma once
 // One column of one table as the database parser reads it; the column grid
 // shows these records and the table class generators turn them into fields.
+#include <optional>
 #include <vector>
 
 #include "platform/text.h"
@@ -25,5 +26,9 @@ public:
 
 // The columns of one table, in the order the database gives them.
 using rg_ShuJuKuBiaoJieGouShuZu = std::vector<rg_ShuJuKuBiaoJieGou>;
+// A table's columns as a read gives them: null when the read failed (a failed
+// statement, a deadline, a lost reader), which must not pass for a table
+// that really has no columns.
+using ColumnsRead = std::optional<rg_ShuJuKuBiaoJieGouShuZu>;
 
 }  // namespace rg_qelvane_app

@@ -9,6 +9,7 @@ namespace rg_qelvane_app {
 using rg_qelvane_windows_ShuJuKu::adSchemaColumns;
 using rg_qelvane_windows_ShuJuKu::adSchemaPrimaryKeys;
 using rg_qelvane_windows_ShuJuKu::adSchemaTables;
+using rg_qelvane_windows_SQLiteshjk::SQLITE_DONE_RESULT;
 using rg_qelvane_windows_SQLiteshjk::SQLITE_ROW_RESULT;
 
 void rg_ShuJuKuJieXiQi::Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase, int kind,
@@ -68,7 +69,7 @@ rg_WenBenShuZuLei rg_ShuJuKuJieXiQi::ListTablesSqlite() const {
     return names;
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumns(const CWString& table) const {
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumns(const CWString& table) const {
     switch (kind) {
         case kKindMySql: return ReadColumnsMySql(table);
         case kKindPostgreSql: return ReadColumnsPostgreSql(table);
@@ -76,31 +77,31 @@ rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumns(const CWString& table) 
         case kKindSqlServer: return ReadColumnsSqlServer(table);
         case kKindAccess: return ReadColumnsAccess(table);
         case kKindSqlite: return ReadColumnsSqlite(table);
-        default: return {};
+        default: return std::nullopt;
     }
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsMySql(const CWString& table) const {
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsMySql(const CWString& table) const {
     auto rows = database.Execute(MySqlColumnsStatement(table));
     return MySqlColumnsFromRows(rows);
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsPostgreSql(const CWString& table) const {
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsPostgreSql(const CWString& table) const {
     auto rows = database.Execute(PostgreSqlColumnsStatement(table));
     return PostgreSqlColumnsFromRows(rows);
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsOracle(const CWString& table) const {
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsOracle(const CWString& table) const {
     auto rows = database.Execute(OracleColumnsStatement(table, user));
     return OracleColumnsFromRows(rows);
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsSqlServer(const CWString& table) const {
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsSqlServer(const CWString& table) const {
     auto rows = database.Execute(SqlServerColumnsStatement(table));
     return SqlServerColumnsFromRows(rows);
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsAccess(const CWString& table) const {
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsAccess(const CWString& table) const {
     AccessRowsets rowsets;
     rowsets.columns = database.OpenSchema(adSchemaColumns);
     rowsets.primaryKeys = database.OpenSchema(adSchemaPrimaryKeys);
@@ -111,10 +112,13 @@ rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsAccess(const CWString& t
     return AccessColumnsFromRows(rowsets, table);
 }
 
-rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsSqlite(const CWString& table) const {
+// Stepping ends at the last row, or at an error (a locked or damaged file).
+ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsSqlite(const CWString& table) const {
     rg_ShuJuKuBiaoJieGouShuZu columns;
     auto statement = sqliteDatabase.Query(SqliteColumnsStatement(table));
-    while (statement.Step() == SQLITE_ROW_RESULT) {
+    if (!statement.HasStatement()) return std::nullopt;
+    int step = 0;
+    while ((step = statement.Step()) == SQLITE_ROW_RESULT) {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = statement.GetColumnText(1);
         TypeAndLength split = SplitTypeAndLength(statement.GetColumnText(2));
@@ -126,6 +130,7 @@ rg_ShuJuKuBiaoJieGouShuZu rg_ShuJuKuJieXiQi::ReadColumnsSqlite(const CWString& t
         columns.push_back(std::move(column));
     }
     statement.Finalize();
+    if (step != SQLITE_DONE_RESULT) return std::nullopt;
     return columns;
 }
 

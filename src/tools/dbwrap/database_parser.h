@@ -2,8 +2,9 @@
 // The database parser: the one object through which the database window reads
 // a schema. The connect operation binds it to the window's connection and the
 // kind of database; the window then lists the tables and reads each table's
-// columns. Failures are silent: no connection, a failed statement, a dropped
-// table or a lost server give an empty list.
+// columns. Failures are silent in a listing: no connection, a failed
+// statement or a lost server give an empty list. A column read tells them
+// apart from a table without columns: it gives null.
 #include "platform/db/connection.h"
 #include "platform/db/sqlite.h"
 #include "tools/dbwrap/column_record.h"
@@ -38,14 +39,15 @@ public:
     rg_WenBenShuZuLei ListTablesAccess() const;
     rg_WenBenShuZuLei ListTablesSqlite() const;
 
-    // One record per column of the table named as the listing gave it.
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumns(const CWString& table) const;
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsMySql(const CWString& table) const;
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsPostgreSql(const CWString& table) const;
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsOracle(const CWString& table) const;
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsSqlServer(const CWString& table) const;
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsAccess(const CWString& table) const;
-    rg_ShuJuKuBiaoJieGouShuZu ReadColumnsSqlite(const CWString& table) const;
+    // One record per column of the table named as the listing gave it; null
+    // when the columns could not be read, and for a kind outside 0-5.
+    ColumnsRead ReadColumns(const CWString& table) const;
+    ColumnsRead ReadColumnsMySql(const CWString& table) const;
+    ColumnsRead ReadColumnsPostgreSql(const CWString& table) const;
+    ColumnsRead ReadColumnsOracle(const CWString& table) const;
+    ColumnsRead ReadColumnsSqlServer(const CWString& table) const;
+    ColumnsRead ReadColumnsAccess(const CWString& table) const;
+    ColumnsRead ReadColumnsSqlite(const CWString& table) const;
 };
 
 }  // namespace rg_qelvane_app

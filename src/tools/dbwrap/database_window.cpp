@@ -24,6 +24,20 @@ constexpr GridColumn kGridColumns[] = {{u"序号", 100}, {u"字段名称", 200},
 
 CWString YesWhen(int flag) { return flag != 0 ? u"是" : u""; }
 
+// Tables left out of a wrap because their columns could not be read: the
+// count, and the first few by name, so the user knows what is missing.
+CWString UnreadTablesNotice(const rg_WenBenShuZuLei& tables) {
+    constexpr std::size_t kNamesShown = 5;
+    CWString names;
+    for (std::size_t index = 0; index < tables.size() && index < kNamesShown; ++index) {
+        if (index > 0) names += u"、";
+        names += tables[index];
+    }
+    if (tables.size() > kNamesShown) names += u"等";
+    return CWString::Format(u"表结构未能完整读取，只封装了已读取的表！\n未能读取的表（共%d个）：%s",
+                            {static_cast<int>(tables.size()), names});
+}
+
 }  // namespace
 
 rg_win_ShuJuKuFengZhuang::rg_win_ShuJuKuFengZhuang() : CQelWinForm(u"数据库封装") {
@@ -74,7 +88,9 @@ void rg_win_ShuJuKuFengZhuang::BuildControls() {
     m_tablesGroup.Create(*this, 113, {13, 70, 176, 520}, u"数据库表", kToolWindowFont);
     m_refresh.Create(m_tablesGroup, 114, {87, 483, 80, 32}, u"刷新", kToolWindowFont);
     m_selectAll.Create(m_tablesGroup, 115, {8, 488, 48, 24}, u"全选", kToolWindowFont);
-    m_tables.Create(m_tablesGroup, 116, {8, 20, 160, 452}, u"", kToolWindowFont, CQelStyle::StaticEdge);
+    // Table names are often wider than the list: it scrolls sideways.
+    m_tables.Create(m_tablesGroup, 116, {8, 20, 160, 452}, u"", kToolWindowFont,
+                    CQelStyle::HScroll | CQelStyle::StaticEdge);
     m_settingsGroup.Create(*this, 117, {10, 5, 779, 56}, u"数据库设置", kToolWindowFont);
     m_pages.Create(m_settingsGroup, 118, {129, 17, 588, 32});
     const struct {
@@ -249,8 +265,9 @@ void rg_win_ShuJuKuFengZhuang::AddTables(const rg_WenBenShuZuLei& names) {
     for (const CWString& name : names) m_tables.AddItem(name);
 }
 
+// Columns that could not be read show as none: the wrap that follows says so.
 void rg_win_ShuJuKuFengZhuang::ShowTableColumns(const CWString& table) {
-    rg_ShuJuKuBiaoJieGouShuZu columns = m_parser.ReadColumns(table);
+    const rg_ShuJuKuBiaoJieGouShuZu columns = m_parser.ReadColumns(table).value_or(rg_ShuJuKuBiaoJieGouShuZu{});
     ClearGridAll(m_grid);
     for (const GridColumn& column : kGridColumns) m_grid.AddColumn(column.title, 50);
     for (int index = 0; const GridColumn& column : kGridColumns) m_grid.SetColumnWidth(index++, column.width);
@@ -271,12 +288,18 @@ void rg_win_ShuJuKuFengZhuang::WrapSelectedTables(int index) {
     GenerateClick click(m_translate);
     rg_WenBenShuZuLei names =
         index != -1 ? rg_WenBenShuZuLei{m_tables.GetListItemText(index)} : GetCheckedItemTexts(m_tables);
-    ColumnReader readColumns = [this](const CWString& table) { return m_parser.ReadColumns(table); };
+    rg_WenBenShuZuLei unread;
+    ColumnReader readColumns = [this, &unread](const CWString& table) {
+        ColumnsRead columns = m_parser.ReadColumns(table);
+        if (!columns) unread.push_back(table);
+        return columns;
+    };
     CWString text;
     if (m_plainCode.IsChecked()) text = GeneratePlainClassCode(names, readColumns);
     else if (m_serverCode.IsChecked())
         text = GenerateGormJsonCode(names, readColumns, {.gorm = m_gorm.IsChecked(), .json = m_json.IsChecked()});
     m_output.SetControlText(text);
+    if (!unread.empty()) ShowInfo(*this, UnreadTablesNotice(unread));
 }
 
 bool rg_win_ShuJuKuFengZhuang::ConnectionIsOpen() const {

@@ -13,16 +13,18 @@ namespace {
 // For record sets whose rows are not all kept.
 constexpr int kAnyRows = std::numeric_limits<int>::max();
 
-// A record set of more than `mostRows` rows is closed unread, as a failed
-// call's record set is.
+// False when the record set is no answer: a failed call's, which is closed,
+// or one of more than `mostRows` rows, which is closed unread.
 template <typename ReadRow>
-void ForEachRow(rg_JiLuJiLei& rows, int mostRows, ReadRow readRow) {
-    if (rows.GetRecordCount() > mostRows) rows.Close();
+bool ForEachRow(rg_JiLuJiLei& rows, int mostRows, ReadRow readRow) {
+    const bool answered = rows.IsOpen() && rows.GetRecordCount() <= mostRows;
+    if (!answered) rows.Close();
     for (int i = 0; i < rows.GetRecordCount(); ++i) {
         readRow();
         rows.MoveNext();
     }
     rows.Close();
+    return answered;
 }
 
 CWString FieldText(const rg_JiLuJiLei& rows, std::u16string_view field) {
@@ -39,9 +41,9 @@ struct CatalogueWords {
     std::u16string_view autoIncrementYes;  // empty: the kind never says
 };
 
-rg_ShuJuKuBiaoJieGouShuZu CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const CatalogueWords& words) {
+ColumnsRead CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const CatalogueWords& words) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
-    ForEachRow(rows, MostColumnsInATable, [&] {
+    const bool answered = ForEachRow(rows, MostColumnsInATable, [&] {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(rows, u"字段名称");
         column.type = FieldText(rows, u"字段类型");
@@ -53,6 +55,7 @@ rg_ShuJuKuBiaoJieGouShuZu CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const Cat
             column.autoIncrement = FlagOf(FieldText(rows, u"是否自增") == words.autoIncrementYes);
         columns.push_back(std::move(column));
     });
+    if (!answered) return std::nullopt;
     return columns;
 }
 
@@ -72,9 +75,9 @@ rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset) {
     return names;
 }
 
-rg_ShuJuKuBiaoJieGouShuZu MySqlColumnsFromRows(rg_JiLuJiLei& rows) {
+ColumnsRead MySqlColumnsFromRows(rg_JiLuJiLei& rows) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
-    ForEachRow(rows, MostColumnsInATable, [&] {
+    const bool answered = ForEachRow(rows, MostColumnsInATable, [&] {
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(rows, u"Field");
         TypeAndLength split = SplitTypeAndLength(FieldText(rows, u"Type"));
@@ -86,27 +89,26 @@ rg_ShuJuKuBiaoJieGouShuZu MySqlColumnsFromRows(rg_JiLuJiLei& rows) {
         column.autoIncrement = FlagOf(FieldText(rows, u"Extra").Contains(u"auto_increment"));
         columns.push_back(std::move(column));
     });
+    if (!answered) return std::nullopt;
     return columns;
 }
 
-rg_ShuJuKuBiaoJieGouShuZu PostgreSqlColumnsFromRows(rg_JiLuJiLei& rows) {
+ColumnsRead PostgreSqlColumnsFromRows(rg_JiLuJiLei& rows) {
     return CatalogueColumnsFromRows(rows, {u"是", u"YES", u"是"});
 }
 
-rg_ShuJuKuBiaoJieGouShuZu SqlServerColumnsFromRows(rg_JiLuJiLei& rows) {
+ColumnsRead SqlServerColumnsFromRows(rg_JiLuJiLei& rows) {
     return CatalogueColumnsFromRows(rows, {u"YES", u"YES", u"1"});
 }
 
-rg_ShuJuKuBiaoJieGouShuZu OracleColumnsFromRows(rg_JiLuJiLei& rows) {
-    return CatalogueColumnsFromRows(rows, {u"是", u"Y", u""});
-}
+ColumnsRead OracleColumnsFromRows(rg_JiLuJiLei& rows) { return CatalogueColumnsFromRows(rows, {u"是", u"Y", u""}); }
 
-rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table) {
+ColumnsRead AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table) {
     rg_ShuJuKuBiaoJieGouShuZu columns;
     rg_JiLuJiLei& columnRows = rowsets.columns;
     // Every table's columns are in it: one record more than a table can have
     // is as many as are built.
-    ForEachRow(columnRows, kAnyRows, [&] {
+    const bool columnsAnswered = ForEachRow(columnRows, kAnyRows, [&] {
         if (columns.size() > MostColumnsInATable || FieldText(columnRows, u"TABLE_NAME") != table) return;
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(columnRows, u"COLUMN_NAME");
@@ -119,21 +121,26 @@ rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CW
 
     CWString keyName;
     rg_JiLuJiLei& keyRows = rowsets.primaryKeys;
-    ForEachRow(keyRows, kAnyRows, [&] {
+    const bool keysAnswered = ForEachRow(keyRows, kAnyRows, [&] {
         if (FieldText(keyRows, u"TABLE_NAME") == table) keyName = FieldText(keyRows, u"COLUMN_NAME");
     });
 
+    if (!columnsAnswered || !keysAnswered) return std::nullopt;
+
     CWString autoIncrementName;
-    rg_JiLuJiLei& query = rowsets.emptyQuery;
-    for (int i = 0; i < query.GetFieldCount(); ++i) {
-        const auto field = query.GetField(i);
-        for (size_t j = 0; j < field.Properties.size(); ++j) {
-            const auto& property = field.Properties[j];
-            if (property.Name == u"ISAUTOINCREMENT" && CQelComVariant::ToBool(property.Value))
-                autoIncrementName = field.Name;
+    if (rowsets.emptyQuery) {
+        rg_JiLuJiLei& query = *rowsets.emptyQuery;
+        if (!query.IsOpen()) return std::nullopt;
+        for (int i = 0; i < query.GetFieldCount(); ++i) {
+            const auto field = query.GetField(i);
+            for (size_t j = 0; j < field.Properties.size(); ++j) {
+                const auto& property = field.Properties[j];
+                if (property.Name == u"ISAUTOINCREMENT" && CQelComVariant::ToBool(property.Value))
+                    autoIncrementName = field.Name;
+            }
         }
+        query.Close();
     }
-    query.Close();
 
     // No key row (or no such field) leaves the name empty and marks nothing,
     // not even a column whose name read as empty.
@@ -141,7 +148,7 @@ rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CW
         column.primaryKey = FlagOf(!keyName.empty() && column.columnName == keyName);
         column.autoIncrement = FlagOf(!autoIncrementName.empty() && column.columnName == autoIncrementName);
     }
-    if (columns.size() > MostColumnsInATable) return {};
+    if (columns.size() > MostColumnsInATable) return std::nullopt;
     return columns;
 }
 

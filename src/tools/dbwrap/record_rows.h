@@ -5,8 +5,9 @@
 //
 // Every reader walks the rows the same way: while the row number is below the
 // record count (read again after every row) it reads the current row and moves
-// on, then closes the record set. A failed call gives a closed record set, so
-// failures simply give fewer (or no) names and records.
+// on, then closes the record set. A failed call gives a closed record set:
+// table names are then simply none, and columns are null, which a call that
+// was answered with no rows never gives.
 //
 // A record set with more rows than its statement can give is no answer (a
 // broken or hostile server or reader sent it): it gives nothing, as a failed
@@ -33,21 +34,25 @@ rg_WenBenShuZuLei TableNamesFromRows(rg_JiLuJiLei& rows, const CWString& field);
 // The tables rowset: only rows whose type is exactly "TABLE".
 rg_WenBenShuZuLei AccessTableNamesFromRows(rg_JiLuJiLei& tablesRowset);
 
-rg_ShuJuKuBiaoJieGouShuZu MySqlColumnsFromRows(rg_JiLuJiLei& rows);
-rg_ShuJuKuBiaoJieGouShuZu PostgreSqlColumnsFromRows(rg_JiLuJiLei& rows);
-rg_ShuJuKuBiaoJieGouShuZu SqlServerColumnsFromRows(rg_JiLuJiLei& rows);
-rg_ShuJuKuBiaoJieGouShuZu OracleColumnsFromRows(rg_JiLuJiLei& rows);
+ColumnsRead MySqlColumnsFromRows(rg_JiLuJiLei& rows);
+ColumnsRead PostgreSqlColumnsFromRows(rg_JiLuJiLei& rows);
+ColumnsRead SqlServerColumnsFromRows(rg_JiLuJiLei& rows);
+ColumnsRead OracleColumnsFromRows(rg_JiLuJiLei& rows);
 
 // The three record sets the Access reader uses, in the order it opens them.
 struct AccessRowsets {
     rg_JiLuJiLei columns;      // the columns rowset
     rg_JiLuJiLei primaryKeys;  // the primary-keys rowset
-    rg_JiLuJiLei emptyQuery;   // the table's fields with their properties
+    // The table's fields with their properties; null when the query was not
+    // run (a name that cannot be quoted), which only leaves the
+    // auto-increment mark out.
+    std::optional<rg_JiLuJiLei> emptyQuery;
 };
 // The columns rowset holds the columns of every table: only the rows of this
 // table count against the most a table can have. The last key row of the
 // table gives its one key column; the last field whose ISAUTOINCREMENT
-// property is true gives its auto-increment column.
-rg_ShuJuKuBiaoJieGouShuZu AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table);
+// property is true gives its auto-increment column. Null when any of the
+// record sets read is no answer.
+ColumnsRead AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table);
 
 }  // namespace rg_qelvane_app

@@ -36,8 +36,10 @@ CWString ServerTag(const rg_ShuJuKuBiaoJieGou& column, CServerTags tags) {
 CWString GeneratePlainClassCode(const rg_WenBenShuZuLei& tables, const ColumnReader& readColumns) {
     CWString text = ProgramStart();
     for (const CWString& table : tables) {
+        const ColumnsRead columns = readColumns(table);
+        if (!columns) continue;
         AppendClassStart(text, table);
-        for (const rg_ShuJuKuBiaoJieGou& column : readColumns(table))
+        for (const rg_ShuJuKuBiaoJieGou& column : *columns)
             text += CWString::Format(u"\t变量 %s <公开 类型 = %s 注释 = \"%s\">\r\n",
                                      {TranslateWord(column.columnName), TranslateWord(column.type), column.comment});
         text += u"}\r\n";
@@ -48,8 +50,10 @@ CWString GeneratePlainClassCode(const rg_WenBenShuZuLei& tables, const ColumnRea
 CWString GenerateGormJsonCode(const rg_WenBenShuZuLei& tables, const ColumnReader& readColumns, CServerTags tags) {
     CWString text = ProgramStart();
     for (const CWString& table : tables) {
+        const ColumnsRead columns = readColumns(table);
+        if (!columns) continue;
         AppendClassStart(text, table);
-        for (const rg_ShuJuKuBiaoJieGou& column : readColumns(table))
+        for (const rg_ShuJuKuBiaoJieGou& column : *columns)
             text += CWString::Format(u"\t变量 %s <公开 类型 = %s @输出名 = \"%s\" %s 注释 = \"%s\">\r\n",
                                      {TranslateWord(column.columnName), TranslateWord(column.type),
                                       UpperFirstLetter(column.columnName), ServerTag(column, tags), column.comment});

@@ -1,7 +1,8 @@
 #pragma once
 // Database tables as Qelvane classes: one class per table, one variable per
 // column. Column names and types pass through TranslateWord; table names,
-// output names and json tags never do.
+// output names and json tags never do. A table whose columns could not be
+// read gets no class: an empty one would pass for a table without columns.
 #include <functional>
 
 #include "tools/dbwrap/column_record.h"
@@ -9,7 +10,7 @@
 namespace rg_qelvane_app {
 
 // The columns of one table, read afresh for every table generated.
-using ColumnReader = std::function<rg_ShuJuKuBiaoJieGouShuZu(const CWString& table)>;
+using ColumnReader = std::function<ColumnsRead(const CWString& table)>;
 
 // Which tags the server classes carry on their variables.
 struct CServerTags {

@@ -518,10 +518,17 @@ public:
 class CWxCheckListPeer : public CWxItemsPeer {
 public:
     CWxCheckListPeer(CQelControl& control, wxWindow* container, wxPoint origin, const CQelRect& rect)
-        : CWxItemsPeer(control,
-                       new wxCheckListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr,
-                                          control.HasStyle(CQelStyle::StaticEdge) ? wxBORDER_STATIC : 0),
-                       origin) {
+        : CWxItemsPeer(
+              control,
+              new wxCheckListBox(container, wxID_ANY, At(origin, rect), SizeOf(rect), 0, nullptr, Style(control)),
+              origin) {
+#ifdef __WXGTK__
+        // GTK draws its scroll bars over the entries and only while the
+        // pointer moves there: a list that scrolls sideways keeps its bar in
+        // sight, so that the user can tell a name is cut and scroll to read it.
+        if (control.HasStyle(CQelStyle::HScroll))
+            gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(m_window->m_widget), FALSE);
+#endif
         // The toolkit also selects the entry whose mark was clicked, just
         // after reporting the mark: a click on a mark only ticks, so the
         // selection goes back to where it was and nobody hears of it.
@@ -545,6 +552,12 @@ public:
 
 private:
     wxCheckListBox* List() const { return static_cast<wxCheckListBox*>(m_window); }
+    static long Style(const CQelControl& control) {
+        long style = 0;
+        if (control.HasStyle(CQelStyle::HScroll)) style |= wxLB_HSCROLL;
+        if (control.HasStyle(CQelStyle::StaticEdge)) style |= wxBORDER_STATIC;
+        return style;
+    }
 
     bool m_markClicked = false;  // until the toolkit has done with the click
     int m_selectionBeforeMark = -1;
