@@ -68,7 +68,17 @@ void NextFrame() {
     });
 }
 
-// Where every widget on the screen is and what its text takes.
+// The font a widget's text is drawn in at this frame. The theme animates a
+// change of font over a few frames, at sizes between the old and the new,
+// and two of those sizes may well lay a text out to the same pixels.
+std::string FontInForce(PangoLayout* text) {
+    gchar* font = pango_font_description_to_string(pango_context_get_font_description(pango_layout_get_context(text)));
+    std::string described = font;
+    g_free(font);
+    return described;
+}
+
+// Where every widget on the screen is, what its text takes and in which font.
 void Describe(GtkWidget* widget, std::string& layout) {
     if (!gtk_widget_get_mapped(widget)) return;
     GtkAllocation box;
@@ -82,7 +92,7 @@ void Describe(GtkWidget* widget, std::string& layout) {
         int width = 0, height = 0;
         pango_layout_get_pixel_size(text, &width, &height);
         layout.append(" ").append(std::to_string(width)).append("x").append(std::to_string(height));
-        layout.append(" ").append(pango_layout_get_text(text));
+        layout.append(" ").append(FontInForce(text)).append(" ").append(pango_layout_get_text(text));
     }
     layout += "\n";
     if (GTK_IS_CONTAINER(widget))

@@ -217,6 +217,27 @@ TEST_F(WxWindows, PasswordEditsShowStarsAndGiveTheTypedText) {
     w.Close();
 }
 
+// The theme animates a change of font through the sizes between; the window
+// is settled once the edit draws in the size it was given.
+TEST_F(WxWindows, SettlingWaitsForTheEditsNewFontToBeInForce) {
+    SampleWindow w;
+    w.CreateFormWindow();
+    Settle();
+    PangoContext* drawing = gtk_widget_get_pango_context(static_cast<GtkWidget*>(WxWindowOf(w.line)->GetHandle()));
+    const struct {
+        const char16_t* font;
+        int points;
+    } changes[] = {{u", 8, 0, 0, 0, 0, 0", 8}, {u", 14, 0, 0, 0, 0, 0", 14}, {u", 9, 0, 0, 0, 0, 0", 9}};
+    for (const auto& change : changes) {
+        w.line.SetControlFont(change.font);
+        Settle();
+        EXPECT_EQ(pango_font_description_get_size(pango_context_get_font_description(drawing)),
+                  change.points * PANGO_SCALE)
+            << change.points;
+    }
+    w.Close();
+}
+
 // A real mouse click on a check mark: the toolkit would also select the
 // entry, but a click on a mark only ticks it.
 TEST_F(WxWindows, AClickOnACheckMarkTicksWithoutSelecting) {
