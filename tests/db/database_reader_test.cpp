@@ -178,7 +178,8 @@ TEST(DatabaseReader, WhatTheReaderPrintsDoesNotReachTheProgram) {
     UseHeadlessBackend();
     TempProgramDir dir;
     const std::string answer = EncodeReply({true, rg_JiLuJiLei::FromRows({u"n"}, {{1}})});
-    const CQelReaderStandIn standIn(StandIn(dir, kConnected + answer, "echo 'mdb warning' >&2; " + kSendReplies));
+    const CQelReaderStandIn standIn(
+        StandIn(dir, kConnected + answer, "echo 'mdb warning' >&2; " + kSendReplies + kStayUntilReleased));
     testing::internal::CaptureStderr();
     rg_ShuJuKuLei database;
     const bool connected = database.ConnectAccess(u"noisy.mdb", u"", false);
