@@ -42,6 +42,9 @@ protected:
     void OnNativeCreated() override;
 
 private:
+    // The native window, once an edit open in a cell has become the cell's text.
+    CQelNativeWindow* Grid() const;
+
     CWString m_columnsText;
 };
 
