@@ -308,6 +308,16 @@ TEST_F(TranslationWindowTest, ClosingDiscardsUnsavedChanges) {
     EXPECT_EQ(GridRows(), (Rows{{u"a", u"1"}}));
 }
 
+TEST_F(TranslationWindowTest, SavingWritesAnEditStillOpenWhileClosingDropsIt) {
+    OpenWith("[translation]\r\nName=old\r\nAge=1\r\n");
+    ASSERT_TRUE(BeginCellEdit(window.m_grid, 0, 1, u"new"));
+    Save();
+    EXPECT_EQ(TableBytes(), "[translation]\r\nName=new\r\nAge=1\r\n");
+    ASSERT_TRUE(BeginCellEdit(window.m_grid, 1, 1, u"dropped"));
+    Reopen();
+    EXPECT_EQ(GridRows(), (Rows{{u"Name", u"new"}, {u"Age", u"1"}}));
+}
+
 TEST_F(TranslationWindowTest, AFailedSaveIsReportedAndKeepsTheGrid) {
     Open();
     EXPECT_TRUE(GridRows().empty()) << "no table yet";

@@ -8,6 +8,7 @@
 #include <wx/checklst.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/dataview.h>
 #include <wx/listbox.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -18,6 +19,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/wx/wx_peers.h"
 #include "platform/ui/wx/wx_text.h"
+#include "toolkit_wait.h"
 
 namespace ui_contract {
 
@@ -28,6 +30,20 @@ using rg_qelvane_base::wx::ToWx;
 wxWindow* WxWindowOf(const CQelControl& control) {
     auto* peer = dynamic_cast<CWxPeer*>(control.NativeWindow());
     return peer ? peer->Window() : nullptr;
+}
+
+GtkEntry* CellEditor(const rg_ChaoJiLieBiaoKuang& grid) {
+    auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(grid));
+    if (!list) return nullptr;
+    GtkEntry* editor = nullptr;
+    WaitForToolkit("the cell's editor", [&] {
+        GList* children = gtk_container_get_children(GTK_CONTAINER(list->GtkGetTreeView()));
+        for (GList* child = children; child && !editor; child = child->next)
+            if (GTK_IS_ENTRY(child->data)) editor = GTK_ENTRY(child->data);
+        g_list_free(children);
+        return editor != nullptr;
+    });
+    return editor;
 }
 
 namespace {
@@ -151,6 +167,19 @@ public:
         window->Check(index, !window->IsChecked(index));
         Send(window, wxEVT_CHECKLISTBOX, index);
         wxTheApp->ProcessPendingEvents();  // the click is over before the user acts again
+        return true;
+    }
+
+    bool BeginCellEdit(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) override {
+        auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(grid));
+        // Reading the grid keeps an edit open in it, as the user's clicks would.
+        bool inRange = row >= 0 && row < grid.GetRowCount() && column >= 0 && column < grid.GetColumnCount();
+        if (!Reachable(list) || !grid.HasStyle(CQelStyle::EditableCells) || !inRange) return false;
+        auto* rows = static_cast<wxDataViewVirtualListModel*>(list->GetModel());
+        list->EditItem(rows->GetItem(row), list->GetColumn(column));
+        GtkEntry* editor = CellEditor(grid);
+        if (!editor) return false;
+        gtk_entry_set_text(editor, text.ToUtf8().c_str());
         return true;
     }
 

@@ -142,20 +142,6 @@ GridView GridViewOf(ListsWindow& w) {
     auto* list = dynamic_cast<wxDataViewCtrl*>(WxWindowOf(w.grid));
     return {list, list ? dynamic_cast<wxDataViewVirtualListModel*>(list->GetModel()) : nullptr};
 }
-
-// The entry in which the view edits a cell, once the toolkit has started the
-// editing; null when it never does.
-GtkEntry* CellEditor(wxDataViewCtrl* list) {
-    GtkEntry* editor = nullptr;
-    WaitForToolkit("the cell's editor", [&] {
-        GList* children = gtk_container_get_children(GTK_CONTAINER(list->GtkGetTreeView()));
-        for (GList* child = children; child && !editor; child = child->next)
-            if (GTK_IS_ENTRY(child->data)) editor = GTK_ENTRY(child->data);
-        g_list_free(children);
-        return editor != nullptr;
-    });
-    return editor;
-}
 }  // namespace
 
 TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
@@ -177,20 +163,43 @@ TEST_F(WxWindows, DeletingTheRowUnderTheCursorKeepsTheOtherRowsSelected) {
 TEST_F(WxWindows, CellsOfEveryColumnAreEditedInPlace) {
     ListsWindow w;
     w.CreateFormWindow();
-    auto [list, rows] = GridViewOf(w);
-    ASSERT_NE(rows, nullptr);
     for (const char16_t* word : {u"a", u"b"}) w.grid.AddRow(word);
-    const char* typed[] = {"Name", "名称"};
+    const char16_t* typed[] = {u"Name", u"名称"};
     for (int column : {0, 1}) {
-        list->EditItem(rows->GetItem(1), list->GetColumn(column));
-        GtkEntry* editor = CellEditor(list);
-        ASSERT_NE(editor, nullptr) << column;
-        gtk_entry_set_text(editor, typed[column]);
-        gtk_widget_activate(GTK_WIDGET(editor));
+        ASSERT_TRUE(ContractDriver().BeginCellEdit(w.grid, 1, column, typed[column])) << column;
+        gtk_widget_activate(GTK_WIDGET(CellEditor(w.grid)));
     }
     EXPECT_EQ(w.grid.GetCellText(1, 0), u"Name");
     EXPECT_EQ(w.grid.GetCellText(1, 1), u"名称");
     EXPECT_EQ(w.grid.GetCellText(0, 0), u"a");
+    w.Close();
+}
+
+// The editor's own menu takes the focus from it while it is shown: the edit
+// goes on, so that what the menu pastes lands in it.
+TEST_F(WxWindows, TheCellEditorsMenuLeavesTheEditOpen) {
+    ListsWindow w;
+    w.CreateFormWindow();
+    Settle();  // on the screen, where the editor gets the keys
+    w.grid.AddRow(u"a");
+    ASSERT_TRUE(ContractDriver().BeginCellEdit(w.grid, 0, 1, u"typed"));
+    auto* editor = GTK_WIDGET(g_object_ref(CellEditor(w.grid)));  // looked at even if it were gone
+    GtkWidget* menu = nullptr;
+    g_signal_connect(editor, "populate-popup", G_CALLBACK(+[](GtkEntry*, GtkWidget* shown, gpointer menu) {
+                         *static_cast<GtkWidget**>(menu) = GTK_WIDGET(g_object_ref(shown));
+                     }),
+                     &menu);
+    wxUIActionSimulator keyboard;
+    keyboard.Char(WXK_F10, wxMOD_SHIFT);
+    EXPECT_TRUE(WaitForToolkit("the editor's menu", [&] { return menu && gtk_widget_get_mapped(menu); }));
+    Settle();
+    EXPECT_NE(gtk_widget_get_parent(editor), nullptr) << "the editor is still in the grid";
+    keyboard.Char(WXK_ESCAPE);  // closes the menu
+    Settle();
+    EXPECT_NE(gtk_widget_get_parent(editor), nullptr);
+    EXPECT_EQ(w.grid.GetCellText(0, 1), u"typed");
+    if (menu) g_object_unref(menu);
+    g_object_unref(editor);
     w.Close();
 }
 

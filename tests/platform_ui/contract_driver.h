@@ -27,6 +27,9 @@ public:
     virtual bool Select(CQelItemControl& control, int index) = 0;
     virtual bool DoubleClick(rg_list_box& list, int index) = 0;
     virtual bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) = 0;
+    // Opens a cell's editor, as two clicks on the cell do, and types `text`
+    // into it; the editor stays open.
+    virtual bool BeginCellEdit(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) = 0;
     virtual bool CloseBox(CQelWinForm& form) = 0;
     virtual bool IsUsable(const CQelControl& control) = 0;
     // How tall one row of the list is drawn, in pixels.

@@ -4,6 +4,7 @@
 // ui_contract::ContractDriver().
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -378,6 +379,68 @@ TEST_F(UiContract, DeletingTheSelectedRowsKeepsTheOthersInOrder) {
     for (int row = 0; row < 100; ++row)
         EXPECT_EQ(grid.GetCellText(row, 0), CWString::FromUtf8(std::to_string(row * 4)));
     EXPECT_EQ(grid.GetFirstSelectedRow(), -1);
+    w.Close();
+}
+
+// Whatever the program does next with the grid, it finds the text typed into
+// a cell whose editor is still open as that cell's text.
+TEST_F(UiContract, AnEditStillOpenInACellIsItsTextForWhateverComesNext) {
+    struct Case {
+        const char* next;
+        // Does it, then gives the text of the cell that was being edited.
+        std::function<CWString(ListsWindow&)> editedCellAfterwards;
+    };
+    const Case cases[] = {
+        {"a click on a button whose handler reads the cell",
+         [this](ListsWindow& w) {
+             CWString read;
+             w.first.open.Bind(CQelEvent::Click, [&](CQelControl&) { read = w.grid.GetCellText(1, 1); });
+             EXPECT_TRUE(driver().Click(w.first.open));
+             return read;
+         }},
+        {"a row inserted above it",
+         [](ListsWindow& w) {
+             w.grid.InsertRow(0, u"new");
+             return w.grid.GetCellText(2, 1);
+         }},
+        {"the row above it deleted",
+         [](ListsWindow& w) {
+             w.grid.DeleteRow(0);
+             return w.grid.GetCellText(0, 1);
+         }},
+        {"the selected rows above it deleted",
+         [](ListsWindow& w) {
+             w.grid.SelectRow(0, true);
+             w.grid.DeleteSelectedRows();
+             return w.grid.GetCellText(0, 1);
+         }},
+        {"another cell edited",
+         [this](ListsWindow& w) {
+             EXPECT_TRUE(driver().BeginCellEdit(w.grid, 0, 0, u"second"));
+             EXPECT_EQ(w.grid.GetCellText(0, 0), u"second");
+             return w.grid.GetCellText(1, 1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.next);
+        ListsWindow w;
+        w.CreateFormWindow();
+        for (const char16_t* word : {u"a", u"b"}) w.grid.AddRow(word);
+        w.grid.SetCellText(1, 1, u"old");
+        ASSERT_TRUE(driver().BeginCellEdit(w.grid, 1, 1, u"typed"));
+        EXPECT_EQ(c.editedCellAfterwards(w), u"typed");
+        w.Close();
+    }
+
+    // The close box takes the window, the editor and the edit with it.
+    ListsWindow w;
+    w.CreateFormWindow();
+    w.grid.AddRow(u"a");
+    ASSERT_TRUE(driver().BeginCellEdit(w.grid, 0, 1, u"dropped"));
+    EXPECT_TRUE(driver().CloseBox(w));
+    EXPECT_FALSE(w.HasNativeWindow());
+    ASSERT_TRUE(w.CreateFormWindow());
+    EXPECT_EQ(w.grid.GetRowCount(), 0);
     w.Close();
 }
 

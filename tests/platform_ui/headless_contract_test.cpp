@@ -15,6 +15,9 @@ public:
     bool Select(CQelItemControl& control, int index) override { return hl::Select(control, index); }
     bool DoubleClick(rg_list_box& list, int index) override { return hl::DoubleClick(list, index); }
     bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) override { return hl::ClickCheckMark(list, index); }
+    bool BeginCellEdit(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) override {
+        return hl::BeginCellEdit(grid, row, column, text);
+    }
     bool CloseBox(CQelWinForm& form) override { return hl::Close(form); }
     bool IsUsable(const CQelControl& control) override { return hl::IsUsable(control); }
     // A record has no font to measure: rows of a 16-pixel font, one pixel apart by default.

@@ -82,15 +82,23 @@ bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index) {
 bool SelectRows(rg_ChaoJiLieBiaoKuang& grid, const std::vector<int>& rows) {
     CHeadlessWindow* window = Usable(grid);
     if (!window) return false;
+    window->CommitCellEdit();
     for (int row = 0; row < window->GetRowCount(); ++row) window->SelectRow(row, false);
     for (int row : rows) window->SelectRow(row, true);
     return true;
 }
 
-bool EditCell(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) {
+bool BeginCellEdit(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) {
     CHeadlessWindow* window = Usable(grid);
     if (!window || !grid.HasStyle(CQelStyle::EditableCells) || !window->HoldsCell(row, column)) return false;
-    window->SetCellText(row, column, text);
+    window->CommitCellEdit();
+    window->cellEdit = CHeadlessCellEdit{row, column, text};
+    return true;
+}
+
+bool EditCell(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text) {
+    if (!BeginCellEdit(grid, row, column, text)) return false;
+    Usable(grid)->CommitCellEdit();  // Return
     return true;
 }
 

@@ -9,6 +9,7 @@
 //   Select(window.m_list, 2);                  // selects entry 2, raises SelectionChanged
 //   DoubleClick(window.m_list, 2);             // selects, then raises DoubleClick
 //   ClickCheckMark(window.m_tables, 0);  SelectRows(window.m_grid, {1, 3});  EditCell(window.m_grid, 1, 1, u"中")
+//   BeginCellEdit(window.m_grid, 1, 1, u"中");  // the editor stays open until the grid is used again
 //   EXPECT_EQ(window.m_output.GetControlText(), u"...");   // read state through the controls themselves
 //
 //   QueueMessageBoxAnswer(IDYES);              // answers, in order; unscripted boxes answer OK / No / Cancel
@@ -60,7 +61,12 @@ bool SetCheck(CQelCheckControl& control, bool checked);
 bool ClickCheckMark(rg_XuanZeLieBiaoKuang& list, int index);
 // Selects exactly these rows, as clicks with Ctrl held would.
 bool SelectRows(rg_ChaoJiLieBiaoKuang& grid, const std::vector<int>& rows);
-// Edits a cell in place (only in a list with editable cells).
+// Opens a cell's editor (only in a list with editable cells) and types `text`
+// into it. The editor stays open until the grid is next used, by the program,
+// SelectRows or another edit, all of which keep what it holds; closing the
+// window drops it.
+bool BeginCellEdit(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text);
+// Edits a cell in place, ended by Return.
 bool EditCell(rg_ChaoJiLieBiaoKuang& grid, int row, int column, const CWString& text);
 // The close box.
 bool Close(CQelWinForm& form);

@@ -69,6 +69,8 @@ public:
     virtual void SetCellText(int /*row*/, int /*column*/, const CWString& /*text*/) {}
     virtual bool IsRowSelected(int /*row*/) const { return false; }
     virtual void SelectRow(int /*row*/, bool /*selected*/) {}
+    // Ends an edit still open in a cell, and what was typed becomes the cell's text.
+    virtual void CommitCellEdit() {}
 
     // Browsers.
     virtual void Navigate(const CWString& /*address*/) {}

@@ -7,50 +7,74 @@ namespace rg_qelvane_base {
 
 void rg_ChaoJiLieBiaoKuang::SetColumnsText(const CWString& description) { m_columnsText = description; }
 
+// An edit still open in a cell is the user's last word on it: every use of
+// the rows and columns comes after it, whatever ended it (a click on a button
+// that reads the cells) or whether anything did.
+CQelNativeWindow* rg_ChaoJiLieBiaoKuang::Grid() const {
+    CQelNativeWindow* grid = NativeWindow();
+    if (grid) grid->CommitCellEdit();
+    return grid;
+}
+
 void rg_ChaoJiLieBiaoKuang::OnNativeCreated() {
     rg_WenBenShuZuLei lines;
     SplitText(m_columnsText, lines, u"\n", false);
     for (size_t i = 0; i + 4 < lines.size(); i += 5) AddColumn(lines[i + 4], TextToInt(lines[i + 3]));
 }
 
-int rg_ChaoJiLieBiaoKuang::GetColumnCount() const { return NativeWindow() ? NativeWindow()->GetColumnCount() : 0; }
+int rg_ChaoJiLieBiaoKuang::GetColumnCount() const {
+    CQelNativeWindow* grid = Grid();
+    return grid ? grid->GetColumnCount() : 0;
+}
 
 void rg_ChaoJiLieBiaoKuang::AddColumn(const CWString& title, int width) {
-    if (NativeWindow()) NativeWindow()->AddColumn(title, ScaleLength(width));
+    if (CQelNativeWindow* grid = Grid()) grid->AddColumn(title, ScaleLength(width));
 }
 
 void rg_ChaoJiLieBiaoKuang::SetColumnWidth(int column, int width) {
-    if (NativeWindow()) NativeWindow()->SetColumnWidth(column, ScaleLength(width));
+    if (CQelNativeWindow* grid = Grid()) grid->SetColumnWidth(column, ScaleLength(width));
 }
 
-bool rg_ChaoJiLieBiaoKuang::DeleteColumn(int column) { return NativeWindow() && NativeWindow()->DeleteColumn(column); }
+bool rg_ChaoJiLieBiaoKuang::DeleteColumn(int column) {
+    CQelNativeWindow* grid = Grid();
+    return grid && grid->DeleteColumn(column);
+}
 
-int rg_ChaoJiLieBiaoKuang::GetRowCount() const { return NativeWindow() ? NativeWindow()->GetRowCount() : 0; }
+int rg_ChaoJiLieBiaoKuang::GetRowCount() const {
+    CQelNativeWindow* grid = Grid();
+    return grid ? grid->GetRowCount() : 0;
+}
 
 int rg_ChaoJiLieBiaoKuang::InsertRow(int row, const CWString& firstCell) {
-    return NativeWindow() ? NativeWindow()->InsertRow(row, firstCell) : -1;
+    CQelNativeWindow* grid = Grid();
+    return grid ? grid->InsertRow(row, firstCell) : -1;
 }
 
-bool rg_ChaoJiLieBiaoKuang::DeleteRow(int row) { return NativeWindow() && NativeWindow()->DeleteRow(row); }
+bool rg_ChaoJiLieBiaoKuang::DeleteRow(int row) {
+    CQelNativeWindow* grid = Grid();
+    return grid && grid->DeleteRow(row);
+}
 
 void rg_ChaoJiLieBiaoKuang::DeleteSelectedRows() {
-    if (NativeWindow()) NativeWindow()->DeleteSelectedRows();
+    if (CQelNativeWindow* grid = Grid()) grid->DeleteSelectedRows();
 }
 
 void rg_ChaoJiLieBiaoKuang::DeleteAllRows() {
-    if (NativeWindow()) NativeWindow()->DeleteAllRows();
+    if (CQelNativeWindow* grid = Grid()) grid->DeleteAllRows();
 }
 
 CWString rg_ChaoJiLieBiaoKuang::GetCellText(int row, int column) const {
-    return NativeWindow() ? NativeWindow()->GetCellText(row, column) : CWString();
+    CQelNativeWindow* grid = Grid();
+    return grid ? grid->GetCellText(row, column) : CWString();
 }
 
 void rg_ChaoJiLieBiaoKuang::SetCellText(int row, int column, const CWString& text) {
-    if (NativeWindow()) NativeWindow()->SetCellText(row, column, text);
+    if (CQelNativeWindow* grid = Grid()) grid->SetCellText(row, column, text);
 }
 
 bool rg_ChaoJiLieBiaoKuang::IsRowSelected(int row) const {
-    return NativeWindow() && NativeWindow()->IsRowSelected(row);
+    CQelNativeWindow* grid = Grid();
+    return grid && grid->IsRowSelected(row);
 }
 
 int rg_ChaoJiLieBiaoKuang::GetFirstSelectedRow() const {
@@ -60,7 +84,7 @@ int rg_ChaoJiLieBiaoKuang::GetFirstSelectedRow() const {
 }
 
 void rg_ChaoJiLieBiaoKuang::SelectRow(int row, bool selected) {
-    if (NativeWindow()) NativeWindow()->SelectRow(row, selected);
+    if (CQelNativeWindow* grid = Grid()) grid->SelectRow(row, selected);
 }
 
 }  // namespace rg_qelvane_base

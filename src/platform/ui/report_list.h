@@ -1,6 +1,8 @@
 #pragma once
 // The report list view: titled columns over rows of text cells; several rows
 // may be selected at once. Without a native window it has no columns and no rows.
+// Cells created editable are edited in place; an edit still open in a cell is
+// that cell's text for every operation below.
 #include "platform/ui/control.h"
 
 namespace rg_qelvane_base {
@@ -42,6 +44,9 @@ protected:
     void OnNativeCreated() override;
 
 private:
+    // The native window, once an edit open in a cell has become the cell's text.
+    CQelNativeWindow* Grid() const;
+
     CWString m_columnsText;
 };
 

@@ -147,6 +147,12 @@ void CHeadlessWindow::SelectRow(int row, bool value) {
     if (HoldsRow(row)) rows[row].selected = value;
 }
 
+void CHeadlessWindow::CommitCellEdit() {
+    if (!cellEdit) return;
+    SetCellText(cellEdit->row, cellEdit->column, cellEdit->text);
+    cellEdit.reset();
+}
+
 CQelRect CHeadlessWindow::GetClientRect() const { return {0, 0, rect.width, rect.height}; }
 
 CHeadlessBackend::~CHeadlessBackend() {

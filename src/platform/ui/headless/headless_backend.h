@@ -32,6 +32,13 @@ struct CHeadlessRow {
     bool selected = false;
 };
 
+// A cell whose editor is open, and what has been typed into it so far.
+struct CHeadlessCellEdit {
+    int row = 0;
+    int column = 0;
+    CWString text;
+};
+
 // One native window. The fields are what a user would see of it.
 class CHeadlessWindow : public CQelNativeWindow {
 public:
@@ -50,6 +57,8 @@ public:
     int rowSpacing = 1;
     std::vector<CHeadlessColumn> columns;  // report lists
     std::vector<CHeadlessRow> rows;
+    // The cell whose editor is open; the editor goes with the window.
+    std::optional<CHeadlessCellEdit> cellEdit;
     CWString address;  // browsers: where the web view went last
     CQelBrowserOptions browserOptions;
     // Forms only.
@@ -104,6 +113,7 @@ public:
     void SetCellText(int row, int column, const CWString& value) override;
     bool IsRowSelected(int row) const override { return HoldsRow(row) && rows[row].selected; }
     void SelectRow(int row, bool value) override;
+    void CommitCellEdit() override;
     void Navigate(const CWString& value) override { address = value; }
     void SetBrowserOptions(const CQelBrowserOptions& options) override { browserOptions = options; }
     CQelRect GetClientRect() const override;

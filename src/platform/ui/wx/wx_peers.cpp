@@ -59,7 +59,52 @@ GtkCellRenderer* ListCell(wxListBox* list) {
     g_list_free(cells);
     return cell;
 }
+
+// Marks a cell's editor while its context menu is shown: the menu takes the
+// focus then, and the edit goes on.
+constexpr char kEditorMenuShown[] = "qel-editor-menu-shown";
+
+void NoteEditorMenuGone(GtkWidget*, gpointer editor) { g_object_set_data(G_OBJECT(editor), kEditorMenuShown, nullptr); }
+
+void NoteEditorMenuShown(GtkEntry* editor, GtkWidget* menu, gpointer) {
+    g_object_set_data(G_OBJECT(editor), kEditorMenuShown, editor);
+    g_signal_connect_object(menu, "unmap", G_CALLBACK(NoteEditorMenuGone), editor, GConnectFlags(0));
+}
+
+// The toolkit drops the edit when its editor loses the focus (to a button, to
+// another window); here the edit is kept, as a click on another row keeps it.
+// This handler runs before the toolkit's own, which ending the edit disconnects.
+gboolean KeepEditOnFocusOut(GtkWidget* editor, GdkEvent*, gpointer area) {
+    bool editing = gtk_cell_area_get_edit_widget(GTK_CELL_AREA(area)) == GTK_CELL_EDITABLE(editor);
+    if (editing && !g_object_get_data(G_OBJECT(editor), kEditorMenuShown))
+        gtk_cell_area_stop_editing(GTK_CELL_AREA(area), FALSE);
+    return FALSE;
+}
+
+// Once the edit has ended, however it did, the editor's focus is nobody's business.
+void ForgetEditor(GtkCellEditable* editor, gpointer area) {
+    g_signal_handlers_disconnect_by_func(editor, reinterpret_cast<gpointer>(KeepEditOnFocusOut), area);
+}
+
+void WatchCellEditor(GtkCellArea* area, GtkCellRenderer*, GtkCellEditable* editor, GdkRectangle*, gchar*, gpointer) {
+    g_signal_connect_object(editor, "focus-out-event", G_CALLBACK(KeepEditOnFocusOut), area, GConnectFlags(0));
+    g_signal_connect_object(editor, "editing-done", G_CALLBACK(ForgetEditor), area, GConnectFlags(0));
+    if (GTK_IS_ENTRY(editor)) g_signal_connect(editor, "populate-popup", G_CALLBACK(NoteEditorMenuShown), nullptr);
+}
+
+GtkCellArea* CellArea(wxDataViewColumn* column) {
+    return gtk_cell_layout_get_area(GTK_CELL_LAYOUT(column->GetGtkHandle()));
+}
 #endif
+
+// Ends the edit open in the column, if any, keeping what was typed.
+void CommitColumnEdit(wxDataViewColumn* column) {
+#ifdef __WXGTK__
+    gtk_cell_area_stop_editing(CellArea(column), FALSE);
+#else
+    column->GetRenderer()->FinishEditing();
+#endif
+}
 
 // The wx backend while it is the one in use: windows that outlive it tell no one.
 CWxBackend* ActiveWxBackend() { return dynamic_cast<CWxBackend*>(&Backend()); }
@@ -643,6 +688,10 @@ public:
         if (selected) List()->Select(m_rows->GetItem(row));
         else List()->Unselect(m_rows->GetItem(row));
     }
+    void CommitCellEdit() override {
+        if (!m_editable) return;
+        for (int column = 0; column < GetColumnCount(); ++column) CommitColumnEdit(List()->GetColumn(column));
+    }
 
 private:
     struct Column {
@@ -668,7 +717,11 @@ private:
     // The view's column for the model's column `column`.
     void ShowColumn(int column) {
         wxDataViewCellMode mode = m_editable ? wxDATAVIEW_CELL_EDITABLE : wxDATAVIEW_CELL_INERT;
-        List()->AppendTextColumn(ToWx(m_columns[column].title), column, mode, m_columns[column].width, wxALIGN_LEFT);
+        wxDataViewColumn* shown = List()->AppendTextColumn(ToWx(m_columns[column].title), column, mode,
+                                                           m_columns[column].width, wxALIGN_LEFT);
+#ifdef __WXGTK__
+        if (m_editable) g_signal_connect(CellArea(shown), "add-editable", G_CALLBACK(WatchCellEditor), nullptr);
+#endif
         FitTitle(column);
     }
     void FitTitle(int column) { FitColumnTitle(List()->GetColumn(column), m_described, m_columns[column].width); }
