@@ -1,6 +1,6 @@
 #include "tools/androidwrap/android_class_engine.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/translation.h"
 #include "platform/regex.h"
 #include "tools/androidwrap/java_cleaning.h"
@@ -116,19 +116,18 @@ std::vector<rg_AnZhuoFangFaCanShuXiang> rg_AnZhuoLeiJieXiYinQing::ParseMethodPar
 }
 
 CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& item) {
-    CWString text;
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(
-        u"类 %s <公开 @别名 = \"%s.%s\" %s>\r\n",
-        {item.targetName, item.package, item.javaName, item.noCreate != 0 ? u"@禁止创建对象 = 真" : u""});
-    text += u"{\r\n";
+    QelvaneWriter out;
+    out.Header().BlankLine();
+    out.ClassStart(item.targetName,
+                   CWString::Format(u"公开 @别名 = \"%s.%s\" %s",
+                                    {item.package, item.javaName, item.noCreate != 0 ? u"@禁止创建对象 = 真" : u""}));
     for (const rg_AnZhuoShuXingXiang& field : item.fields) {
-        text += CWString::Format(u"\t方法 %s <公开 静态 属性读 类型 = %s @禁止流程检查 = 真>\r\n",
-                                 {field.name, TranslateWord(field.type)});
-        text += CWString::Format(u"\t参数 欲操作本对象 <类型 = %s>\r\n", {item.targetName});
-        text += u"\t{\r\n";
-        text += CWString::Format(u"\t\t @ return @<欲操作本对象>.%s;\r\n", {field.name});
-        text += u"\t}\r\n\r\n";
+        out.Method(field.name,
+                   CWString::Format(u"公开 静态 属性读 类型 = %s @禁止流程检查 = 真", {TranslateWord(field.type)}));
+        out.SelfParameter(item.targetName);
+        out.BodyStart();
+        out.BodyLine(CWString::Format(u" @ return @<欲操作本对象>.%s;", {field.name}));
+        out.BodyEnd().BlankLine();
     }
     int constructorCount = 1;
     for (rg_AnZhuoFangFaXiang method : item.methods) {
@@ -139,27 +138,24 @@ CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& it
         }
         CWString typePart;
         if (!method.returnType.empty()) typePart = CWString::Format(u"类型 = %s", {TranslateWord(method.returnType)});
-        text += CWString::Format(u"\t方法 %s <公开 静态 %s @嵌入式方法 = \"\">\r\n", {method.name, typePart});
+        out.Method(method.name, CWString::Format(u"公开 静态 %s @嵌入式方法 = \"\"", {typePart}));
         if (method.kind != rg_AnZhuoFangFaXiang::kConstructor && method.kind != rg_AnZhuoFangFaXiang::kStaticMethod)
-            text += CWString::Format(u"\t参数 欲操作本对象 <类型 = %s>\r\n", {item.targetName});
-        CWString arguments;
-        for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters) {
-            text += CWString::Format(
-                u"\t参数 %s <类型 = %s %s >\r\n",
-                {parameter.name, TranslateWord(parameter.type), parameter.variadic != 0 ? u"@可扩展 = \"\"" : u""});
-            arguments += CWString::Format(u"@<%s>,", {parameter.name});
-        }
-        if (!arguments.empty()) arguments.pop_back();
-        text += u"\t{\r\n";
+            out.SelfParameter(item.targetName);
+        for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters)
+            out.Parameter(parameter.name,
+                          CWString::Format(u"类型 = %s %s ", {TranslateWord(parameter.type),
+                                                              parameter.variadic != 0 ? u"@可扩展 = \"\"" : u""}));
+        const CWString arguments = EmbeddedArguments(method.parameters);
+        out.BodyStart();
         if (method.kind == rg_AnZhuoFangFaXiang::kConstructor)
-            text += CWString::Format(u"\t\t@ new %s.%s(%s)\r\n", {item.package, item.javaName, arguments});
+            out.BodyLine(CWString::Format(u"@ new %s.%s(%s)", {item.package, item.javaName, arguments}));
         else if (method.kind == rg_AnZhuoFangFaXiang::kStaticMethod)
-            text += CWString::Format(u"\t\t@ %s.%s.%s(%s)\r\n", {item.package, item.javaName, method.name, arguments});
-        else text += CWString::Format(u"\t\t @ @<欲操作本对象>.%s(%s)\r\n", {method.name, arguments});
-        text += u"\t}\r\n\r\n";
+            out.BodyLine(CWString::Format(u"@ %s.%s.%s(%s)", {item.package, item.javaName, method.name, arguments}));
+        else out.BodyLine(CWString::Format(u" @ @<欲操作本对象>.%s(%s)", {method.name, arguments}));
+        out.BodyEnd().BlankLine();
     }
-    text += u"\r\n}";
-    return text;
+    out.BlankLine().Append(u"}");
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

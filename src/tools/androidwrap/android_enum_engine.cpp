@@ -1,6 +1,6 @@
 #include "tools/androidwrap/android_enum_engine.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/translation.h"
 #include "platform/regex.h"
 #include "tools/androidwrap/java_cleaning.h"
@@ -48,16 +48,16 @@ rg_WenBenShuZuLei rg_AnZhuoMeiJuJieXiYinQing::ParseEnumConstants(const CWString&
 }
 
 CWString rg_AnZhuoMeiJuJieXiYinQing::GenerateEnumCode(const rg_AnZhuoMeiJuXiang& item) {
-    CWString text;
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(u"类 %s <公开 @别名 = \"%s.%s\" @别名类型 = 本地值类型>\r\n",
-                             {item.targetName, item.package, item.javaName});
-    text += u"{\r\n";
+    QelvaneWriter out;
+    out.Header().BlankLine();
+    out.ClassStart(item.targetName,
+                   CWString::Format(u"公开 @别名 = \"%s.%s\" @别名类型 = 本地值类型", {item.package, item.javaName}));
     for (const CWString& constant : item.constants)
-        text += CWString::Format(u"\t常量 %s <公开 类型 = %s 值 = @%s.%s.%s>\r\n",
-                                 {TranslateWord(constant), item.targetName, item.package, item.javaName, constant});
-    text += u"\r\n}";
-    return text;
+        out.Constant(TranslateWord(constant),
+                     CWString::Format(u"公开 类型 = %s 值 = @%s.%s.%s",
+                                      {item.targetName, item.package, item.javaName, constant}));
+    out.BlankLine().Append(u"}");
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

@@ -1,6 +1,6 @@
 #include "tools/androidwrap/android_interface_engine.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/translation.h"
 #include "platform/regex.h"
 #include "tools/androidwrap/java_cleaning.h"
@@ -49,29 +49,26 @@ std::vector<rg_AnZhuoFangFaXiang> rg_AnZhuoJieKouJieXiYinQing::ParseInterfaceMet
 }
 
 CWString rg_AnZhuoJieKouJieXiYinQing::GenerateInterfaceCode(const rg_AnZhuoLeiXiang& item) {
-    CWString text;
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(u"类 %s <公开 @别名 = \"%s.%s\" @别名类型 = 本地参考类型 >\r\n",
-                             {item.targetName, item.package, item.javaName});
-    text += u"{\r\n";
+    QelvaneWriter out;
+    out.Header().BlankLine();
+    out.ClassStart(item.targetName, CWString::Format(u"公开 @别名 = \"%s.%s\" @别名类型 = 本地参考类型 ",
+                                                     {item.package, item.javaName}));
     for (const rg_AnZhuoFangFaXiang& method : item.methods) {
         CWString typePart;
         if (!method.returnType.empty()) typePart = CWString::Format(u"类型 = %s", {TranslateWord(method.returnType)});
-        text += CWString::Format(u"\t方法 %s <公开 静态 %s @嵌入式方法 = \"\">\r\n", {method.name, typePart});
-        text += CWString::Format(u"\t参数 欲操作本对象 <类型 = %s>\r\n", {item.targetName});
-        CWString arguments;
-        for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters) {
-            text += CWString::Format(u"\t参数 %s <类型 = %s %s >\r\n", {parameter.name, TranslateWord(parameter.type),
-                                                                        parameter.variadic ? u"@可扩展 = \"\"" : u""});
-            arguments += CWString::Format(u"@<%s>,", {parameter.name});
-        }
-        if (arguments.ends_with(u',')) arguments.pop_back();
-        text += u"\t{\r\n";
-        text += CWString::Format(u"\t\t @ @<欲操作本对象>.%s(%s)\r\n", {method.name, arguments});
-        text += u"\t}\r\n\r\n";
+        out.Method(method.name, CWString::Format(u"公开 静态 %s @嵌入式方法 = \"\"", {typePart}));
+        out.SelfParameter(item.targetName);
+        for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters)
+            out.Parameter(parameter.name,
+                          CWString::Format(u"类型 = %s %s ", {TranslateWord(parameter.type),
+                                                              parameter.variadic ? u"@可扩展 = \"\"" : u""}));
+        out.BodyStart();
+        out.BodyLine(
+            CWString::Format(u" @ @<欲操作本对象>.%s(%s)", {method.name, EmbeddedArguments(method.parameters)}));
+        out.BodyEnd().BlankLine();
     }
-    text += u"\r\n}";
-    return text;
+    out.BlankLine().Append(u"}");
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

@@ -1,6 +1,6 @@
 #include "tools/dbwrap/table_class_generators.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/text_helpers.h"
 #include "common/translation.h"
 
@@ -9,17 +9,6 @@ namespace rg_qelvane_app {
 using namespace rg_qelvane_base;
 
 namespace {
-
-CWString ProgramStart() {
-    CWString text;
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    return text;
-}
-
-void AppendClassStart(CWString& text, const CWString& table) {
-    text += CWString::Format(u"类 %s <公开>\r\n", {table});
-    text += u"{\r\n";
-}
 
 // The tag value is a quoted text, so its own quotes are escaped with a backslash.
 CWString ServerTag(const rg_ShuJuKuBiaoJieGou& column, CServerTags tags) {
@@ -34,34 +23,37 @@ CWString ServerTag(const rg_ShuJuKuBiaoJieGou& column, CServerTags tags) {
 }  // namespace
 
 CWString GeneratePlainClassCode(const rg_WenBenShuZuLei& tables, const ColumnReader& readColumns) {
-    CWString text = ProgramStart();
+    QelvaneWriter out;
+    out.Header().BlankLine();
     for (const CWString& table : tables) {
         const ColumnsRead columns = readColumns(table);
         if (!columns) continue;
-        AppendClassStart(text, table);
+        out.ClassStart(table, u"公开");
         for (const rg_ShuJuKuBiaoJieGou& column : *columns)
-            text += CWString::Format(u"\t变量 %s <公开 类型 = %s 注释 = \"%s\">\r\n",
-                                     {TranslateWord(column.columnName), TranslateWord(column.type), column.comment});
-        text += u"}\r\n";
+            out.Field(TranslateWord(column.columnName),
+                      CWString::Format(u"公开 类型 = %s 注释 = \"%s\"", {TranslateWord(column.type), column.comment}));
+        out.Line(u"}");
     }
-    return text;
+    return out.Take();
 }
 
 CWString GenerateGormJsonCode(const rg_WenBenShuZuLei& tables, const ColumnReader& readColumns, CServerTags tags) {
-    CWString text = ProgramStart();
+    QelvaneWriter out;
+    out.Header().BlankLine();
     for (const CWString& table : tables) {
         const ColumnsRead columns = readColumns(table);
         if (!columns) continue;
-        AppendClassStart(text, table);
+        out.ClassStart(table, u"公开");
         for (const rg_ShuJuKuBiaoJieGou& column : *columns)
-            text += CWString::Format(u"\t变量 %s <公开 类型 = %s @输出名 = \"%s\" %s 注释 = \"%s\">\r\n",
-                                     {TranslateWord(column.columnName), TranslateWord(column.type),
-                                      UpperFirstLetter(column.columnName), ServerTag(column, tags), column.comment});
-        text += u"\t方法 表名 <公开 类型 = 文本型  @强制输出 = 真 @输出名 = \"TableName\">\r\n\t{\r\n";
-        text += CWString::Format(u"\t\t返回 (\"%s\")\r\n\t}\r\n", {table});
-        text += u"\r\n}\r\n";
+            out.Field(TranslateWord(column.columnName),
+                      CWString::Format(u"公开 类型 = %s @输出名 = \"%s\" %s 注释 = \"%s\"",
+                                       {TranslateWord(column.type), UpperFirstLetter(column.columnName),
+                                        ServerTag(column, tags), column.comment}));
+        out.Method(u"表名", u"公开 类型 = 文本型  @强制输出 = 真 @输出名 = \"TableName\"");
+        out.BodyStart().BodyLine(CWString::Format(u"返回 (\"%s\")", {table})).BodyEnd();
+        out.BlankLine().Line(u"}");
     }
-    return text;
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

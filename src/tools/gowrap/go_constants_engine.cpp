@@ -1,6 +1,6 @@
 #include "tools/gowrap/go_constants_engine.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/translation.h"
 #include "tools/gowrap/go_source_lines.h"
 
@@ -61,17 +61,16 @@ rg_GOChangLiangShuJu rg_GOChangLiangJieXiYinQing::ScanConstants(const rg_WenBenS
 }
 
 CWString rg_GOChangLiangJieXiYinQing::GenerateClass(const rg_GOChangLiangShuJu& data) const {
-    CWString text;
-    text.reserve(64 * (data.constantNames.size() + 4));
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(u"类 %s <公开 @别名 = \"%s.%s\" @别名类型 = 本地值类型>\r\n",
-                             {className, packageName, data.typeName});
-    text.append(u"{").append(kQelvaneLineEnd);
+    QelvaneWriter out;
+    out.Reserve(64 * (data.constantNames.size() + 4));
+    out.Header().BlankLine();
+    out.ClassStart(className,
+                   CWString::Format(u"公开 @别名 = \"%s.%s\" @别名类型 = 本地值类型", {packageName, data.typeName}));
     for (const CWString& name : data.constantNames)
-        text += CWString::Format(u"\t常量 %s <公开 类型 = %s 值 = @%s.%s>\r\n",
-                                 {TranslateWord(name), className, packageName, name});
-    text.append(u"}");
-    return text;
+        out.Constant(TranslateWord(name),
+                     CWString::Format(u"公开 类型 = %s 值 = @%s.%s", {className, packageName, name}));
+    out.Append(u"}");
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

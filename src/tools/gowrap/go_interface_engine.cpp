@@ -1,6 +1,6 @@
 #include "tools/gowrap/go_interface_engine.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/text_helpers.h"
 #include "common/translation.h"
 #include "tools/gowrap/go_source_lines.h"
@@ -159,36 +159,34 @@ rg_GOFangFaXiang rg_GOJieKouJieXiYinQing::ParseMethodLine(const CWString& line) 
 }
 
 CWString rg_GOJieKouJieXiYinQing::GenerateClass(const rg_GOJieKouShuJu& data) const {
-    CWString text;
-    text.reserve(160 * (data.methods.size() + 2));
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(u"类 %s <公开 @别名 = \"%s.%s\" @别名类型 = 本地参考类型>\r\n",
-                             {data.className, packageName, data.interfaceName});
-    text.append(u"{").append(kQelvaneLineEnd);
+    QelvaneWriter out;
+    out.Reserve(160 * (data.methods.size() + 2));
+    out.Header().BlankLine();
+    out.ClassStart(data.className, CWString::Format(u"公开 @别名 = \"%s.%s\" @别名类型 = 本地参考类型",
+                                                    {packageName, data.interfaceName}));
     for (const rg_GOFangFaXiang& method : data.methods) {
         if (!method.errorText.empty()) {
-            text += CWString::Format(u"\t方法 \"//%s\" <公开 静态 注释 = \"%s\" @嵌入式方法 = \"\">\r\n{\r\n}\r\n",
-                                     {method.name, method.errorText});
+            // The method keeps its place in the class, named and explained but with an empty body.
+            out.Method(CWString::Format(u"\"//%s\"", {method.name}),
+                       CWString::Format(u"公开 静态 注释 = \"%s\" @嵌入式方法 = \"\"", {method.errorText}));
+            out.Line(u"{").Line(u"}");
         } else {
-            if (method.resultType.empty())
-                text += CWString::Format(u"\t方法 %s <公开 静态 @嵌入式方法 = \"\">\r\n", {method.name});
-            else
-                text += CWString::Format(u"\t方法 %s <公开 静态 类型 = %s @嵌入式方法 = \"\">\r\n",
-                                         {method.name, method.resultType});
-            text += CWString::Format(u"\t参数 欲操作本对象 <类型 = %s>\r\n", {data.className});
+            out.Method(method.name,
+                       method.resultType.empty()
+                           ? CWString(u"公开 静态 @嵌入式方法 = \"\"")
+                           : CWString::Format(u"公开 静态 类型 = %s @嵌入式方法 = \"\"", {method.resultType}));
+            out.SelfParameter(data.className);
             for (const rg_GOCanShuXiang& parameter : method.parameters)
-                text += CWString::Format(u"\t参数 %s <类型 = %s>\r\n", {parameter.name, parameter.type});
-            text.append(u"\t{").append(kQelvaneLineEnd);
-            text.append(u"\t\t@ @<欲操作本对象>.").append(method.name).append(u"(");
-            for (const rg_GOCanShuXiang& parameter : method.parameters)
-                text.append(u"@<").append(parameter.name).append(u">,");
-            if (!method.parameters.empty()) text.pop_back();
-            text.append(u")").append(kQelvaneLineEnd).append(u"\t}").append(kQelvaneLineEnd);
+                out.Parameter(parameter.name, CWString::Format(u"类型 = %s", {parameter.type}));
+            out.BodyStart();
+            out.BodyLine(
+                CWString::Format(u"@ @<欲操作本对象>.%s(%s)", {method.name, EmbeddedArguments(method.parameters)}));
+            out.BodyEnd();
         }
-        text.append(kQelvaneLineEnd);
+        out.BlankLine();
     }
-    text.append(u"}");
-    return text;
+    out.Append(u"}");
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

@@ -1,7 +1,7 @@
 #include "tools/gowrap/go_methods_engine.h"
 
-#include "common/qelvane_text.h"
 #include "common/translation.h"
+#include "tools/gowrap/go_source_lines.h"
 
 namespace rg_qelvane_app {
 
@@ -69,29 +69,27 @@ CWString rg_GOFangFaJieXiYinQing::ParseAndGenerate(const CWString& source, const
     this->methodName = methodName;
     this->noBraceCheck = noBraceCheck;
 
-    output.clear();
-    output.reserve(source.size() * 2 + kQelvaneHeader.size() + 2);
-    output.append(kQelvaneHeader).append(kQelvaneLineEnd);
+    QelvaneWriter out;
+    out.Reserve(source.size() * 2 + 64);
+    out.Header();
     for (const CWString& line : lines) {
         rg_GOFangFaYuFaJieXiShuJu signature = ParseSignature(line);
         if (!signature.errorText.empty()) {
-            output.append(kQelvaneLineEnd)
-                .append(kQelvaneCommentMarker)
-                .append(signature.errorText)
-                .append(kQelvaneLineEnd);
+            out.BlankLine().Comment(signature.errorText);
             continue;
         }
         if (!methodName.empty()) signature.outputName = methodName;
         if (!className.empty()) signature.receiverType = className;
         signature.packageName = packageName;
-        output += GenerateMethod(signature);
+        WriteMethod(out, signature);
     }
+    output = out.Take();
     return output;
 }
 
 void rg_GOFangFaJieXiYinQing::SplitSignatures(const CWString& source) {
     lines.clear();
-    for (CWString& piece : SplitText(source, u"\r\n"))
+    for (CWString& piece : CutGoSourceLines(source))
         if (piece.Contains(u"func ")) lines.push_back(std::move(piece));
 }
 
@@ -150,33 +148,20 @@ void rg_GOFangFaJieXiYinQing::ParseParameters(const CWString& parameterText,
     }
 }
 
-CWString rg_GOFangFaJieXiYinQing::GenerateMethod(const rg_GOFangFaYuFaJieXiShuJu& signature) const {
-    CWString block;
-    block.append(u"方法 ").append(signature.outputName);
-    if (signature.resultType.empty()) block.append(u" <公开 静态 @嵌入式方法 = \"\" >");
+// These methods stand in no class: nothing is indented, and the call line starts with two blanks.
+void rg_GOFangFaJieXiYinQing::WriteMethod(QelvaneWriter& out, const rg_GOFangFaYuFaJieXiShuJu& signature) const {
+    if (signature.resultType.empty()) out.Line(u"方法 %s <公开 静态 @嵌入式方法 = \"\" >", {signature.outputName});
     else
-        block.append(u" <公开 静态 类型= ")
-            .append(TranslateWord(signature.resultType))
-            .append(u" @嵌入式方法 = \"\" >");
-    block.append(kQelvaneLineEnd);
-    if (signature.hasReceiver)
-        block.append(u"参数 欲操作本对象 <类型 = ")
-            .append(TranslateWord(signature.receiverType))
-            .append(u" >")
-            .append(kQelvaneLineEnd);
-    for (const rg_GOCanShuXiang& parameter : signature.parameters) {
-        block.append(u"参数 ").append(parameter.name).append(u" <类型 = ").append(TranslateWord(parameter.type));
-        block.append(parameter.variadic ? u" @可扩展 = \"\" >" : u" >").append(kQelvaneLineEnd);
-    }
-    block.append(u"{").append(kQelvaneLineEnd);
-    if (signature.hasReceiver) block.append(u"  @ @<欲操作本对象>.");
-    else block.append(u"  @ ").append(signature.packageName).append(u".");
-    block.append(signature.goName).append(u"(");
+        out.Line(u"方法 %s <公开 静态 类型= %s @嵌入式方法 = \"\" >",
+                 {signature.outputName, TranslateWord(signature.resultType)});
+    if (signature.hasReceiver) out.Line(u"参数 欲操作本对象 <类型 = %s >", {TranslateWord(signature.receiverType)});
     for (const rg_GOCanShuXiang& parameter : signature.parameters)
-        block.append(u"@<").append(parameter.name).append(u">,");
-    if (block.back() == u',') block.pop_back();
-    block.append(u")").append(kQelvaneLineEnd).append(u"}").append(kQelvaneLineEnd);
-    return block;
+        out.Line(u"参数 %s <类型 = %s %s>",
+                 {parameter.name, TranslateWord(parameter.type), parameter.variadic ? u"@可扩展 = \"\" " : u""});
+    const CWString callee = signature.hasReceiver ? CWString(u"@<欲操作本对象>") : signature.packageName;
+    out.Line(u"{");
+    out.Line(u"  @ %s.%s(%s)", {callee, signature.goName, EmbeddedArguments(signature.parameters)});
+    out.Line(u"}");
 }
 
 }  // namespace rg_qelvane_app

@@ -3,6 +3,7 @@
 // through embedded code lines.
 #include <vector>
 
+#include "common/qelvane_writer.h"
 #include "tools/gowrap/go_parameter_item.h"
 
 namespace rg_qelvane_app {
@@ -33,7 +34,7 @@ public:
     void SplitSignatures(const CWString& source);
     // Works on its own copy of the line.
     rg_GOFangFaYuFaJieXiShuJu ParseSignature(CWString line) const;
-    CWString GenerateMethod(const rg_GOFangFaYuFaJieXiShuJu& signature) const;
+    void WriteMethod(QelvaneWriter& out, const rg_GOFangFaYuFaJieXiShuJu& signature) const;
 
     CWString output;
     CWString methodName;

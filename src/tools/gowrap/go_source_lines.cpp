@@ -2,10 +2,12 @@
 
 namespace rg_qelvane_app {
 
+rg_WenBenShuZuLei CutGoSourceLines(std::u16string_view source) { return rg_qelvane_base::SplitText(source, u"\r\n"); }
+
 rg_WenBenShuZuLei ScanGoSourceLines(std::u16string_view source, GoBlockComments blocks) {
     rg_WenBenShuZuLei kept;
     bool insideBlock = false;
-    for (const CWString& piece : rg_qelvane_base::SplitText(source, u"\r\n", true)) {
+    for (const CWString& piece : CutGoSourceLines(source)) {
         CWString line = piece.Trimmed();
         size_t comment = line.find(u"//");
         if (comment == 0) continue;

@@ -10,9 +10,12 @@ using rg_qelvane_base::rg_WenBenShuZuLei;
 
 enum class GoBlockComments { Removed, KeptAsLines };
 
-// Splits at CR LF (LF alone does not end a line), drops empty lines, cuts each
-// line before its first "//" and, when asked, drops the lines of "/*" ... "*/"
-// blocks.
+// The pasted source cut at CR LF (LF alone does not end a line), each line
+// trimmed, empty ones dropped.
+rg_WenBenShuZuLei CutGoSourceLines(std::u16string_view source);
+
+// The lines of CutGoSourceLines, each cut before its first "//" and, when
+// asked, without the lines of "/*" ... "*/" blocks.
 rg_WenBenShuZuLei ScanGoSourceLines(std::u16string_view source, GoBlockComments blocks);
 
 // The scanner of the constants and struct tools: line and block comments removed.

@@ -1,6 +1,6 @@
 #include "tools/gowrap/go_struct_engine.h"
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/text_helpers.h"
 #include "common/translation.h"
 #include "tools/gowrap/go_source_lines.h"
@@ -85,17 +85,16 @@ rg_GOJieGouTiShuJu rg_GOJieGouTiJieXiYinQing::ParseFields(const rg_WenBenShuZuLe
 }
 
 CWString rg_GOJieGouTiJieXiYinQing::GenerateClass(const rg_GOJieGouTiShuJu& data) const {
-    CWString text;
-    text.reserve(80 * (data.fields.size() + 4));
-    text.append(kQelvaneHeader).append(kQelvaneLineEnd).append(kQelvaneLineEnd);
-    text += CWString::Format(u"类 %s <公开 @别名 = \"%s.%s\" @别名类型 = %s>\r\n",
-                             {className, packageName, data.structName, aliasKind});
-    text.append(u"{").append(kQelvaneLineEnd);
+    QelvaneWriter out;
+    out.Reserve(80 * (data.fields.size() + 4));
+    out.Header().BlankLine();
+    out.ClassStart(className, CWString::Format(u"公开 @别名 = \"%s.%s\" @别名类型 = %s",
+                                               {packageName, data.structName, aliasKind}));
     for (const rg_GOShuXingXiang& field : data.fields)
-        text += CWString::Format(u"\t变量 %s <公开 类型 = %s @输出名 = \"%s\">\r\n",
-                                 {TranslateWord(field.name), TranslateWord(field.type), field.name});
-    text.append(u"}");
-    return text;
+        out.Field(TranslateWord(field.name),
+                  CWString::Format(u"公开 类型 = %s @输出名 = \"%s\"", {TranslateWord(field.type), field.name}));
+    out.Append(u"}");
+    return out.Take();
 }
 
 }  // namespace rg_qelvane_app

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/qelvane_text.h"
+#include "common/qelvane_writer.h"
 #include "common/translation.h"
 #include "tools/rules/template_filler.h"
 
@@ -92,36 +92,30 @@ rg_GuiZeShengChengJieGuo rg_GuiZeZhanKaiYinQing::Generate(const CWString& templa
         result.refusal = CWString::Format(u"第【%d】与第【1】个数量不一致（以第1个为基准）", {k});
         return result;
     }
-    CWString& text = result.text;
+    QelvaneWriter out;
     const size_t rows = rules.empty() ? 0 : rules.front().values.size();
-    text.reserve(std::min((templateText.size() + kRowIndent.size() + 2) * rows + 256, kMaxResultLength));
+    out.Reserve(std::min((templateText.size() + kRowIndent.size() + 2) * rows + 256, kMaxResultLength));
 
-    if (!templateOnly || withHeader) {
-        AppendLine(text, kQelvaneHeader);
-        AppendLine(text, u"");
-    }
-    if (!templateOnly) {
-        AppendLine(text, u"类 " + className + u" <公开>");
-        AppendLine(text, u"{");
-    }
+    if (!templateOnly || withHeader) out.Header().BlankLine();
+    if (!templateOnly) out.ClassStart(className, u"公开");
     const rg_GuiZeShengChengJieGuo tooLarge{.text = {}, .refusal = u"生成结果过大，未生成任何内容！"};
     if (rows > 0) {
         const std::u16string_view indent = templateOnly ? u"" : kRowIndent;
         TemplateFiller filler(templateText, rules, kMaxWork);
         // Refused before anything is written when the rows of known length
         // already pass the limit.
-        if (text.size() + rows * (indent.size() + kQelvaneLineEnd.size()) + filler.KnownLength() > kMaxResultLength)
+        if (out.Size() + rows * (indent.size() + kQelvaneLineEnd.size()) + filler.KnownLength() > kMaxResultLength)
             return tooLarge;
         CWString line;
         for (size_t row = 0; row < rows; ++row) {
             if (!filler.Fill(row, line)) return tooLarge;
-            if (text.size() + indent.size() + line.size() + kQelvaneLineEnd.size() > kMaxResultLength) return tooLarge;
-            text.append(indent);
-            AppendLine(text, line);
+            if (out.Size() + indent.size() + line.size() + kQelvaneLineEnd.size() > kMaxResultLength) return tooLarge;
+            out.Append(indent).Line(line);
         }
     }
-    if (!templateOnly) AppendLine(text, u"}");
-    if (text.size() > kMaxResultLength) return tooLarge;
+    if (!templateOnly) out.Line(u"}");
+    if (out.Size() > kMaxResultLength) return tooLarge;
+    result.text = out.Take();
     return result;
 }
 
