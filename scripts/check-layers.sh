@@ -67,15 +67,17 @@ judge_include() {
         problem="a folder that belongs to no layer"
         return
     fi
-    [ "${from%/*}" != "${to%/*}" ] || return 0
+    if [ "$from_layer" = "$to_layer" ]; then
+        [ "$from_layer" != tool ] || [ "${from%/*}" = "${to%/*}" ] || problem="one tool includes another"
+        return
+    fi
     if [ "$to_layer" = base ] && [[ $from_layer == protocol || $from_layer == reader ]]; then
         [[ $reader_base_files == *" ${to%.*} "* ]] || problem="the reader and its protocol take only text from the base"
         return
     fi
     local allowed
     case "$from_layer" in
-        base) allowed="" ;;
-        protocol) allowed="protocol" ;;
+        base | protocol) allowed="" ;;
         db) allowed="base protocol" ;;
         ui) allowed="base" ;;
         wx) allowed="base ui" ;;
@@ -84,11 +86,7 @@ judge_include() {
         tool) allowed="base protocol db ui common" ;;
         app) allowed="base protocol db ui wx common tool" ;;
     esac
-    if [ "$from_layer" = tool ] && [ "$to_layer" = tool ]; then
-        problem="one tool includes another"
-    elif [[ " $allowed $from_layer " != *" $to_layer "* ]]; then
-        problem="the $from_layer layer includes the $to_layer layer"
-    fi
+    [[ " $allowed " == *" $to_layer "* ]] || problem="the $from_layer layer includes the $to_layer layer"
 }
 
 # Sets `problem` to what is wrong with `from` including <header>, "" when nothing.
