@@ -8,7 +8,7 @@
 #include "platform/db/odbc_drivers.h"
 #include "platform/db/reader_process.h"
 #include "platform/seams.h"
-#include "platform/ui/backend.h"
+#include "platform/ui_thread.h"
 
 namespace rg_qelvane_windows_ShuJuKu {
 
@@ -45,7 +45,7 @@ bool WaitForReply(CQelDatabaseReader& reader, Clock::time_point deadline) {
         return finished || Clock::now() >= deadline;
     };
     if (!pumpFor(std::chrono::milliseconds(100)))
-        rg_qelvane_base::Backend().WaitRepainting([&] { return pumpFor(std::chrono::milliseconds(20)); });
+        rg_qelvane_base::UiThread().WaitRepainting([&] { return pumpFor(std::chrono::milliseconds(20)); });
     return finished;
 }
 
@@ -125,7 +125,7 @@ bool rg_ShuJuKuLei::Open(const CQelOdbcTarget& target, bool async) {
         else TimeOut(attempt);
         return m_shared->State() == adStateOpen;
     }
-    rg_qelvane_base::CQelUiBackend& backend = rg_qelvane_base::Backend();
+    rg_qelvane_base::CQelUiThread& uiThread = rg_qelvane_base::UiThread();
     // Every copy of the connection may be gone when such a task runs: then nobody listens.
     auto onUiThread = [weakShared = std::weak_ptr<Shared>(m_shared),
                        attempt](void (rg_ShuJuKuLei::*step)(const std::shared_ptr<CQelOpenAttempt>&)) {
@@ -135,16 +135,16 @@ bool rg_ShuJuKuLei::Open(const CQelOdbcTarget& target, bool async) {
     };
     auto finish = onUiThread(&rg_ShuJuKuLei::Finish);
     if (!attempt->reader) {
-        backend.PostToUiThread(finish);
+        uiThread.PostToUiThread(finish);
         return true;
     }
     // The worker lives no longer than the reader: a killed reader ends its wait at once.
-    std::thread([reader = attempt->reader, &backend, finish] {
+    std::thread([reader = attempt->reader, &uiThread, finish] {
         reader->Pump(Clock::time_point::max());
-        backend.PostToUiThread(finish);
+        uiThread.PostToUiThread(finish);
     }).detach();
     const auto timeout = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    backend.RunLaterOnUiThread(static_cast<int>(timeout.count()), onUiThread(&rg_ShuJuKuLei::TimeOut));
+    uiThread.RunLaterOnUiThread(static_cast<int>(timeout.count()), onUiThread(&rg_ShuJuKuLei::TimeOut));
     return true;
 }
 

@@ -13,12 +13,12 @@
 //
 // Threading: every member is called on the UI thread.
 //  - synchronous open, and every statement: the UI thread waits, repainting
-//    but taking no input (CQelUiBackend::WaitRepainting); ConnectComplete is
+//    but taking no input (CQelUiThread::WaitRepainting); ConnectComplete is
 //    raised before Open returns;
 //  - asynchronous open: Open returns at once with the state "connecting" (2);
 //    one worker thread waits for the reader's answer, and ConnectComplete is
 //    posted to the UI thread through the event loop
-//    (CQelUiBackend::PostToUiThread) and raised there later. The worker ends
+//    (CQelUiThread::PostToUiThread) and raised there later. The worker ends
 //    with the reader, which is killed at the deadline or on Close.
 // Deadlines: an open gives up after the login timeout of 15 seconds (the
 // drivers are asked to keep it too), each Execute and OpenSchema after 30

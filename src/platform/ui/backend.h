@@ -9,6 +9,7 @@
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
+#include "platform/ui_thread.h"
 
 namespace rg_qelvane_base {
 
@@ -92,7 +93,8 @@ struct CQelFormSpec {
     CQelBorderStyle border = CQelBorderStyle::Sizable;
 };
 
-class CQelUiBackend {
+// A backend runs its windows on the UI thread, and is that thread to the layers beside it.
+class CQelUiBackend : public CQelUiThread {
 public:
     virtual ~CQelUiBackend() = default;
 
@@ -123,17 +125,6 @@ public:
 
     virtual bool SetClipboardText(const CWString& text) = 0;
     virtual CWString GetClipboardText() = 0;
-
-    // Callable from any thread: runs `task` later on the UI thread, from the
-    // event loop (the headless backend keeps it until the test driver runs it).
-    virtual void PostToUiThread(std::function<void()> task) = 0;
-    // On the UI thread: runs `task` from the event loop once `milliseconds` have passed.
-    virtual void RunLaterOnUiThread(int milliseconds, std::function<void()> task) = 0;
-    // On the UI thread: returns once `done` gives true, which another thread
-    // brings about. Meanwhile windows keep painting and their close boxes
-    // work, but neither other user input nor posted tasks are handled (they
-    // wait until afterwards).
-    virtual void WaitRepainting(const std::function<bool()>& done) = 0;
 };
 
 // The backend in use; the headless one until another is installed.

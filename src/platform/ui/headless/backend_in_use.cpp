@@ -11,6 +11,15 @@ std::unique_ptr<CQelUiBackend>& Current() {
     static std::unique_ptr<CQelUiBackend> backend;
     return backend;
 }
+
+// The layers beside the windows reach the UI thread through the base: it is
+// the backend in use, whichever that is when they ask.
+const struct CBackendAsUiThread {
+    CBackendAsUiThread() {
+        InstallUiThread([]() -> CQelUiThread& { return Backend(); });
+    }
+} backendAsUiThread;
+
 }  // namespace
 
 CQelUiBackend& Backend() {
