@@ -14,7 +14,8 @@ namespace rg_qelvane_base {
 class CQelNativeWindow;
 class CQelWinForm;
 
-// {x, y, width, height} in the parent's client coordinates.
+// Where a control sits: {x, y, width, height}, measured from the top left of
+// its parent's client area, so a frame's title bar and borders never count.
 struct CQelRect {
     int x = 0;
     int y = 0;

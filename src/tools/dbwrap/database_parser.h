@@ -1,9 +1,10 @@
 #pragma once
-// The database parser: the one object through which the database window reads
-// a schema. The connect operation binds it to the window's connection and the
-// kind of database; the window then lists the tables and reads each table's
-// columns. Failures are silent: no connection, a failed statement, a dropped
-// table or a lost server give an empty list.
+// Reads schemas for the database window, which owns exactly one. Connecting
+// hands it the window's connection and the kind of database, and the kind
+// decides how each statement is written; then the window asks it for the
+// tables and for each table's columns. It reports no errors: whether the
+// connection is missing, a statement fails, the table went away or the server
+// did, the answer is an empty list, and the window simply has less to show.
 #include "platform/db/connection.h"
 #include "platform/db/sqlite.h"
 #include "tools/dbwrap/column_record.h"
