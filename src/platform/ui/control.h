@@ -108,7 +108,6 @@ public:
     // Moves the native window (scaled like creation rectangles) and repaints it.
     void Move(CQelRect rect);
     void Show(bool visible);
-    void Redraw();
 
     CQelControlKind Kind() const { return m_kind; }
     int Id() const { return m_id; }
