@@ -8,7 +8,8 @@ namespace rg_qelvane_app {
 using namespace rg_qelvane_base;
 
 namespace {
-// Long lines wrap at the box's width; the wrapping is not part of the text.
+// No horizontal scroll bar: a long line wraps on screen only, and reading the
+// box back gives the lines as they were typed.
 constexpr unsigned kLinesEditStyle = CQelStyle::MultiLine | CQelStyle::VScroll;
 }  // namespace
 

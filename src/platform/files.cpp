@@ -69,8 +69,9 @@ void SyncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// A byte-order mark wins; otherwise `encoding` decides (0 UTF-16LE, 1 UTF-8,
-// 2 or -1 ANSI; any other number reads an unmarked file as no text).
+// A mark in the file outranks the caller's guess. The numbers are the
+// platform's: 0 UTF-16LE, 1 UTF-8, 2 and -1 ANSI; an unknown number guesses
+// nothing, so only a marked file yields text then.
 std::u16string DecodeText(std::string_view bytes, int encoding) {
     switch (encoding) {
         case 0: return DecodeTextFile(bytes, LineEncoding::Utf16Le);

@@ -36,7 +36,8 @@ public:
     static CWString FromUtf8(std::string_view utf8);
     std::string ToUtf8() const;
 
-    // Removes characters of code 32 or less and U+3000 at both ends.
+    // Strips blanks and control characters (every code up to the space) and the
+    // ideographic space U+3000 that Chinese input methods type, from both ends.
     CWString Trimmed() const;
     bool Contains(std::u16string_view part) const { return find(part) != npos; }
     CWString ReplacedAll(std::u16string_view from, std::u16string_view to) const;
@@ -49,7 +50,8 @@ public:
     int Find(std::u16string_view part, long long start = 0) const;
 };
 
-// An ordered list of texts; empty members stay unless a split drops them.
+// Texts in order. A blank member can matter to its reader, so it is kept
+// unless the split that makes the list is told to drop it.
 using rg_WenBenShuZuLei = std::vector<CWString>;
 
 bool IsTrimmedAway(char16_t c);

@@ -34,7 +34,6 @@ public:
     virtual void Enable(bool enabled) = 0;
     virtual void Show(bool visible) = 0;
     virtual void Move(const CQelRect& rect) = 0;
-    virtual void Redraw() = 0;
     // Destroys the native window (and its children); the peer may be gone afterwards.
     virtual void DestroyWindow() = 0;
 

@@ -22,7 +22,6 @@ public:
     // Goes to `address` now, or as soon as the web view exists. An address
     // without a colon gets "https://" in front; an empty one is refused (false).
     bool Navigate(const CWString& address);
-    const CWString& Address() const { return m_address; }
 
     void EnablePasswordAutosave(bool on);
     void EnableGeneralAutofill(bool on);

@@ -90,10 +90,6 @@ void CQelControl::Show(bool visible) {
     if (m_native) m_native->Show(visible);
 }
 
-void CQelControl::Redraw() {
-    if (m_native) m_native->Redraw();
-}
-
 CQelWinForm* CQelControl::Form() const {
     if (m_kind == CQelControlKind::Form) return static_cast<CQelWinForm*>(const_cast<CQelControl*>(this));
     return m_form;

@@ -14,7 +14,8 @@ namespace rg_qelvane_base {
 class CQelNativeWindow;
 class CQelWinForm;
 
-// {x, y, width, height} in the parent's client coordinates.
+// Where a control sits: {x, y, width, height}, measured from the top left of
+// its parent's client area, so a frame's title bar and borders never count.
 struct CQelRect {
     int x = 0;
     int y = 0;
@@ -107,7 +108,6 @@ public:
     // Moves the native window (scaled like creation rectangles) and repaints it.
     void Move(CQelRect rect);
     void Show(bool visible);
-    void Redraw();
 
     CQelControlKind Kind() const { return m_kind; }
     int Id() const { return m_id; }

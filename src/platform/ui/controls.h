@@ -24,8 +24,9 @@ public:
 class rg_edit_box : public CQelControl {
 public:
     rg_edit_box() : CQelControl(CQelControlKind::Edit) {}
-    // Moves the caret to the end, scrolls it into view and inserts the text
-    // followed by CR LF (raises TextChanged). Nothing without a native window.
+    // Adds a line at the end, as a log box would: the text and then CR LF, with
+    // the caret left after it and scrolled into sight; TextChanged fires. Before
+    // the native window exists there is nothing to add to.
     void AppendEditText(const CWString& text);
 };
 

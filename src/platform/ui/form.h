@@ -61,10 +61,11 @@ public:
     bool CreateFormWindow(const CQelCreateRecord& record = {});
     // Opens the form non-modally, owned by `owner`. Nothing when it is open already.
     void OpenWindow(CQelWinForm& owner);
-    // Runs the form modally: every other top-level window of the program is
-    // disabled until it closes; then they are enabled again, the owner is
-    // activated and the native window is gone. Returns the modal result (0
-    // after a close), -1 when the form was open already or could not be made.
+    // Runs the form modally, so the user must finish with it before any other
+    // window of the program takes input again. Once it closes those windows
+    // are usable, the owner has the focus back and the native window is gone.
+    // Returns the modal result (0 after a close), -1 when the form was open
+    // already or could not be made.
     int ShowModal(const CQelCreateRecord& record = {});
     // As the close box does: ends a modal run, destroys the native window.
     void Close();

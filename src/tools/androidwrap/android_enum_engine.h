@@ -1,6 +1,6 @@
 #pragma once
-// A Java enum to one Qelvane class of local value type with one constant per
-// enum constant, each referring to the Java constant.
+// Turns a Java enum into a Qelvane class (local value type) that names every
+// enum constant, so Qelvane code can use them; each refers to its Java original.
 #include "tools/androidwrap/android_items.h"
 
 namespace rg_qelvane_app {

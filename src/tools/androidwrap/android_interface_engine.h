@@ -1,6 +1,7 @@
 #pragma once
-// A Java interface to one Qelvane class of local reference type whose static
-// embedded methods call the interface's methods on the object passed first.
+// Turns a Java interface into a Qelvane class (local reference type). Its
+// methods are static and embedded and take the object as their first argument,
+// so one class serves every Java object that implements the interface.
 #include "tools/androidwrap/android_items.h"
 
 namespace rg_qelvane_app {

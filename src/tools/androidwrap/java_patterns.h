@@ -1,7 +1,8 @@
 #pragma once
 // The regular expressions with which the Android tools take Java source
-// apart. They are applied with the service's default options (case-sensitive,
-// no multi-line mode; "[\s\S]" stands for any character including line ends).
+// apart. Each runs with the regex service's defaults: case counts, "^" and "$"
+// anchor at the ends of the whole text only, and "." stops at a line end,
+// which is why a pattern that may span lines spells any character "[\s\S]".
 // Users' generated code depends on exactly what each one accepts, including
 // what it misses, so they stay as they are.
 #include <string_view>

@@ -17,7 +17,7 @@ public:
     int primaryKey = 0;  // the three flags hold only 0 or 1
     int autoIncrement = 0;
     int nullable = 0;
-    CWString maxLength;     // as the database reports it; empty when it has none
+    CWString maxLength;     // the database's own text, unconverted; empty if none
     CWString defaultValue;  // empty when the column has none
     CWString comment;       // no reader fills it; the plain generator writes it out
 

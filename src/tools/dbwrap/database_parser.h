@@ -1,10 +1,12 @@
 #pragma once
-// The database parser: the one object through which the database window reads
-// a schema. The connect operation binds it to the window's connection and the
-// kind of database; the window then lists the tables and reads each table's
-// columns. Failures are silent in a listing: no connection, a failed
-// statement or a lost server give an empty list. A column read tells them
-// apart from a table without columns: it gives null.
+// Reads schemas for the database window, which owns exactly one. Connecting
+// hands it the window's connection and the kind of database, and the kind
+// decides how each statement is written; then the window asks it for the
+// tables and for each table's columns. A table listing reports no errors:
+// whether the connection is missing, a statement fails or the server went
+// away, the answer is an empty list. A column read must tell a failure from a
+// table without columns, since the window will not pass an unread table off
+// as an empty class: it answers null when the read failed.
 #include "platform/db/connection.h"
 #include "platform/db/sqlite.h"
 #include "tools/dbwrap/column_record.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The database driver settings: "setup.ini" in the program folder, edited by
-// hand and only ever read. Every value is read again at each connect, so an
-// edit takes effect at the next connect.
+// Driver settings from "setup.ini" beside the program. The user edits that
+// file by hand and the program never writes it. Nothing is cached: each
+// connect reads the file afresh, so a change counts from the next connect
+// without a restart.
 #include <string_view>
 
 #include "platform/text.h"

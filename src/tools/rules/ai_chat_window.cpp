@@ -26,7 +26,8 @@ void rg_win_RenGongZhiNeng_YuanShi::BuildControls() {
     m_browser.Create(*this, 102, {5, 45, 792, 552});
 }
 
-// The button keeps its place; the browser fills the client area below its strip.
+// Only the page follows the window's size: the button strip at the top stays
+// as laid out, and the browser takes all the room under it.
 void rg_win_RenGongZhiNeng_YuanShi::AiChatWindow_OnResize(CQelControl&) {
     CQelRect client = GetClientRect();
     int bottom = client.y + client.height;

@@ -24,8 +24,6 @@ public:
     size_t Step(size_t state, char16_t next) const;
     // The longest beginning, shorter than the marker, that ends the text.
     size_t StateAtEnd(std::u16string_view text) const;
-    // The next shorter beginning that also ends where `state`'s does, 0 when none.
-    size_t Border(size_t state) const { return borders_[state]; }
 
 private:
     std::u16string_view marker_;

@@ -25,7 +25,8 @@ CWString PromptFilePath(const CWString& name) {
     return GetProgramDir() + u"datas\\提示词组\\" + name + u".dat";
 }
 
-// The prompt's text as UTF-8, followed by one zero byte.
+// UTF-8 closed by a zero byte, the form every prompt file has: readers stop at
+// the zero, so an empty prompt is a file of that one byte.
 bool WritePromptFile(const CWString& name, const CWString& text) {
     return TextToUtf8Bytes(text, true).WriteFile(PromptFilePath(name));
 }

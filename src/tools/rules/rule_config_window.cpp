@@ -116,7 +116,8 @@ void rg_win_GuiZePeiZhi::DeleteRule() {
     ShowRuleData();
     m_markers.Remove(index);
     m_ruleList.DeleteItem(index);
-    // The data box keeps showing the removed rule's values; typing there changes no rule.
+    // The data box is not cleared: its values are now a copy that no listed
+    // marker owns, so typing there changes no rule.
     m_rules.RemoveWorkingRule();
 }
 

@@ -239,9 +239,9 @@ bool TemplateFiller::FillFromCut(size_t row, CWString& line) {
     return true;
 }
 
-// Every occurrence, left to right, becomes the value; the inserted value is
-// not searched again for the same marker. A line that grows is measured
-// first, so one that would pass the budget is never built.
+// The search resumes after each value it puts in, so a value holding its own
+// marker is left as it is instead of growing the line forever. A line that
+// grows is measured first, so one that would pass the budget is never built.
 bool TemplateFiller::ReplaceAll(CWString& line, size_t rule, const CWString& value) {
     const MarkerSearch& search = searches_[rule];
     if (search.size() == 0) return true;

@@ -80,7 +80,6 @@ public:
     void Enable(bool value) override { enabled = value; }
     void Show(bool value) override { visible = value; }
     void Move(const CQelRect& value) override { rect = value; }
-    void Redraw() override {}
     void DestroyWindow() override;
     void AppendText(const CWString& value) override;
     bool GetCheck() const override { return checked; }

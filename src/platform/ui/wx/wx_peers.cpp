@@ -154,11 +154,6 @@ void CWxPeer::Move(const CQelRect& rect) {
     m_window->Refresh();
 }
 
-void CWxPeer::Redraw() {
-    m_window->Refresh();
-    m_window->Update();
-}
-
 void CWxPeer::DestroyWindow() { m_window->Destroy(); }
 
 // ---------------------------------------------------------------------------------------------

@@ -31,7 +31,6 @@ public:
     void Enable(bool enabled) override;
     void Show(bool visible) override;
     void Move(const CQelRect& rect) override;
-    void Redraw() override;
     void DestroyWindow() override;
 
 protected:
