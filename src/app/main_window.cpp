@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "common/data_folder.h"
 #include "common/window_actions.h"
 #include "platform/files.h"
 
@@ -43,10 +44,9 @@ void rg_my_main_window::BuildControls() {
 }
 
 void rg_my_main_window::OnCreated(CQelControl&) {
-    const CWString programDir = GetProgramDir();
-    CreateDirectoryChain(programDir + u"datas");
-    CreateDirectoryChain(programDir + u"datas\\规则组");
-    CreateDirectoryChain(programDir + u"datas\\提示词组");
+    CreateDirectoryChain(DataFolder());
+    CreateDirectoryChain(RuleGroupsFolder());
+    CreateDirectoryChain(PromptsFolder());
     LoadRuleGroupList();
 }
 

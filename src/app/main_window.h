@@ -1,6 +1,7 @@
 #pragma once
 // The launcher: one button per tool window, and the user's rule groups.
 #include "app/translation_window.h"
+#include "common/data_folder.h"
 #include "common/name_list.h"
 #include "common/rule_groups.h"
 #include "platform/line_file.h"
@@ -47,8 +48,8 @@ private:
     void DeleteRuleGroup();
     bool AskRuleGroupName(const CWString& defaultName, CWString& name);
 
-    // Each group is a folder of its name, with the companion <name>.ini beside it.
-    CNameList m_ruleGroupNames{{{u""}, {u".ini"}}};
+    // Each group is a folder of its name, with its companion file beside it.
+    CNameList m_ruleGroupNames{{{u""}, {kRuleGroupCompanionSuffix}}};
     rg_qelvane_base::ShownLineFile m_ruleGroupListFile;
 
 public:

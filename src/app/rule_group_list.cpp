@@ -1,6 +1,7 @@
 // The main window's rule-group list: the list file and one folder per group.
 #include "app/main_window.h"
 
+#include "common/data_folder.h"
 #include "common/rule_groups.h"
 #include "common/window_actions.h"
 #include "platform/files.h"
@@ -24,7 +25,7 @@ constexpr NameRefusalTexts kRefusals{u"输入名称不能为空！", u"与已有
 bool rg_my_main_window::RuleGroupExists(const CWString& name) { return m_ruleGroupNames.Has(name); }
 
 void rg_my_main_window::LoadRuleGroupList() {
-    std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListPath(), kNameListFormat);
+    std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListFile(), kNameListFormat);
     if (!lines) return;
     for (const CWString& name : TrimmedNames(*lines)) {
         m_ruleGroupNames.Add(name);
@@ -33,16 +34,16 @@ void rg_my_main_window::LoadRuleGroupList() {
 }
 
 void rg_my_main_window::SaveRuleGroupList(const CWString& oldName, const CWString& newName) {
-    if (!m_ruleGroupListFile.Write(RuleGroupListPath(), m_ruleGroupNames.Names(), kNameListFormat))
+    if (!m_ruleGroupListFile.Write(RuleGroupListFile(), m_ruleGroupNames.Names(), kNameListFormat))
         ShowInfo(*this, u"规则组列表保存失败！");
     if (!oldName.empty() && !newName.empty()) {
-        CWString oldIni = RuleGroupRoot() + oldName + u".ini";
-        if (PathExists(oldIni)) MovePath(oldIni, RuleGroupRoot() + newName + u".ini");
+        CWString oldCompanion = RuleGroupCompanionFile(oldName);
+        if (PathExists(oldCompanion)) MovePath(oldCompanion, RuleGroupCompanionFile(newName));
     }
 }
 
 bool rg_my_main_window::RenameRuleGroupFolder(const CWString& oldName, const CWString& newName) {
-    return MovePath(RuleGroupRoot() + oldName, RuleGroupRoot() + newName);
+    return MovePath(RuleGroupFolder(oldName), RuleGroupFolder(newName));
 }
 
 // False when the user cancelled or the name was refused (the message is shown).
@@ -62,7 +63,7 @@ bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& 
 void rg_my_main_window::CreateRuleGroup() {
     CWString name;
     if (!AskRuleGroupName(u"", name)) return;
-    if (!CreateDirectoryChain(RuleGroupRoot() + name)) {
+    if (!CreateDirectoryChain(RuleGroupFolder(name))) {
         ShowInfo(*this, kNotCreated);
         return;
     }
@@ -83,8 +84,8 @@ void rg_my_main_window::RenameRuleGroup() {
     // A name loaded from a list written elsewhere may have no folder, or none of ours:
     // then it may only take a name that no folder has yet.
     bool ours = IsSafeEntryName(oldName);
-    bool moved = ours && PathExists(RuleGroupRoot() + oldName) ? RenameRuleGroupFolder(oldName, newName)
-                                                               : !PathExists(RuleGroupRoot() + newName);
+    bool moved = ours && PathExists(RuleGroupFolder(oldName)) ? RenameRuleGroupFolder(oldName, newName)
+                                                              : !PathExists(RuleGroupFolder(newName));
     if (!moved) {
         ShowInfo(*this, kNotRenamed);
         return;
@@ -105,7 +106,7 @@ void rg_my_main_window::DeleteRuleGroup() {
     CWString name = m_ruleGroupList.GetListItemText(index);
     if (ShowMessageBox(this, u"您确定要删除规则组【" + name + u"】吗？", MB_YESNO, kInfoTitle) != IDYES) return;
     // Only a folder directly below the rule-group root is ever removed.
-    CWString folder = RuleGroupRoot() + name;
+    CWString folder = RuleGroupFolder(name);
     if (IsSafeEntryName(name) && PathExists(folder) && !DeleteDirectoryTree(folder)) {
         ShowInfo(*this, kNotDeleted);
         return;

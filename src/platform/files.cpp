@@ -69,20 +69,6 @@ void SyncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// A mark in the file outranks the caller's guess. The numbers are the
-// platform's: 0 UTF-16LE, 1 UTF-8, 2 and -1 ANSI; an unknown number guesses
-// nothing, so only a marked file yields text then.
-std::u16string DecodeText(std::string_view bytes, int encoding) {
-    switch (encoding) {
-        case 0: return DecodeTextFile(bytes, LineEncoding::Utf16Le);
-        case 1: return DecodeTextFile(bytes, LineEncoding::Utf8);
-        case 2:
-        case -1: return DecodeTextFile(bytes, LineEncoding::Ansi);
-    }
-    return DecideTextFileEncoding(bytes, LineEncoding::Ansi).marked ? DecodeTextFile(bytes, LineEncoding::Ansi)
-                                                                    : std::u16string();
-}
-
 // Only a file that is not there reads as empty: a path that cannot be looked
 // at (a loop of links, a folder without permission) may well hold one.
 std::optional<std::string> EmptyWhenMissing(int error) {
@@ -212,17 +198,17 @@ CQelMem TextToUtf8Bytes(std::u16string_view text, bool addNul) {
     return CQelMem(std::move(bytes));
 }
 
-std::optional<CWString> TryLoadTextFile(const CWString& path, int encoding) {
+std::optional<CWString> TryLoadTextFile(const CWString& path, LineEncoding unmarked) {
     std::optional<std::string> bytes = TryReadFileBytes(path);
     if (!bytes) return std::nullopt;
-    std::u16string text = DecodeText(*bytes, encoding);
+    std::u16string text = DecodeTextFile(*bytes, unmarked);
     size_t nul = text.find(u'\0');
     if (nul != std::u16string::npos) text.resize(nul);
     return CWString(std::move(text));
 }
 
-CWString CWString::LoadTextFile(const CWString& path, int encoding) {
-    return TryLoadTextFile(path, encoding).value_or(CWString());
+CWString CWString::LoadTextFile(const CWString& path, LineEncoding unmarked) {
+    return TryLoadTextFile(path, unmarked).value_or(CWString());
 }
 
 bool CWString::SaveTextFile(const CWString& text, const CWString& path) {

@@ -53,7 +53,7 @@ std::optional<std::string> TryReadFileBytes(const CWString& path);
 // The whole file, or nothing when it is missing or unreadable.
 std::string ReadFileBytes(const CWString& path);
 // LoadTextFile, telling an unreadable file (nullopt) from a missing one (empty text).
-std::optional<CWString> TryLoadTextFile(const CWString& path, int encoding);
+std::optional<CWString> TryLoadTextFile(const CWString& path, LineEncoding unmarked);
 // Writes beside the target, flushes it to disk and renames it over the
 // target, so a crash, a power cut or a full disk never leaves half a file.
 // A symbolic link stays a link: the file it points at is replaced, and the

@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/encoding.h"
+
 namespace rg_qelvane_base {
 
 class CWString;
@@ -22,10 +24,9 @@ public:
     CWString(std::u16string&& s) : std::u16string(std::move(s)) {}
     CWString(std::u16string_view s) : std::u16string(s) {}
 
-    // Reads a whole file; a byte-order mark wins over `encoding`
-    // (0 UTF-16LE, 1 UTF-8, 2 or -1 ANSI). Missing files read as empty text,
-    // and the text ends at the first NUL.
-    static CWString LoadTextFile(const CWString& path, int encoding);
+    // Reads a whole file; a byte-order mark wins over `unmarked`. Missing
+    // files read as empty text, and the text ends at the first NUL.
+    static CWString LoadTextFile(const CWString& path, LineEncoding unmarked);
     // Writes the text in the ANSI code page, replacing the file whole.
     static bool SaveTextFile(const CWString& text, const CWString& path);
 

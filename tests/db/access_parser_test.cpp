@@ -36,7 +36,7 @@ TEST_F(AccessParserTest, ReadsAJetFileWithNoPrimaryKey) {
     EXPECT_EQ(parser.ListTables(), (rg_WenBenShuZuLei{u"DateTest"}));
     const auto columns = parser.ReadColumns(u"DateTest").value_or(rg_ShuJuKuBiaoJieGouShuZu{});
     ASSERT_EQ(columns.size(), 6u);
-    for (const auto& column : columns) EXPECT_EQ(column.primaryKey, 0) << column.columnName.ToUtf8();
+    for (const auto& column : columns) EXPECT_FALSE(column.primaryKey) << column.columnName.ToUtf8();
     EXPECT_EQ(parser.ReadColumns(u"datetest"), rg_ShuJuKuBiaoJieGouShuZu{}) << "table names compare exactly";
 }
 
@@ -47,7 +47,7 @@ TEST_F(AccessParserTest, ReadsAnAceTableWhoseNameHoldsABlank) {
     const auto columns = parser.ReadColumns(u"Asset Items").value_or(rg_ShuJuKuBiaoJieGouShuZu{});
     ASSERT_EQ(columns.size(), 13u);
     for (const auto& column : columns) {
-        EXPECT_EQ(column.primaryKey, column.columnName == u"Asset No" ? 1 : 0) << column.columnName.ToUtf8();
+        EXPECT_EQ(column.primaryKey, column.columnName == u"Asset No") << column.columnName.ToUtf8();
         EXPECT_NE(column.type, u"") << column.columnName.ToUtf8();
     }
 }

@@ -16,7 +16,7 @@ using rg_qelvane_windows_ShuJuKu::adStateOpen;
 
 namespace {
 
-rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, int key, int autoIncrement, int nullable,
+rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, bool key, bool autoIncrement, bool nullable,
                             CWString length = {}, CWString defaultValue = {}) {
     return {std::move(name),   std::move(type),         key, autoIncrement, nullable,
             std::move(length), std::move(defaultValue), {}};

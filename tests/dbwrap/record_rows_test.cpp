@@ -32,7 +32,7 @@ rg_JiLuJiLei Repeated(const std::vector<CWString>& names, const rg_JiLuJiLei::Ro
     return rg_JiLuJiLei::FromCells(std::move(fields), times + last.size(), std::move(cells));
 }
 
-rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, int key, int autoIncrement, int nullable,
+rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, bool key, bool autoIncrement, bool nullable,
                             CWString length = {}, CWString defaultValue = {}) {
     return {std::move(name),   std::move(type),         key, autoIncrement, nullable,
             std::move(length), std::move(defaultValue), {}};

@@ -21,9 +21,9 @@ protected:
         return ConnectDatabase({database, sqlite, parser}, kKindSqlite, panel);
     }
     void Run(std::u16string_view sql) { ASSERT_EQ(sqlite.Query(CWString(sql)).Step(), 101) << CWString(sql).ToUtf8(); }
-    rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, int key, int nullable, CWString length = {},
+    rg_ShuJuKuBiaoJieGou Column(CWString name, CWString type, bool key, bool nullable, CWString length = {},
                                 CWString defaultValue = {}) {
-        return {std::move(name), std::move(type), key, 0, nullable, std::move(length), std::move(defaultValue), {}};
+        return {std::move(name), std::move(type), key, false, nullable, std::move(length), std::move(defaultValue), {}};
     }
 };
 

@@ -11,7 +11,7 @@ using generator_test::U8;
 
 namespace {
 
-rg_ShuJuKuBiaoJieGou Column(const CWString& name, const CWString& type, int key = 0) {
+rg_ShuJuKuBiaoJieGou Column(const CWString& name, const CWString& type, bool key = false) {
     rg_ShuJuKuBiaoJieGou column;
     column.columnName = name;
     column.type = type;
@@ -60,7 +60,7 @@ TEST_F(TableClassGenerators, TagByBoxesAndKey) {
         {false, true, true, json}, {false, false, true, json}, {false, true, false, u""}, {false, false, false, u""},
     };
     for (const Case& c : cases) {
-        ColumnReader table = Schema({{u"t", {Column(u"id", u"int", c.key ? 1 : 0)}}});
+        ColumnReader table = Schema({{u"t", {Column(u"id", u"int", c.key)}}});
         CWString text = GenerateGormJsonCode({u"t"}, table, {.gorm = c.gorm, .json = c.json});
         CWString line = u"\t变量 id <公开 类型 = int @输出名 = \"Id\" " + c.tag + u" 注释 = \"\">\r\n";
         EXPECT_TRUE(text.Contains(line)) << c.gorm << c.key << c.json << "\n" << U8(text);

@@ -24,40 +24,39 @@ TEST_F(FilesTest, ProgramDirEndsWithBackslash) {
 TEST_F(FilesTest, LoadTextFileHonoursMarksThenTheRequestedEncoding) {
     struct Case {
         std::string bytes;
-        int encoding;
+        LineEncoding unmarked;
         std::u16string expected;
     };
     const std::string utf8 = "\xE5\x90\x8D\xE7\xA7\xB0";  // 名称
     const std::string gbk = "\xC3\xFB\xB3\xC6";           // 名称
     const Case cases[] = {
-        {"\xFF\xFE" + std::string("a\0b\0", 4), 2, u"ab"},
-        {"\xEF\xBB\xBF" + utf8, 2, u"名称"},
-        {utf8, 1, u"名称"},
-        {gbk, 2, u"名称"},
-        {gbk, -1, u"名称"},
-        {std::string("x\0y\0", 4), 0, u"xy"},
-        {"abc", 7, u""},
-        {std::string("ab\0cd", 5), 1, u"ab"},
+        {"\xFF\xFE" + std::string("a\0b\0", 4), LineEncoding::Ansi, u"ab"},
+        {"\xEF\xBB\xBF" + utf8, LineEncoding::Ansi, u"名称"},
+        {utf8, LineEncoding::Utf8, u"名称"},
+        {gbk, LineEncoding::Ansi, u"名称"},
+        {std::string("x\0y\0", 4), LineEncoding::Utf16Le, u"xy"},
+        {std::string("ab\0cd", 5), LineEncoding::Utf8, u"ab"},
         {std::string("\xFF\xFE"
                      "a\0\0\0b\0",
                      8),
-         1, u"a"},
-        {"", 1, u""},
+         LineEncoding::Utf8, u"a"},
+        {"", LineEncoding::Utf8, u""},
     };
     for (const Case& c : cases) {
         dir.WriteBytes("f.txt", c.bytes);
-        EXPECT_EQ(CWString::LoadTextFile(Path(u"f.txt"), c.encoding), c.expected) << c.bytes;
+        EXPECT_EQ(CWString::LoadTextFile(Path(u"f.txt"), c.unmarked), c.expected) << c.bytes;
     }
-    EXPECT_EQ(CWString::LoadTextFile(Path(u"missing.txt"), 1), u"");
+    EXPECT_EQ(CWString::LoadTextFile(Path(u"missing.txt"), LineEncoding::Utf8), u"");
     fs::create_directories(dir / "folder.txt");
-    EXPECT_EQ(CWString::LoadTextFile(Path(u"folder.txt"), 1), u"") << "a folder reads as a missing file";
+    EXPECT_EQ(CWString::LoadTextFile(Path(u"folder.txt"), LineEncoding::Utf8), u"")
+        << "a folder reads as a missing file";
 }
 
 TEST_F(FilesTest, SaveTextFileWritesAnsiAndReplacesTheFileWhole) {
     dir.WriteBytes("t.ini", std::string(100, 'z'));
     ASSERT_TRUE(CWString::SaveTextFile(u"[translation]\r\nName=名称\r\n", Path(u"t.ini")));
     EXPECT_EQ(dir.ReadBytes("t.ini"), "[translation]\r\nName=\xC3\xFB\xB3\xC6\r\n");
-    EXPECT_EQ(CWString::LoadTextFile(Path(u"t.ini"), 2), u"[translation]\r\nName=名称\r\n");
+    EXPECT_EQ(CWString::LoadTextFile(Path(u"t.ini"), LineEncoding::Ansi), u"[translation]\r\nName=名称\r\n");
 }
 
 TEST_F(FilesTest, AnsiHoldsEveryCharacter) {
@@ -144,11 +143,11 @@ TEST_F(FilesTest, SavesWriteThroughALinkAndKeepTheFilesPermissions) {
 
 TEST_F(FilesTest, AnUnreadableFileIsToldFromAMissingOne) {
     EXPECT_EQ(TryReadFileBytes(Path(u"missing.txt")), std::string());
-    EXPECT_EQ(TryLoadTextFile(Path(u"no\\such\\missing.txt"), 1), CWString());
+    EXPECT_EQ(TryLoadTextFile(Path(u"no\\such\\missing.txt"), LineEncoding::Utf8), CWString());
     fs::create_directories(dir / "folder.txt");
     EXPECT_EQ(TryReadFileBytes(Path(u"folder.txt")), std::nullopt);
     dir.WriteBytes("f.txt", "abc");
-    EXPECT_EQ(TryLoadTextFile(Path(u"f.txt"), 1), CWString(u"abc"));
+    EXPECT_EQ(TryLoadTextFile(Path(u"f.txt"), LineEncoding::Utf8), CWString(u"abc"));
 }
 
 TEST_F(FilesTest, InjectedFaultsRefuseTheirOperationAndChangeNothing) {
@@ -169,7 +168,7 @@ TEST_F(FilesTest, InjectedFaultsRefuseTheirOperationAndChangeNothing) {
     {
         CInjectedFault fault(CQelFault::Read);
         EXPECT_EQ(TryReadFileBytes(Path(u"a\\f.txt")), std::nullopt);
-        EXPECT_EQ(CWString::LoadTextFile(Path(u"a\\f.txt"), 1), u"");
+        EXPECT_EQ(CWString::LoadTextFile(Path(u"a\\f.txt"), LineEncoding::Utf8), u"");
     }
     EXPECT_FALSE(fs::exists(dir / "b"));
     EXPECT_FALSE(fs::exists(dir / "c"));

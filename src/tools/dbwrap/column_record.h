@@ -13,10 +13,10 @@ using rg_qelvane_base::CWString;
 class rg_ShuJuKuBiaoJieGou {
 public:
     CWString columnName;
-    CWString type;       // what text this is depends on the kind of database
-    int primaryKey = 0;  // the three flags hold only 0 or 1
-    int autoIncrement = 0;
-    int nullable = 0;
+    CWString type;  // what text this is depends on the kind of database
+    bool primaryKey = false;
+    bool autoIncrement = false;
+    bool nullable = false;
     CWString maxLength;     // the database's own text, unconverted; empty if none
     CWString defaultValue;  // empty when the column has none
     CWString comment;       // no reader fills it; the plain generator writes it out

@@ -124,9 +124,9 @@ ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsSqlite(const CWString& table) const {
         TypeAndLength split = SplitTypeAndLength(statement.GetColumnText(2));
         column.type = std::move(split.type);
         column.maxLength = std::move(split.maxLength);
-        column.nullable = statement.GetColumnInt(3) == 0 ? 1 : 0;
+        column.nullable = statement.GetColumnInt(3) == 0;
         column.defaultValue = statement.GetColumnText(4);
-        column.primaryKey = statement.GetColumnInt(5) == 1 ? 1 : 0;
+        column.primaryKey = statement.GetColumnInt(5) == 1;
         columns.push_back(std::move(column));
     }
     statement.Finalize();

@@ -22,7 +22,7 @@ struct GridColumn {
 constexpr GridColumn kGridColumns[] = {{u"序号", 100}, {u"字段名称", 200}, {u"字段类型", 200}, {u"最大长度", 100},
                                        {u"主键", 100}, {u"自增", 100},     {u"是否为空", 100}, {u"默认值", 100}};
 
-CWString YesWhen(int flag) { return flag != 0 ? u"是" : u""; }
+CWString YesWhen(bool flag) { return flag ? u"是" : u""; }
 
 // Tables left out of a wrap because their columns could not be read: the
 // count, and the first few by name, so the user knows what is missing.

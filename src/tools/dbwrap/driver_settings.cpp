@@ -1,6 +1,6 @@
 #include "tools/dbwrap/driver_settings.h"
 
-#include "platform/files.h"
+#include "common/data_folder.h"
 #include "platform/ini.h"
 
 namespace rg_qelvane_app {
@@ -8,7 +8,7 @@ namespace rg_qelvane_app {
 using rg_qelvane_base::EqualsIgnoringAsciiCase;
 
 CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std::u16string_view defaultValue) {
-    return rg_qelvane_base::ReadIniText(rg_qelvane_base::GetProgramDir() + u"setup.ini", section, key, defaultValue);
+    return rg_qelvane_base::ReadIniText(DriverSettingsFile(), section, key, defaultValue);
 }
 
 bool IsSettingOn(const CWString& value) { return value != u"0"; }

@@ -31,8 +31,6 @@ CWString FieldText(const rg_JiLuJiLei& rows, std::u16string_view field) {
     return CQelComVariant::ToText(rows.GetFieldValue(field));
 }
 
-int FlagOf(bool on) { return on ? 1 : 0; }
-
 // The catalogue queries name their result columns alike; only the words that
 // mean "yes" differ between kinds.
 struct CatalogueWords {
@@ -48,11 +46,11 @@ ColumnsRead CatalogueColumnsFromRows(rg_JiLuJiLei& rows, const CatalogueWords& w
         column.columnName = FieldText(rows, u"字段名称");
         column.type = FieldText(rows, u"字段类型");
         column.maxLength = FieldText(rows, u"最大长度");
-        column.nullable = FlagOf(FieldText(rows, u"是否为空") == words.nullableYes);
+        column.nullable = FieldText(rows, u"是否为空") == words.nullableYes;
         column.defaultValue = FieldText(rows, u"默认值");
-        column.primaryKey = FlagOf(FieldText(rows, u"是否主键") == words.keyYes);
+        column.primaryKey = FieldText(rows, u"是否主键") == words.keyYes;
         if (!words.autoIncrementYes.empty())
-            column.autoIncrement = FlagOf(FieldText(rows, u"是否自增") == words.autoIncrementYes);
+            column.autoIncrement = FieldText(rows, u"是否自增") == words.autoIncrementYes;
         columns.push_back(std::move(column));
     });
     if (!answered) return std::nullopt;
@@ -83,10 +81,10 @@ ColumnsRead MySqlColumnsFromRows(rg_JiLuJiLei& rows) {
         TypeAndLength split = SplitTypeAndLength(FieldText(rows, u"Type"));
         column.type = std::move(split.type);
         column.maxLength = std::move(split.maxLength);
-        column.primaryKey = FlagOf(FieldText(rows, u"Key") == u"PRI");
-        column.nullable = FlagOf(FieldText(rows, u"Null") == u"YES");
+        column.primaryKey = FieldText(rows, u"Key") == u"PRI";
+        column.nullable = FieldText(rows, u"Null") == u"YES";
         column.defaultValue = FieldText(rows, u"Default");
-        column.autoIncrement = FlagOf(FieldText(rows, u"Extra").Contains(u"auto_increment"));
+        column.autoIncrement = FieldText(rows, u"Extra").Contains(u"auto_increment");
         columns.push_back(std::move(column));
     });
     if (!answered) return std::nullopt;
@@ -113,7 +111,7 @@ ColumnsRead AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table)
         rg_ShuJuKuBiaoJieGou column;
         column.columnName = FieldText(columnRows, u"COLUMN_NAME");
         column.type = AdoTypeName(rg_qelvane_base::TextToInt(FieldText(columnRows, u"DATA_TYPE")));
-        column.nullable = FlagOf(FieldText(columnRows, u"IS_NULLABLE") == u"-1");
+        column.nullable = FieldText(columnRows, u"IS_NULLABLE") == u"-1";
         column.defaultValue = FieldText(columnRows, u"COLUMN_DEFAULT");
         column.maxLength = FieldText(columnRows, u"CHARACTER_MAXIMUM_LENGTH");
         columns.push_back(std::move(column));
@@ -145,8 +143,8 @@ ColumnsRead AccessColumnsFromRows(AccessRowsets& rowsets, const CWString& table)
     // No key row (or no such field) leaves the name empty and marks nothing,
     // not even a column whose name read as empty.
     for (auto& column : columns) {
-        column.primaryKey = FlagOf(!keyName.empty() && column.columnName == keyName);
-        column.autoIncrement = FlagOf(!autoIncrementName.empty() && column.columnName == autoIncrementName);
+        column.primaryKey = !keyName.empty() && column.columnName == keyName;
+        column.autoIncrement = !autoIncrementName.empty() && column.columnName == autoIncrementName;
     }
     if (columns.size() > MostColumnsInATable) return std::nullopt;
     return columns;

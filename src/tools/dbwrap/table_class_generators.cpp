@@ -12,10 +12,9 @@ namespace {
 
 // The tag value is a quoted text, so its own quotes are escaped with a backslash.
 CWString ServerTag(const rg_ShuJuKuBiaoJieGou& column, CServerTags tags) {
-    bool key = column.primaryKey != 0;
-    if (tags.gorm && key && tags.json)
+    if (tags.gorm && column.primaryKey && tags.json)
         return CWString::Format(u"@服务器.标签 = \"gorm:\\\"primarykey\\\" json:\\\"%s\\\"\"", {column.columnName});
-    if (tags.gorm && key) return u"@服务器.标签 = \"gorm:\\\"primarykey\\\"\"";
+    if (tags.gorm && column.primaryKey) return u"@服务器.标签 = \"gorm:\\\"primarykey\\\"\"";
     if (tags.json) return CWString::Format(u"@服务器.标签 = \"json:\\\"%s\\\"\"", {column.columnName});
     return {};
 }

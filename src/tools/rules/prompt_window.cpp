@@ -1,5 +1,6 @@
 #include "tools/rules/prompt_window.h"
 
+#include "common/data_folder.h"
 #include "common/window_actions.h"
 #include "platform/files.h"
 #include "platform/line_file.h"
@@ -16,19 +17,17 @@ constexpr const char16_t* kUnsafeName = u"提示词名称不能包含 \\ / : * ?
 constexpr const char16_t* kTooLongName = u"提示词名称过长，无法用作文件名称！";
 constexpr NameRefusalTexts kRefusals{u"输入提示词名称不能为空！", u"与已有名称重复！", kUnsafeName, kTooLongName};
 
-CWString PromptListPath() { return GetProgramDir() + u"datas\\提示词组列表.dat"; }
-
 // Empty for a name that could not have been entered here (a list file written
 // elsewhere): such a name stands for no file of ours.
-CWString PromptFilePath(const CWString& name) {
+CWString SafePromptFile(const CWString& name) {
     if (!IsSafeEntryName(name)) return {};
-    return GetProgramDir() + u"datas\\提示词组\\" + name + u".dat";
+    return PromptFile(name);
 }
 
 // UTF-8 closed by a zero byte, the form every prompt file has: readers stop at
 // the zero, so an empty prompt is a file of that one byte.
 bool WritePromptFile(const CWString& name, const CWString& text) {
-    return TextToUtf8Bytes(text, true).WriteFile(PromptFilePath(name));
+    return TextToUtf8Bytes(text, true).WriteFile(SafePromptFile(name));
 }
 }  // namespace
 
@@ -58,7 +57,7 @@ void rg_win_DiShiCiGuanLi::BuildControls() {
 
 void rg_win_DiShiCiGuanLi::LoadPromptList() {
     m_currentName.clear();
-    std::optional<rg_WenBenShuZuLei> lines = m_promptListFile.Read(PromptListPath(), kNameListFormat);
+    std::optional<rg_WenBenShuZuLei> lines = m_promptListFile.Read(PromptListFile(), kNameListFormat);
     if (!lines) {
         ShowInfo(*this, u"提示词列表读取失败，本次打开不会保存！");
         return;
@@ -72,7 +71,7 @@ void rg_win_DiShiCiGuanLi::LoadPromptList() {
 void rg_win_DiShiCiGuanLi::LoadSelectedPrompt(CQelControl& sender) {
     if (&sender != &m_promptList) return;
     m_currentName = m_promptList.GetListItemText(m_promptList.GetCurSel());
-    std::optional<CWString> text = TryLoadTextFile(PromptFilePath(m_currentName), 1);
+    std::optional<CWString> text = TryLoadTextFile(SafePromptFile(m_currentName), LineEncoding::Utf8);
     m_content.SetControlText(text.value_or(CWString()));
     m_contentReadable = text.has_value();
     if (!m_contentReadable) ShowInfo(*this, u"提示词内容读取失败，重新选择前不会保存！");
@@ -119,10 +118,10 @@ void rg_win_DiShiCiGuanLi::AddPrompt() {
 void rg_win_DiShiCiGuanLi::RenamePrompt() {
     if (!HasCurrentPrompt()) return;
     int index = m_promptList.GetCurSel();
-    CWString oldFile = PromptFilePath(m_promptList.GetListItemText(index));
+    CWString oldFile = SafePromptFile(m_promptList.GetListItemText(index));
     CWString newName;
     if (!AskPromptName(u"请输入新提示词名称", m_currentName, newName)) return;
-    if (!oldFile.empty() && !MovePath(oldFile, PromptFilePath(newName))) return;
+    if (!oldFile.empty() && !MovePath(oldFile, SafePromptFile(newName))) return;
     m_promptNames.Replace(index, newName);
     m_promptList.DeleteItem(index);
     m_promptList.InsertItem(index, newName, 0);
@@ -136,7 +135,7 @@ void rg_win_DiShiCiGuanLi::DeletePrompt() {
     if (!HasCurrentPrompt()) return;
     CWString question = CWString::Format(u"确定要删除[%s]？", {m_currentName});
     if (ShowMessageBox(this, question, MB_YESNO, kInfoTitle) != IDYES) return;
-    CWString file = PromptFilePath(m_currentName);
+    CWString file = SafePromptFile(m_currentName);
     if (!file.empty() && !DeleteFilePath(file)) return;
     m_promptNames.Remove(m_promptList.GetCurSel());
     m_promptList.DeleteItem(m_promptList.GetCurSel());
@@ -155,7 +154,7 @@ void rg_win_DiShiCiGuanLi::SavePrompt() {
 }
 
 void rg_win_DiShiCiGuanLi::SavePromptList() {
-    if (!m_promptListFile.Write(PromptListPath(), m_promptNames.Names(), kNameListFormat))
+    if (!m_promptListFile.Write(PromptListFile(), m_promptNames.Names(), kNameListFormat))
         ShowInfo(*this, u"提示词列表保存失败！");
 }
 

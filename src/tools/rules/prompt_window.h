@@ -1,11 +1,12 @@
 #pragma once
 // The prompt library: named texts for the AI chat page, one file per prompt
-// under datas\提示词组 and the list of names in datas\提示词组列表.dat.
+// and a list of their names, in the data folder.
 //
 // The window always acts on the selected prompt: the current name is the
 // selected entry's text (empty when none is selected), the content box shows
 // that prompt's file, and a name typed for "增加" or "修改" becomes the current
 // name only once the prompt carries it.
+#include "common/data_folder.h"
 #include "common/name_list.h"
 #include "platform/line_file.h"
 #include "platform/ui/controls.h"
@@ -37,8 +38,8 @@ protected:
     void BuildControls() override;
 
 private:
-    // Each prompt is the file <name>.dat, written whole.
-    CNameList m_promptNames{{{u".dat", true}}};
+    // Each prompt is one file, written whole.
+    CNameList m_promptNames{{{kPromptFileSuffix, true}}};
     rg_qelvane_base::ShownLineFile m_promptListFile;
     // False when the selected prompt's file was there but could not be read.
     bool m_contentReadable = true;

@@ -14,7 +14,6 @@ namespace {
 constexpr unsigned kLinesEditStyle = CQelStyle::MultiLine | CQelStyle::VScroll | CQelStyle::StaticEdge;
 // Template and result lines never wrap.
 constexpr unsigned kWideEditStyle = kLinesEditStyle | CQelStyle::HScroll;
-constexpr const char16_t* kTemplateFile = u"模板";
 }  // namespace
 
 rg_win_GuiZePeiZhi::rg_win_GuiZePeiZhi() : CQelWinForm(u"规则配置") {}
@@ -57,7 +56,7 @@ void rg_win_GuiZePeiZhi::OnOpen(CQelControl&) {
 }
 
 void rg_win_GuiZePeiZhi::LoadRuleGroup() {
-    std::optional<CWString> templateText = ReadRuleFile(m_groupName, kTemplateFile);
+    std::optional<CWString> templateText = ReadTemplate(m_groupName);
     std::optional<std::vector<rg_ShuJuXiang>> rules = ReadRules(m_groupName, m_ruleListFile);
     // A group without a template file shows an empty box, not the default template.
     m_template.SetControlText(templateText.value_or(CWString()));
@@ -74,7 +73,7 @@ bool rg_win_GuiZePeiZhi::SaveRuleGroup() {
     // What the window shows of a file it could not read is no content of that
     // file, so neither file is written over.
     if (!m_groupReadable) return false;
-    bool templateSaved = WriteRuleFile(m_groupName, kTemplateFile, m_template.GetControlText());
+    bool templateSaved = WriteTemplate(m_groupName, m_template.GetControlText());
     bool rulesSaved = WriteRules(m_groupName, m_ruleListFile, m_markers.Names());
     return templateSaved && rulesSaved;
 }

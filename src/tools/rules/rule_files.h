@@ -13,11 +13,11 @@
 
 namespace rg_qelvane_app {
 
-// The file's text: empty when it is missing or the group name is unsafe,
-// nullopt when it is there but cannot be read.
-std::optional<CWString> ReadRuleFile(const CWString& groupName, const CWString& fileName);
+// The template: empty when its file is missing or the group name is unsafe,
+// nullopt when the file is there but cannot be read.
+std::optional<CWString> ReadTemplate(const CWString& groupName);
 // False when the group name is unsafe or the file could not be written.
-bool WriteRuleFile(const CWString& groupName, const CWString& fileName, const CWString& text);
+bool WriteTemplate(const CWString& groupName, const CWString& text);
 
 // One rule without values per non-blank line of "规则", trimmed, in file
 // order: none when the file is missing or the group name is unsafe, nullopt
