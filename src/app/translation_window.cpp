@@ -2,6 +2,7 @@
 #include "common/window_actions.h"
 
 #include "app/batch_insert_window.h"
+#include "common/data_folder.h"
 #include "common/translation.h"
 #include "platform/ui/dialogs.h"
 
@@ -34,7 +35,7 @@ void rg_win_FanYiGuanLi::BuildControls() {
 
 void rg_win_FanYiGuanLi::LoadTable() {
     m_rowEntries.clear();
-    std::optional<std::vector<TranslationEntry>> entries = m_tableFile.Read(TranslationTablePath());
+    std::optional<std::vector<TranslationEntry>> entries = m_tableFile.Read(TranslationTableFile());
     if (!entries) {
         ShowInfo(*this, u"翻译表读取失败，本次打开不会保存！");
         return;
@@ -48,7 +49,7 @@ bool rg_win_FanYiGuanLi::SaveTable() {
     rows.reserve(m_rowEntries.size());
     for (int row = 0; row < m_grid.GetRowCount(); ++row)
         rows.push_back({m_rowEntries[row], m_grid.GetCellText(row, kEnglish), m_grid.GetCellText(row, kChinese)});
-    return m_tableFile.Write(TranslationTablePath(), rows);
+    return m_tableFile.Write(TranslationTableFile(), rows);
 }
 
 void rg_win_FanYiGuanLi::AppendRow(const CWString& english, const CWString& chinese, std::optional<size_t> entry) {

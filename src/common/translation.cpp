@@ -1,16 +1,15 @@
 #include "common/translation.h"
 
+#include "common/data_folder.h"
 #include "platform/files.h"
 
 namespace rg_qelvane_app {
 
 bool TranslateEnabled = false;
 
-CWString TranslationTablePath() { return rg_qelvane_base::GetProgramDir() + u"datas\\对应关系.ini"; }
-
 TranslationTableScope* TranslationTableScope::open_ = nullptr;
 
-TranslationTableScope::TranslationTableScope() : table_(TranslationTablePath(), kTranslationSection), outer_(open_) {
+TranslationTableScope::TranslationTableScope() : table_(TranslationTableFile(), kTranslationSection), outer_(open_) {
     open_ = this;
 }
 
@@ -18,7 +17,7 @@ TranslationTableScope::~TranslationTableScope() { open_ = outer_; }
 
 CWString LookUpTranslation(const CWString& word) {
     if (TranslationTableScope::open_) return TranslationTableScope::open_->table_.Read(word, u"");
-    return rg_qelvane_base::ReadIniText(TranslationTablePath(), kTranslationSection, word, u"");
+    return rg_qelvane_base::ReadIniText(TranslationTableFile(), kTranslationSection, word, u"");
 }
 
 CWString TranslateWord(const CWString& word) {

@@ -11,8 +11,6 @@ using rg_qelvane_base::CWString;
 // read only by TranslateWord.
 extern bool TranslateEnabled;
 
-// The table file: program folder + datas\对应关系.ini.
-CWString TranslationTablePath();
 // The section of the table file that holds the entries.
 inline constexpr std::u16string_view kTranslationSection = u"translation";
 

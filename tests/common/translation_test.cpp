@@ -5,6 +5,7 @@
 
 #include "support/seams.h"
 
+#include "common/data_folder.h"
 #include "common/text_helpers.h"
 #include "common/translation.h"
 #include "support/temp_program_dir.h"
@@ -47,7 +48,7 @@ TEST_F(TranslateWordTest, LfOnlyTablesStillReadEveryEntryAndAMissingTableGivesTh
 TEST_F(TranslateWordTest, ASavedTableIsSeenByTheNextWord) {
     WriteTable("k=1\r\n");
     EXPECT_EQ(TranslateWord(u"k"), u"1");
-    ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nk=2\r\n", TranslationTablePath()));
+    ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nk=2\r\n", TranslationTableFile()));
     EXPECT_EQ(TranslateWord(u"k"), u"2");
 }
 
@@ -62,7 +63,7 @@ TEST_F(TranslateWordTest, AFileTimeFarFromNowStillLeavesTheLookupAHashProbe) {
     {
         CInjectedFault unreadable(CQelFault::Read);
         EXPECT_EQ(TranslateWord(u"NAME"), u"名称") << "the file was not read again";
-        ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nName=新\r\n", TranslationTablePath()));
+        ASSERT_TRUE(rg_qelvane_base::CWString::SaveTextFile(u"[translation]\r\nName=新\r\n", TranslationTableFile()));
         EXPECT_EQ(TranslateWord(u"Name"), u"Name") << "a new file is read, and this one cannot be";
     }
     EXPECT_EQ(TranslateWord(u"Name"), u"新");

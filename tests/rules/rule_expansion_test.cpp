@@ -336,7 +336,7 @@ TEST_F(RuleExpansionTest, ValuesThatKeepBeginningLaterMarkersAreFilled) {
          u"<{0}>",
          u"<" + braces + u">\r\n"},
         {"twenty thousand braces before a later marker of four thousand characters",
-         {{u"{0}", {fewerBraces}}, {u"{" + CWString(3999, u'a'), {u"v"}}},
+         {{u"{0}", {fewerBraces}}, {rg_qelvane_base::Joined({u"{", CWString(3999, u'a')}), {u"v"}}},
          u"<{0}>",
          u"<" + fewerBraces + u">\r\n"},
     };

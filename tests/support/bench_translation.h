@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/data_folder.h"
 #include "common/translation.h"
 #include "support/seams.h"
 
@@ -16,7 +17,7 @@ inline void SetTranslation(bool on, const std::string& folderName, const rg_qelv
         std::filesystem::path folder = std::filesystem::temp_directory_path() / folderName;
         std::filesystem::create_directories(folder / "datas");
         rg_qelvane_base::SetProgramDirForTests(folder);
-        return rg_qelvane_base::CWString::SaveTextFile(table, rg_qelvane_app::TranslationTablePath());
+        return rg_qelvane_base::CWString::SaveTextFile(table, rg_qelvane_app::TranslationTableFile());
     }();
     (void)written;
     rg_qelvane_app::TranslateEnabled = on;

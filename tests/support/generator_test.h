@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/data_folder.h"
 #include "common/translation.h"
 #include "platform/text.h"
 #include "support/temp_program_dir.h"
@@ -36,7 +37,7 @@ protected:
         CWString text = u"[translation]\r\n";
         for (std::u16string_view entry : entries) text.append(entry).append(u"\r\n");
         std::filesystem::create_directories(programDir_ / "datas");
-        ASSERT_TRUE(CWString::SaveTextFile(text, rg_qelvane_app::TranslationTablePath()));
+        ASSERT_TRUE(CWString::SaveTextFile(text, rg_qelvane_app::TranslationTableFile()));
         rg_qelvane_app::TranslateEnabled = true;
     }
     const TempProgramDir& ProgramDir() const { return programDir_; }
