@@ -8,6 +8,7 @@
 
 namespace rg_qelvane_app {
 
+// One kind's page: the connect operation reads its values.
 class CConnectionPanel : public rg_qelvane_base::rg_ZuJianBuJuQi {
 public:
     // The texts of the panel's edits; the values it has no edit for stay empty.
@@ -18,6 +19,7 @@ public:
 class rg_control_MoShi : public CConnectionPanel {
 public:
     DatabasePanelValues Values() const override;
+
     // The port edit shows the number in decimal.
     void SetPort(int port);
 

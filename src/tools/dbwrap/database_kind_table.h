@@ -25,7 +25,7 @@ struct KindSettings {
     bool latestVersion = false;
 };
 
-// The panel value that the parser's statements name besides the table.
+// The panel value the parser is bound with besides the connection.
 enum class KindScope { kNone, kDatabaseName, kUser };
 
 struct DatabaseKindTraits {

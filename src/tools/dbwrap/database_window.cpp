@@ -201,8 +201,7 @@ void rg_win_ShuJuKuFengZhuang::OnClick(CQelControl& sender) {
 void rg_win_ShuJuKuFengZhuang::OpenDatabase() {
     if (!m_kind.HasNativeWindow()) return;
     const std::optional<DatabaseKind> kind = SelectedKind();
-    const DatabasePanelValues values = kind ? PanelValues(*kind) : DatabasePanelValues{};
-    switch (ConnectDatabase({m_database, m_sqlite, m_parser}, kind, values)) {
+    switch (ConnectDatabase({m_database, m_sqlite, m_parser}, kind, PanelValues(kind))) {
         case ConnectOutcome::kSqliteOpened:
             ShowInfo(*this, u"数据库连接成功！");
             AddTables(m_parser.ListTables());
@@ -227,13 +226,14 @@ std::optional<DatabaseKind> rg_win_ShuJuKuFengZhuang::SelectedKind() const {
     return DatabaseKindAt(m_kind.GetCurSel());
 }
 
+// Whether the kind selected now is read from an SQLite file rather than through ADO.
 bool rg_win_ShuJuKuFengZhuang::SqliteSelected() const {
     const std::optional<DatabaseKind> kind = SelectedKind();
     return kind && TraitsOf(*kind).connection == KindConnection::kSqliteFile;
 }
 
-// The edits of the kind's panel, as typed.
-DatabasePanelValues rg_win_ShuJuKuFengZhuang::PanelValues(DatabaseKind kind) {
+// The edits of the kind's panel, as typed; none without a kind.
+DatabasePanelValues rg_win_ShuJuKuFengZhuang::PanelValues(std::optional<DatabaseKind> kind) {
     for (const KindPanel& page : KindPanels())
         if (page.kind == kind) return page.panel.Values();
     return {};

@@ -79,7 +79,7 @@ private:
     bool SqliteSelected() const;
 
     void OpenDatabase();
-    DatabasePanelValues PanelValues(DatabaseKind kind);
+    DatabasePanelValues PanelValues(std::optional<DatabaseKind> kind);
     void Disconnect();
     void RefreshTableList();
     void AddTables(const rg_qelvane_base::rg_WenBenShuZuLei& names);
