@@ -51,9 +51,9 @@ DatabasePanelValues ServerPanel(const std::string& kind, const CWString& databas
 bool HasServer(const std::string& kind) { return std::getenv(("QEL_TEST_" + kind + "_PORT").c_str()) != nullptr; }
 
 // Makes the database afresh on first use.
-Connected& Database(int kind) {
+Connected& Database(DatabaseKind kind) {
     static Connected databases[6];
-    Connected& c = databases[kind];
+    Connected& c = databases[KindBoxIndex(kind)];
     if (c.ready) return c;
     std::filesystem::create_directories(Folder());
     rg_qelvane_base::SetProgramDirForTests(Folder());
@@ -63,12 +63,12 @@ Connected& Database(int kind) {
         ConnectDatabase({c.database, c.sqlite, c.parser}, kind, panel);
     };
     const char16_t* autoKey = u"int AUTO_INCREMENT PRIMARY KEY";
-    if (kind == kKindMySql) {
+    if (kind == DatabaseKind::kMySql) {
         connect(ServerPanel("MYSQL", u""));
         c.database.Execute(u"DROP DATABASE IF EXISTS qel_bench");
         c.database.Execute(u"CREATE DATABASE qel_bench");
         connect(ServerPanel("MYSQL", u"qel_bench"));
-    } else if (kind == kKindPostgreSql) {
+    } else if (kind == DatabaseKind::kPostgreSql) {
         autoKey = u"serial PRIMARY KEY";
         connect(ServerPanel("PG", u"postgres"));
         c.database.Execute(u"DROP DATABASE IF EXISTS qel_bench");
@@ -81,17 +81,17 @@ Connected& Database(int kind) {
         panel.filePath = CWString::FromUtf8((Folder() / "bench.db").string());
         ConnectDatabase({c.database, c.sqlite, c.parser}, kind, panel);
     }
-    if (kind == kKindSqlite) c.sqlite.Query(u"BEGIN").Step();
+    if (kind == DatabaseKind::kSqlite) c.sqlite.Query(u"BEGIN").Step();
     for (int t = 0; t < kTables; ++t) {
-        if (kind == kKindSqlite) c.sqlite.Query(CreateTable(t, autoKey)).Step();
+        if (kind == DatabaseKind::kSqlite) c.sqlite.Query(CreateTable(t, autoKey)).Step();
         else c.database.Execute(CreateTable(t, autoKey));
     }
-    if (kind == kKindSqlite) c.sqlite.Query(u"COMMIT").Step();
+    if (kind == DatabaseKind::kSqlite) c.sqlite.Query(u"COMMIT").Step();
     c.ready = true;
     return c;
 }
 
-void ListAndReadEveryTable(benchmark::State& state, int kind, const std::string& server) {
+void ListAndReadEveryTable(benchmark::State& state, DatabaseKind kind, const std::string& server) {
     if (!server.empty() && !HasServer(server)) {
         state.SkipWithError(("no server: QEL_TEST_" + server + "_* unset").c_str());
         return;
@@ -112,15 +112,15 @@ void ListAndReadEveryTable(benchmark::State& state, int kind, const std::string&
     state.counters["tables/s"] = benchmark::Counter(double(tables), benchmark::Counter::kIsRate);
 }
 
-BENCHMARK_CAPTURE(ListAndReadEveryTable, MariaDb, kKindMySql, "MYSQL")
+BENCHMARK_CAPTURE(ListAndReadEveryTable, MariaDb, DatabaseKind::kMySql, "MYSQL")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
-BENCHMARK_CAPTURE(ListAndReadEveryTable, PostgreSql, kKindPostgreSql, "PG")
+BENCHMARK_CAPTURE(ListAndReadEveryTable, PostgreSql, DatabaseKind::kPostgreSql, "PG")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
-BENCHMARK_CAPTURE(ListAndReadEveryTable, Sqlite, kKindSqlite, "")
+BENCHMARK_CAPTURE(ListAndReadEveryTable, Sqlite, DatabaseKind::kSqlite, "")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);

@@ -71,9 +71,9 @@ void WrapEveryTable(benchmark::State& state, const std::function<void(rg_win_Shu
     window.Close();
 }
 
-void FillServerPanel(rg_win_ShuJuKuFengZhuang& window, int kind, rg_control_MoShi& panel, const Server& server,
+void FillServerPanel(rg_win_ShuJuKuFengZhuang& window, DatabaseKind kind, rg_control_MoShi& panel, const Server& server,
                      const CWString& database) {
-    hl::Select(window.m_kind, kind);
+    hl::Select(window.m_kind, KindBoxIndex(kind));
     hl::Type(panel.m_address, server.host);
     hl::Type(panel.m_port, Decimal(server.port));
     hl::Type(panel.m_database, database);
@@ -94,7 +94,7 @@ void Sqlite(benchmark::State& state) {
         db.Close();
     }
     WrapEveryTable(state, [&](rg_win_ShuJuKuFengZhuang& window) {
-        hl::Select(window.m_kind, kKindSqlite);
+        hl::Select(window.m_kind, KindBoxIndex(DatabaseKind::kSqlite));
         hl::Type(window.m_sqlitePanel.m_path, file);
         hl::Click(window.m_connect);
     });
@@ -110,7 +110,7 @@ void MariaDb(benchmark::State& state, Server server) {
     admin.Execute(u"USE " + database);
     for (int n = 0; n < kTables; ++n) admin.Execute(CreateTable(n, u"INT"));
     WrapEveryTable(state, [&](rg_win_ShuJuKuFengZhuang& window) {
-        FillServerPanel(window, kKindMySql, window.m_mySqlPanel, server, database);
+        FillServerPanel(window, DatabaseKind::kMySql, window.m_mySqlPanel, server, database);
     });
     admin.Execute(u"DROP DATABASE " + database);
 }
@@ -133,7 +133,7 @@ void PostgreSql(benchmark::State& state, Server server) {
         schema.Close();
     }
     WrapEveryTable(state, [&](rg_win_ShuJuKuFengZhuang& window) {
-        FillServerPanel(window, kKindPostgreSql, window.m_postgreSqlPanel, server, database);
+        FillServerPanel(window, DatabaseKind::kPostgreSql, window.m_postgreSqlPanel, server, database);
     });
     admin.Execute(u"DROP DATABASE " + database);
     std::filesystem::remove_all(programDir);

@@ -26,7 +26,7 @@ protected:
     bool Connect(const std::string& file) {
         DatabasePanelValues panel;
         panel.filePath = CWString::FromUtf8((AccessSampleFolder() / file).string());
-        ConnectDatabase({database, sqlite, parser}, kKindAccess, panel);
+        ConnectDatabase({database, sqlite, parser}, DatabaseKind::kAccess, panel);
         return database.GetState() == adStateOpen;
     }
 };
@@ -96,7 +96,7 @@ TEST_F(AccessParserTest, ReadsAFileWhosePathHoldsASemicolonAndBlanksAround) {
     std::filesystem::copy_file(AccessSampleFolder() / "DateTestDatabase.mdb", copy);
     DatabasePanelValues panel;
     panel.filePath = CWString::FromUtf8(copy.string());
-    ConnectDatabase({database, sqlite, parser}, kKindAccess, panel);
+    ConnectDatabase({database, sqlite, parser}, DatabaseKind::kAccess, panel);
     EXPECT_EQ(parser.ListTables(), (rg_WenBenShuZuLei{u"DateTest"}));
 }
 

@@ -12,40 +12,41 @@ namespace {
 TEST(ConnectRequestTest, PanelsAndSettingsGiveTheKindsConnectValues) {
     TempProgramDir dir;
     const DatabasePanelValues panel{u"10.0.0.5", u" -42x", u"shop", u"scott", u"p;w", u"C:\\db\\a;b.mdb"};
-    auto server = [](int kind, const char16_t* driver, bool async, const char16_t* user = u"scott") {
+    auto server = [](DatabaseKind kind, const char16_t* driver, bool async, const char16_t* user = u"scott") {
         return AdoOpenRequest{kind, u"10.0.0.5", -42, u"shop", user, u"p;w", u"", driver, false, false, async};
     };
     auto sqlServer = [](bool encrypted, bool async) {
-        return AdoOpenRequest{kKindSqlServer, u"10.0.0.5", -42,  u"shop", u"scott", u"p;w", u"", u"",
-                              encrypted,      false,       async};
+        return AdoOpenRequest{
+            DatabaseKind::kSqlServer, u"10.0.0.5", -42, u"shop", u"scott", u"p;w", u"", u"", encrypted, false, async};
     };
     auto access = [](bool latestVersion) {
-        return AdoOpenRequest{kKindAccess,        u"", 0,     u"",           u"",  u"p;w",
-                              u"C:\\db\\a;b.mdb", u"", false, latestVersion, false};
+        return AdoOpenRequest{DatabaseKind::kAccess, u"", 0,     u"",           u"",  u"p;w",
+                              u"C:\\db\\a;b.mdb",    u"", false, latestVersion, false};
     };
     const struct {
         std::string setupIni;  // "" writes no file at all
-        int kind;
+        DatabaseKind kind;
         AdoOpenRequest expected;
     } cases[] = {
-        {"", kKindMySql, server(kKindMySql, u"MySQL ODBC 8.0 Unicode Driver", false)},
-        {"[MYSQL]\ndriver=MariaDB Unicode\nasync=\n", kKindMySql, server(kKindMySql, u"MariaDB Unicode", true)},
+        {"", DatabaseKind::kMySql, server(DatabaseKind::kMySql, u"MySQL ODBC 8.0 Unicode Driver", false)},
+        {"[MYSQL]\ndriver=MariaDB Unicode\nasync=\n", DatabaseKind::kMySql,
+         server(DatabaseKind::kMySql, u"MariaDB Unicode", true)},
         // No driver: the PostgreSQL OLE DB form.
-        {"", kKindPostgreSql, server(kKindPostgreSql, u"", false)},
-        {"[postgresql]\nDriver=PostgreSQL Unicode\nAsync=00\n", kKindPostgreSql,
-         server(kKindPostgreSql, u"PostgreSQL Unicode", true)},
-        {"", kKindOracle, server(kKindOracle, u"Oracle in OraClient11g_home1", false, u"SCOTT")},
-        {"", kKindSqlServer, sqlServer(false, false)},
+        {"", DatabaseKind::kPostgreSql, server(DatabaseKind::kPostgreSql, u"", false)},
+        {"[postgresql]\nDriver=PostgreSQL Unicode\nAsync=00\n", DatabaseKind::kPostgreSql,
+         server(DatabaseKind::kPostgreSql, u"PostgreSQL Unicode", true)},
+        {"", DatabaseKind::kOracle, server(DatabaseKind::kOracle, u"Oracle in OraClient11g_home1", false, u"SCOTT")},
+        {"", DatabaseKind::kSqlServer, sqlServer(false, false)},
         // Encrypt picks the driver, Async only the way of opening.
-        {"[Mssql]\nEncrypt=1\nAsync=1\n", kKindSqlServer, sqlServer(true, true)},
-        {"[Mssql]\nAsync=1\n", kKindSqlServer, sqlServer(false, true)},
-        {"[Access]\nIsLatestVersion=0\n", kKindAccess, access(false)},
-        {"[Access]\nIsLatestVersion=yes\n[Mysql]\nAsync=1\n", kKindAccess, access(true)},
+        {"[Mssql]\nEncrypt=1\nAsync=1\n", DatabaseKind::kSqlServer, sqlServer(true, true)},
+        {"[Mssql]\nAsync=1\n", DatabaseKind::kSqlServer, sqlServer(false, true)},
+        {"[Access]\nIsLatestVersion=0\n", DatabaseKind::kAccess, access(false)},
+        {"[Access]\nIsLatestVersion=yes\n[Mysql]\nAsync=1\n", DatabaseKind::kAccess, access(true)},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(dir / "setup.ini");
         if (!c.setupIni.empty()) dir.WriteBytes("setup.ini", c.setupIni);
-        EXPECT_TRUE(AdoOpenRequestFor(c.kind, panel) == c.expected) << c.kind << " " << c.setupIni;
+        EXPECT_TRUE(AdoOpenRequestFor(c.kind, panel) == c.expected) << KindBoxIndex(c.kind) << " " << c.setupIni;
     }
 }
 
@@ -53,7 +54,7 @@ TEST(ConnectRequestTest, OracleUpperCasesOnlyAsciiLettersOfTheUser) {
     TempProgramDir dir;
     DatabasePanelValues panel;
     panel.user = u"scött_1";
-    EXPECT_EQ(AdoOpenRequestFor(kKindOracle, panel).user, u"SCöTT_1");
+    EXPECT_EQ(AdoOpenRequestFor(DatabaseKind::kOracle, panel).user, u"SCöTT_1");
 }
 
 TEST(ConnectDatabaseTest, BindsTheParserForTheChosenKind) {
@@ -62,12 +63,13 @@ TEST(ConnectDatabaseTest, BindsTheParserForTheChosenKind) {
     const DatabasePanelValues panel{u"127.0.0.1", u"1",  u"shop",
                                     u"scott",     u"pw", CWString::FromUtf8((dir / "none.mdb").string())};
     const struct {
-        int kind;
+        DatabaseKind kind;
         CWString databaseName;
         CWString user;
     } cases[] = {
-        {kKindMySql, u"shop", u""},     {kKindPostgreSql, u"shop", u""}, {kKindOracle, u"", u"SCOTT"},
-        {kKindSqlServer, u"shop", u""}, {kKindAccess, u"", u""},
+        {DatabaseKind::kMySql, u"shop", u""},   {DatabaseKind::kPostgreSql, u"shop", u""},
+        {DatabaseKind::kOracle, u"", u"SCOTT"}, {DatabaseKind::kSqlServer, u"shop", u""},
+        {DatabaseKind::kAccess, u"", u""},
     };
     for (const auto& c : cases) {
         rg_ShuJuKuLei database;
@@ -93,14 +95,16 @@ TEST(ConnectDatabaseTest, ASecondConnectWhileOneRunsLeavesItAndTheParserAlone) {
     rg_ShuJuKuJieXiQi parser;
     std::vector<int> statuses;
     database.OnConnectComplete([&](rg_ShuJuKuLei&, int status) { statuses.push_back(status); });
-    ASSERT_EQ(ConnectDatabase({database, sqlite, parser}, kKindMySql, panel), ConnectOutcome::kAdoOpening);
+    ASSERT_EQ(ConnectDatabase({database, sqlite, parser}, DatabaseKind::kMySql, panel), ConnectOutcome::kAdoOpening);
     const DatabasePanelValues other{u"127.0.0.1", u"1", u"crm",
                                     u"sa",        u"x", CWString::FromUtf8((dir / "other.db").string())};
-    for (int kind : {int(kKindMySql), int(kKindPostgreSql), int(kKindSqlite), -1}) {
-        EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, kind, other), ConnectOutcome::kNothing) << kind;
-        EXPECT_EQ(parser.kind, kKindMySql) << kind;
-        EXPECT_EQ(parser.databaseName, u"shop") << kind;
-        EXPECT_EQ(database.GetState(), rg_qelvane_windows_ShuJuKu::adStateConnecting) << kind;
+    for (int index : {KindBoxIndex(DatabaseKind::kMySql), KindBoxIndex(DatabaseKind::kPostgreSql),
+                      KindBoxIndex(DatabaseKind::kSqlite), -1}) {
+        EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, DatabaseKindAt(index), other), ConnectOutcome::kNothing)
+            << index;
+        EXPECT_EQ(parser.kind, DatabaseKind::kMySql) << index;
+        EXPECT_EQ(parser.databaseName, u"shop") << index;
+        EXPECT_EQ(database.GetState(), rg_qelvane_windows_ShuJuKu::adStateConnecting) << index;
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "other.db"));
     silent.reset();  // the attempt fails now, and only it is heard of

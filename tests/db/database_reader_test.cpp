@@ -85,7 +85,7 @@ TEST(DatabaseReader, DamagedAccessFilesNeitherHangNorTakeTheProgramDown) {
             call();
             EXPECT_LT(Clock::now() - start, kShortDeadline + kSlack) << c.what << ": " << step;
         };
-        withinDeadline("connect", [&] { ConnectDatabase({database, sqlite, parser}, kKindAccess, panel); });
+        withinDeadline("connect", [&] { ConnectDatabase({database, sqlite, parser}, DatabaseKind::kAccess, panel); });
         rg_WenBenShuZuLei tables;
         withinDeadline("list", [&] { tables = parser.ListTables(); });
         for (const CWString& table : tables) withinDeadline("columns", [&] { parser.ReadColumns(table); });
@@ -209,7 +209,7 @@ TEST(DatabaseReader, AColumnListingOfMoreRowsThanATableCanHaveIsOneFailedCall) {
     rg_ShuJuKuLei database;
     ASSERT_TRUE(database.ConnectAccess(u"flood.mdb", u"", false));
     rg_ShuJuKuJieXiQi parser;
-    parser.Bind(database, {}, kKindMySql, u"db", u"");
+    parser.Bind(database, {}, DatabaseKind::kMySql, u"db", u"");
     EXPECT_EQ(parser.ReadColumns(u"t"), std::nullopt);
     EXPECT_EQ(parser.ReadColumns(u"t").value_or(rg_ShuJuKuBiaoJieGouShuZu{}).size(), 1u) << "the next call is answered";
     database.Close();

@@ -46,8 +46,8 @@ protected:
         return names;
     }
     // Connect, look at a table, tick both, generate, copy, disconnect, connect again.
-    void UseShop(int kind, rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database) {
-        Select(window.m_kind, kind);
+    void UseShop(DatabaseKind kind, rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database) {
+        Select(window.m_kind, KindBoxIndex(kind));
         FillPanel(panel, server, database, server.password);
         Click(window.m_connect);
         ExpectOneNotice(u"数据库连接成功！");
@@ -99,8 +99,9 @@ protected:
         RunAll(inside, statements);
         return database;
     }
-    void ExpectRefused(int kind, rg_control_MoShi& panel, const CTestDbServer& server, const CWString& database) {
-        Select(window.m_kind, kind);
+    void ExpectRefused(DatabaseKind kind, rg_control_MoShi& panel, const CTestDbServer& server,
+                       const CWString& database) {
+        Select(window.m_kind, KindBoxIndex(kind));
         FillPanel(panel, server, database, u"wrong");
         ClearShownBoxes();
         Click(window.m_connect);
@@ -121,9 +122,9 @@ TEST_F(DatabaseWindowOnServers, MariaDb) {
     RunAll(admin, {u"CREATE DATABASE " + database,
                    u"CREATE TABLE " + database + u".users (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(20))",
                    u"CREATE TABLE " + database + u".goods (no INT, price DECIMAL(8,2))"});
-    UseShop(kKindMySql, window.m_mySqlPanel, mysql, database);
+    UseShop(DatabaseKind::kMySql, window.m_mySqlPanel, mysql, database);
     Click(window.m_connect);
-    ExpectRefused(kKindMySql, window.m_mySqlPanel, mysql, database);
+    ExpectRefused(DatabaseKind::kMySql, window.m_mySqlPanel, mysql, database);
     RunAll(admin, {u"DROP DATABASE " + database});
 }
 
@@ -133,9 +134,9 @@ TEST_F(DatabaseWindowOnServers, PostgreSql) {
     const CWString database = MakePostgreSqlDatabase(pg, admin,
                                                      {u"CREATE TABLE users (id SERIAL PRIMARY KEY, name VARCHAR(20))",
                                                       u"CREATE TABLE goods (no INT, price NUMERIC(8,2))"});
-    UseShop(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
+    UseShop(DatabaseKind::kPostgreSql, window.m_postgreSqlPanel, pg, database);
     Click(window.m_connect);
-    ExpectRefused(kKindPostgreSql, window.m_postgreSqlPanel, pg, database);
+    ExpectRefused(DatabaseKind::kPostgreSql, window.m_postgreSqlPanel, pg, database);
     RunAll(admin, {u"DROP DATABASE " + database});
 }
 
@@ -152,7 +153,7 @@ TEST_F(DatabaseWindowOnServers, PostgreSqlGormTagsMarkEachTablesOwnKeyOnce) {
                                 u"CREATE TABLE other.u (id int CONSTRAINT u_pkey PRIMARY KEY, note text)",
                                 u"CREATE TABLE parent (id int CONSTRAINT shared PRIMARY KEY)",
                                 u"CREATE TABLE child (parent_id int CONSTRAINT shared REFERENCES parent (id))"});
-    Select(window.m_kind, kKindPostgreSql);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kPostgreSql));
     FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
     Click(window.m_connect);
     ExpectOneNotice(u"数据库连接成功！");
@@ -192,7 +193,7 @@ TEST_F(DatabaseWindowOnServers, PostgreSqlTablesWithoutColumnsWrapAndALostSessio
     rg_ShuJuKuLei admin;
     const CWString database =
         MakePostgreSqlDatabase(pg, admin, {u"CREATE TABLE bare ()", u"CREATE TABLE users (id int)"});
-    Select(window.m_kind, kKindPostgreSql);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kPostgreSql));
     FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
     Click(window.m_connect);
     ExpectOneNotice(u"数据库连接成功！");
@@ -223,7 +224,7 @@ TEST_F(DatabaseWindowOnServers, PostgreSqlTablesWithoutColumnsWrapAndALostSessio
 // window whose controls are going, and the next opening starts unconnected.
 TEST_F(DatabaseWindowOnServers, ClosingTheWindowClosesTheConnection) {
     QEL_DB_SERVER(mysql, "MYSQL");
-    Select(window.m_kind, kKindMySql);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kMySql));
     FillPanel(window.m_mySqlPanel, mysql, u"mysql", mysql.password);
     Click(window.m_connect);
     ASSERT_EQ(U8(window.m_connect.GetControlText()), "断开");
@@ -276,7 +277,7 @@ TEST_F(DatabaseWindowOnServers, ClosingTheWindowDuringAStatementGivesItUpAtOnce)
     rg_ShuJuKuLei admin;
     const CWString database = MakePostgreSqlDatabase(pg, admin, {u"CREATE TABLE t (id int)"});
     const auto readersBefore = ChildProcesses();
-    Select(window.m_kind, kKindPostgreSql);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kPostgreSql));
     FillPanel(window.m_postgreSqlPanel, pg, database, pg.password);
     Click(window.m_connect);
     ASSERT_EQ(ListedTables(), std::vector<CWString>{u"t"});

@@ -34,7 +34,7 @@ protected:
     rg_SQLiteShuJuKuLei sqlite;
     rg_ShuJuKuJieXiQi parser;
 
-    bool Connect(int kind, const CTestDbServer& server, const CWString& databaseName) {
+    bool Connect(DatabaseKind kind, const CTestDbServer& server, const CWString& databaseName) {
         const DatabasePanelValues panel{server.host,     CWString::FromUtf8(std::to_string(server.port)),
                                         databaseName,    server.user,
                                         server.password, {}};
@@ -48,14 +48,14 @@ protected:
     // A new, empty PostgreSQL database, connected.
     bool ConnectNewPostgreSql(const CTestDbServer& server, const CWString& name) {
         dir.WriteBytes("setup.ini", "[Postgresql]\nDriver=PostgreSQL Unicode\n");
-        if (!Connect(kKindPostgreSql, server, u"postgres")) return false;
+        if (!Connect(DatabaseKind::kPostgreSql, server, u"postgres")) return false;
         Run(u"CREATE DATABASE " + name);
         database.Close();
-        return Connect(kKindPostgreSql, server, name);
+        return Connect(DatabaseKind::kPostgreSql, server, name);
     }
     void DropPostgreSql(const CTestDbServer& server, const CWString& name) {
         database.Close();
-        if (Connect(kKindPostgreSql, server, u"postgres")) Run(u"DROP DATABASE " + name);
+        if (Connect(DatabaseKind::kPostgreSql, server, u"postgres")) Run(u"DROP DATABASE " + name);
     }
     // Every listed table has its columns read, whatever its name.
     void ExpectEveryTableRead() {
@@ -68,10 +68,10 @@ protected:
 TEST_F(ServerParserTest, MariaDbListsAndReadsTheAwkwardTablesWithNoSetupIni) {
     QEL_DB_SERVER(server, "MYSQL");
     const CWString name = UniqueTestDatabaseName("qel_parser");
-    ASSERT_TRUE(Connect(kKindMySql, server, u"")) << "the default driver name must reach the MariaDB driver";
+    ASSERT_TRUE(Connect(DatabaseKind::kMySql, server, u"")) << "the default driver name must reach the MariaDB driver";
     Run(u"CREATE DATABASE `" + name + u"` CHARACTER SET utf8mb4");
     database.Close();
-    ASSERT_TRUE(Connect(kKindMySql, server, name));
+    ASSERT_TRUE(Connect(DatabaseKind::kMySql, server, name));
     for (
         const char16_t* sql : {
             u"CREATE TABLE `it's a table` (id INT UNSIGNED AUTO_INCREMENT PRIMARY KEY, `my col` VARCHAR(20) NOT NULL "
@@ -103,7 +103,7 @@ TEST_F(ServerParserTest, MariaDbListsAndReadsTheAwkwardTablesWithNoSetupIni) {
     Run(u"DROP DATABASE `" + name + u"`");
     EXPECT_TRUE(parser.ListTables().empty());
     // Connecting with no kind chosen closes the open connection.
-    EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, -1, {}), ConnectOutcome::kNothing);
+    EXPECT_EQ(ConnectDatabase({database, sqlite, parser}, DatabaseKindAt(-1), {}), ConnectOutcome::kNothing);
     EXPECT_NE(database.GetState(), adStateOpen);
     EXPECT_EQ(parser.ReadColumns(u"lines"), std::nullopt);
 }
@@ -150,7 +150,7 @@ CWString InformationSchemaColumns(const CWString& table) {
            u"AND tc.table_name = c.table_name AND ku.column_name = c.column_name) THEN '是' ELSE '否' END AS \"是否主键\", "
            u"CASE WHEN c.column_default LIKE 'nextval(%' OR c.is_identity = 'YES' THEN '是' ELSE '否' END AS \"是否自增\" "
            u"FROM information_schema.columns c WHERE c.table_schema = 'public' AND c.table_name = " +
-           QuotedSqlText(kKindPostgreSql, table) + u" ORDER BY c.ordinal_position";
+           QuotedSqlText(DatabaseKind::kPostgreSql, table) + u" ORDER BY c.ordinal_position";
 }
 
 TEST_F(ServerParserTest, PostgreSqlColumnsReadAsInformationSchemaGivesThemWithTheTablesOwnKey) {

@@ -122,16 +122,16 @@ TEST(DatabaseStatementsTest, NamesCannotBreakOutOfTheirQuotes) {
         CWString literal;
         CWString identifier;
     } cases[] = {
-        {kKindMySql, u"it's `x`; drop", u"'it''s `x`; drop'", u"`it's ``x``; drop`"},
-        {kKindSqlite, u"a \"b\" 'c'", u"'a \"b\" ''c'''", u"\"a \"\"b\"\" 'c'\""},
-        {kKindAccess, u"Asset Items", u"'Asset Items'", u"[Asset Items]"},
-        {kKindAccess, u"x]; drop table y", u"'x]; drop table y'", u""},
+        {DatabaseKind::kMySql, u"it's `x`; drop", u"'it''s `x`; drop'", u"`it's ``x``; drop`"},
+        {DatabaseKind::kSqlite, u"a \"b\" 'c'", u"'a \"b\" ''c'''", u"\"a \"\"b\"\" 'c'\""},
+        {DatabaseKind::kAccess, u"Asset Items", u"'Asset Items'", u"[Asset Items]"},
+        {DatabaseKind::kAccess, u"x]; drop table y", u"'x]; drop table y'", u""},
         // A backslash escapes under non-standard strings: the E form means the
         // same whatever the server's setting.
-        {kKindPostgreSql, u"a\\'b", u"E'a\\\\''b'", u"\"a\\'b\""},
-        {kKindPostgreSql, u"订单", u"'订单'", u"\"订单\""},
-        {kKindSqlServer, u"订单's", u"N'订单''s'", u"\"订单's\""},
-        {kKindOracle, u"O'Brien", u"'O''Brien'", u"\"O'Brien\""},
+        {DatabaseKind::kPostgreSql, u"a\\'b", u"E'a\\\\''b'", u"\"a\\'b\""},
+        {DatabaseKind::kPostgreSql, u"订单", u"'订单'", u"\"订单\""},
+        {DatabaseKind::kSqlServer, u"订单's", u"N'订单''s'", u"\"订单's\""},
+        {DatabaseKind::kOracle, u"O'Brien", u"'O''Brien'", u"\"O'Brien\""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(QuotedSqlText(c.kind, c.name), c.literal) << c.name.ToUtf8();

@@ -28,7 +28,7 @@ CWString MakeShop(const TempProgramDir& folder) {
 }
 
 void ConnectSqlite(rg_win_ShuJuKuFengZhuang& window, const CWString& path) {
-    Select(window.m_kind, kKindSqlite);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kSqlite));
     Type(window.m_sqlitePanel.m_path, path);
     Click(window.m_connect);
 }
@@ -76,8 +76,11 @@ TEST_F(DatabaseWindow, OpensWithItsDefaultsEveryTime) {
     for (int opening = 0; opening < 2; ++opening) {
         EXPECT_EQ(U8(window.GetControlText()), "数据库封装");
         EXPECT_EQ(window.m_kind.GetItemCount(), 6);
-        EXPECT_EQ(U8(window.m_kind.GetListItemText(5)), "Sqlite");
-        EXPECT_EQ(window.m_kind.GetItemData(5), 5);
+        for (int entry = 0; const char* kind : {"Mysql", "Postgresql", "Oracle", "Mssql", "Access", "Sqlite"}) {
+            EXPECT_EQ(U8(window.m_kind.GetListItemText(entry)), kind);
+            EXPECT_EQ(window.m_kind.GetItemData(entry), entry);
+            ++entry;
+        }
         EXPECT_EQ(window.m_kind.GetCurSel(), 0);
         EXPECT_TRUE(FindWindow(window.m_mySqlPanel)->visible);
         EXPECT_FALSE(FindWindow(window.m_postgreSqlPanel)->visible);
@@ -90,7 +93,7 @@ TEST_F(DatabaseWindow, OpensWithItsDefaultsEveryTime) {
         EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");
         EXPECT_EQ(window.m_grid.GetColumnCount(), 0);
         EXPECT_EQ(window.m_output.GetControlText(), u"");
-        Select(window.m_kind, kKindOracle);
+        Select(window.m_kind, KindBoxIndex(DatabaseKind::kOracle));
         Type(window.m_mySqlPanel.m_port, u"1");
         Type(window.m_output, u"旧");
         SetCheck(window.m_translate, true);
@@ -101,10 +104,10 @@ TEST_F(DatabaseWindow, OpensWithItsDefaultsEveryTime) {
 
 TEST_F(DatabaseWindow, OpenButtonsAskForTheirKindOfFile) {
     QueueFileDialogAnswer(u"/data/old.MDB");
-    Select(window.m_kind, kKindAccess);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kAccess));
     Click(window.m_accessPanel.m_open);
     EXPECT_EQ(U8(window.m_accessPanel.m_path.GetControlText()), "/data/old.MDB");
-    Select(window.m_kind, kKindSqlite);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kSqlite));
     Type(window.m_sqlitePanel.m_path, u"typed.db");
     QueueFileDialogCancel();
     Click(window.m_sqlitePanel.m_open);
@@ -236,7 +239,7 @@ TEST_F(DatabaseWindow, DisconnectKeepsTheOutputAndReconnectListsAgain) {
 
 TEST_F(DatabaseWindow, KindChangedWhileConnectedOnlySwitchesThePanel) {
     ConnectSqlite(MakeShop());
-    Select(window.m_kind, kKindMySql);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kMySql));
     EXPECT_TRUE(FindWindow(window.m_mySqlPanel)->visible);
     EXPECT_FALSE(FindWindow(window.m_sqlitePanel)->visible);
     EXPECT_EQ(U8(window.m_connect.GetControlText()), "断开");
@@ -244,7 +247,7 @@ TEST_F(DatabaseWindow, KindChangedWhileConnectedOnlySwitchesThePanel) {
     Click(window.m_connect);
     EXPECT_EQ(U8(window.m_connect.GetControlText()), "断开") << "no server connection to close";
     // A caption that differs from "连接" in any way disconnects.
-    Select(window.m_kind, kKindSqlite);
+    Select(window.m_kind, KindBoxIndex(DatabaseKind::kSqlite));
     window.m_connect.SetControlText(u"连接 ");
     Click(window.m_connect);
     EXPECT_EQ(U8(window.m_connect.GetControlText()), "连接");

@@ -13,6 +13,16 @@ constexpr unsigned kPasswordStyle = CQelStyle::Password;
 
 void rg_control_MoShi::SetPort(int port) { m_port.SetControlText(CWString::Format(u"%d", {port})); }
 
+DatabasePanelValues rg_control_MoShi::Values() const {
+    DatabasePanelValues values;
+    values.address = m_address.GetControlText();
+    values.port = m_port.GetControlText();
+    values.database = m_database.GetControlText();
+    values.user = m_user.GetControlText();
+    values.password = m_password.GetControlText();
+    return values;
+}
+
 void rg_control_MoShi::BuildControls() {
     m_addressLabel.Create(*this, 101, {7, 4, 47, 24}, u"地址：", kToolWindowFont);
     m_address.Create(*this, 102, {58, 4, 78, 24}, u"127.0.0.1", kToolWindowFont);
@@ -26,6 +36,14 @@ void rg_control_MoShi::BuildControls() {
     m_password.Create(*this, 110, {521, 4, 63, 24}, u"", kToolWindowFont, kPasswordStyle);
 }
 
+DatabasePanelValues rg_control_MoShi1::Values() const {
+    DatabasePanelValues values;
+    values.address = m_address.GetControlText();
+    values.user = m_user.GetControlText();
+    values.password = m_password.GetControlText();
+    return values;
+}
+
 void rg_control_MoShi1::BuildControls() {
     m_addressLabel.Create(*this, 101, {6, 4, 47, 24}, u"地址：", kToolWindowFont);
     m_address.Create(*this, 102, {62, 4, 134, 24}, u"127.0.0.1", kToolWindowFont);
@@ -33,6 +51,15 @@ void rg_control_MoShi1::BuildControls() {
     m_user.Create(*this, 104, {266, 4, 134, 24}, u"", kToolWindowFont);
     m_passwordLabel.Create(*this, 105, {409, 4, 44, 24}, u"密码：", kToolWindowFont);
     m_password.Create(*this, 106, {463, 4, 113, 24}, u"", kToolWindowFont, kPasswordStyle);
+}
+
+DatabasePanelValues rg_control_MoShi2::Values() const {
+    DatabasePanelValues values;
+    values.address = m_address.GetControlText();
+    values.database = m_database.GetControlText();
+    values.user = m_user.GetControlText();
+    values.password = m_password.GetControlText();
+    return values;
 }
 
 void rg_control_MoShi2::BuildControls() {
@@ -57,6 +84,13 @@ void CDatabaseFilePanel::ChooseFile(CQelControl& sender) {
 rg_control_MoShi3::rg_control_MoShi3()
     : CDatabaseFilePanel(u"旧数据库文件(*.mdb)|*.mdb|新数据库文件(*.accdb)|*.accdb") {}
 
+DatabasePanelValues rg_control_MoShi3::Values() const {
+    DatabasePanelValues values;
+    values.password = m_password.GetControlText();
+    values.filePath = m_path.GetControlText();
+    return values;
+}
+
 void rg_control_MoShi3::BuildControls() {
     m_open.Create(*this, 101, {324, 2, 80, 26}, u"打开");
     m_pathLabel.Create(*this, 102, {6, 4, 66, 24}, u"文件路径：", kToolWindowFont);
@@ -66,6 +100,12 @@ void rg_control_MoShi3::BuildControls() {
 }
 
 rg_control_MoShi4::rg_control_MoShi4() : CDatabaseFilePanel(u"Sqlite数据库文件(*.db)|*.db") {}
+
+DatabasePanelValues rg_control_MoShi4::Values() const {
+    DatabasePanelValues values;
+    values.filePath = m_path.GetControlText();
+    return values;
+}
 
 void rg_control_MoShi4::BuildControls() {
     m_open.Create(*this, 101, {508, 2, 68, 26}, u"打开");

@@ -4,14 +4,22 @@
 // the edits' texts as typed.
 #include "platform/ui/container.h"
 #include "platform/ui/controls.h"
+#include "tools/dbwrap/panel_values.h"
 
 namespace rg_qelvane_app {
 
-using rg_qelvane_base::CWString;
+// One kind's page: the connect operation reads its values.
+class CConnectionPanel : public rg_qelvane_base::rg_ZuJianBuJuQi {
+public:
+    // The texts of the panel's edits; the values it has no edit for stay empty.
+    virtual DatabasePanelValues Values() const = 0;
+};
 
 // Address, port, database, user and password: the MySQL and PostgreSQL pages.
-class rg_control_MoShi : public rg_qelvane_base::rg_ZuJianBuJuQi {
+class rg_control_MoShi : public CConnectionPanel {
 public:
+    DatabasePanelValues Values() const override;
+
     // The port edit shows the number in decimal.
     void SetPort(int port);
 
@@ -31,8 +39,10 @@ protected:
 };
 
 // Address, user and password: the Oracle page.
-class rg_control_MoShi1 : public rg_qelvane_base::rg_ZuJianBuJuQi {
+class rg_control_MoShi1 : public CConnectionPanel {
 public:
+    DatabasePanelValues Values() const override;
+
     rg_qelvane_base::rg_label1 m_addressLabel;
     rg_qelvane_base::rg_edit_box m_address;
     rg_qelvane_base::rg_label1 m_userLabel;
@@ -45,8 +55,10 @@ protected:
 };
 
 // Address (host, comma, port), database, user and password: the SQL Server page.
-class rg_control_MoShi2 : public rg_qelvane_base::rg_ZuJianBuJuQi {
+class rg_control_MoShi2 : public CConnectionPanel {
 public:
+    DatabasePanelValues Values() const override;
+
     rg_qelvane_base::rg_label1 m_addressLabel;
     rg_qelvane_base::rg_edit_box m_address;
     rg_qelvane_base::rg_label1 m_databaseLabel;
@@ -61,7 +73,7 @@ protected:
 };
 
 // A database file picked with "打开": shared by the Access and SQLite pages.
-class CDatabaseFilePanel : public rg_qelvane_base::rg_ZuJianBuJuQi {
+class CDatabaseFilePanel : public CConnectionPanel {
 public:
     // Asks for a file when `sender` is this panel's "打开" button; a
     // confirmed choice replaces the path, a cancel keeps what was typed.
@@ -83,6 +95,7 @@ private:
 class rg_control_MoShi3 : public CDatabaseFilePanel {
 public:
     rg_control_MoShi3();
+    DatabasePanelValues Values() const override;
 
     rg_qelvane_base::rg_label1 m_passwordLabel;
     rg_qelvane_base::rg_edit_box m_password;
@@ -95,6 +108,7 @@ protected:
 class rg_control_MoShi4 : public CDatabaseFilePanel {
 public:
     rg_control_MoShi4();
+    DatabasePanelValues Values() const override;
 
 protected:
     void BuildControls() override;

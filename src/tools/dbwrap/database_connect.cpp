@@ -1,5 +1,6 @@
 #include "tools/dbwrap/database_connect.h"
 
+#include "tools/dbwrap/database_kind_table.h"
 #include "tools/dbwrap/driver_settings.h"
 
 namespace rg_qelvane_app {
@@ -9,81 +10,57 @@ using rg_qelvane_base::TextToInt;
 
 namespace {
 
-void BindParser(DatabaseConnectionObjects& objects, int kind, const DatabasePanelValues& panel) {
+CWString UserOf(const DatabaseKindTraits& traits, const DatabasePanelValues& panel) {
+    return traits.upperCasesUser ? AsciiUpperText(panel.user) : panel.user;
+}
+
+void BindParser(DatabaseConnectionObjects& objects, DatabaseKind kind, const DatabasePanelValues& panel) {
+    const DatabaseKindTraits& traits = TraitsOf(kind);
     rg_SQLiteShuJuKuLei noSqlite;
     noSqlite.SetNullObject(true);
-    const bool namesDatabase = kind == kKindMySql || kind == kKindPostgreSql || kind == kKindSqlServer;
-    objects.parser.Bind(objects.database, kind == kKindSqlite ? objects.sqliteDatabase : noSqlite, kind,
-                        namesDatabase ? panel.database : CWString(),
-                        kind == kKindOracle ? AsciiUpperText(panel.user) : CWString());
+    const bool opensSqlite = traits.connection == KindConnection::kSqliteFile;
+    objects.parser.Bind(objects.database, opensSqlite ? objects.sqliteDatabase : noSqlite, kind,
+                        traits.scope == KindScope::kDatabaseName ? panel.database : CWString(),
+                        traits.scope == KindScope::kUser ? UserOf(traits, panel) : CWString());
 }
 
 }  // namespace
 
-AdoOpenRequest AdoOpenRequestFor(int kind, const DatabasePanelValues& panel) {
+AdoOpenRequest AdoOpenRequestFor(DatabaseKind kind, const DatabasePanelValues& panel) {
+    const DatabaseKindTraits& traits = TraitsOf(kind);
     AdoOpenRequest request;
     request.kind = kind;
     request.password = panel.password;
-    if (kind == kKindAccess) {
+    if (traits.connection == KindConnection::kAdoFile) {
         request.filePath = panel.filePath;
-        request.latestVersion = ReadLatestVersionSetting();
-        return request;
+    } else {
+        request.address = panel.address;
+        request.port = TextToInt(panel.port);
+        request.database = panel.database;
+        request.user = UserOf(traits, panel);
     }
-    request.address = panel.address;
-    request.port = TextToInt(panel.port);
-    request.database = panel.database;
-    request.user = panel.user;
-    switch (kind) {
-        case kKindMySql:
-            request.driver = ReadDriverSetting(u"Mysql");
-            request.async = ReadAsyncSetting(u"Mysql");
-            break;
-        case kKindPostgreSql:
-            request.driver = ReadDriverSetting(u"Postgresql");
-            request.async = ReadAsyncSetting(u"Postgresql");
-            break;
-        case kKindOracle:
-            request.driver = ReadDriverSetting(u"Oracle");
-            request.user = AsciiUpperText(panel.user);
-            request.async = ReadAsyncSetting(u"Oracle");
-            break;
-        case kKindSqlServer:
-            request.encrypted = ReadEncryptSetting();
-            request.async = ReadAsyncSetting(u"Mssql");
-            break;
-        default: return {};
-    }
+    if (traits.settings.driver) request.driver = ReadDriverSetting(traits.name);
+    if (traits.settings.async) request.async = ReadAsyncSetting(traits.name);
+    if (traits.settings.encrypt) request.encrypted = ReadEncryptSetting();
+    if (traits.settings.latestVersion) request.latestVersion = ReadLatestVersionSetting();
     return request;
 }
 
 void OpenAdo(rg_ShuJuKuLei& database, const AdoOpenRequest& request) {
-    const AdoOpenRequest& r = request;
-    switch (r.kind) {
-        case kKindMySql:
-            database.ConnectMySql(r.address, r.database, r.user, r.password, r.port, r.driver, r.async);
-            break;
-        case kKindPostgreSql:
-            database.ConnectPostgreSql(r.address, r.database, r.user, r.password, r.port, r.driver, r.async);
-            break;
-        case kKindOracle: database.ConnectOracle(r.address, r.user, r.password, r.driver, r.async); break;
-        case kKindSqlServer:
-            database.ConnectSqlServer(r.address, r.database, r.user, r.password, r.async, r.encrypted);
-            break;
-        case kKindAccess: database.ConnectAccess(r.filePath, r.password, r.latestVersion); break;
-        default: break;
-    }
+    if (const auto open = TraitsOf(request.kind).openAdo) open(database, request);
 }
 
-ConnectOutcome ConnectDatabase(DatabaseConnectionObjects objects, int kind, const DatabasePanelValues& panel) {
+ConnectOutcome ConnectDatabase(DatabaseConnectionObjects objects, std::optional<DatabaseKind> kind,
+                               const DatabasePanelValues& panel) {
     using rg_qelvane_windows_ShuJuKu::adStateConnecting;
     using rg_qelvane_windows_ShuJuKu::adStateOpen;
     // A second click during a connect would rebind the parser under it.
     if (objects.database.GetState() == adStateConnecting) return ConnectOutcome::kNothing;
     if (!objects.database.IsNullObject() && objects.database.GetState() == adStateOpen) objects.database.Close();
-    if (kind < kKindMySql || kind > kKindSqlite) return ConnectOutcome::kNothing;
-    BindParser(objects, kind, panel);
-    if (kind != kKindSqlite) {
-        OpenAdo(objects.database, AdoOpenRequestFor(kind, panel));
+    if (!kind) return ConnectOutcome::kNothing;
+    BindParser(objects, *kind, panel);
+    if (TraitsOf(*kind).connection != KindConnection::kSqliteFile) {
+        OpenAdo(objects.database, AdoOpenRequestFor(*kind, panel));
         return ConnectOutcome::kAdoOpening;
     }
     return objects.sqliteDatabase.Open(panel.filePath) ? ConnectOutcome::kSqliteOpened : ConnectOutcome::kSqliteFailed;

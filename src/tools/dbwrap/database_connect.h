@@ -3,19 +3,9 @@
 // controls: the window reads its kind box and the shown panel's edits, calls
 // ConnectDatabase, and reacts to the outcome.
 #include "tools/dbwrap/database_parser.h"
+#include "tools/dbwrap/panel_values.h"
 
 namespace rg_qelvane_app {
-
-// The texts of the connection panels' edits exactly as typed; each kind uses
-// the ones its panel has (the file path for Access and SQLite).
-struct DatabasePanelValues {
-    CWString address;
-    CWString port;  // converted as _wtoi does: no number gives 0
-    CWString database;
-    CWString user;
-    CWString password;
-    CWString filePath;
-};
 
 // The objects the window owns for its whole life.
 struct DatabaseConnectionObjects {
@@ -29,7 +19,7 @@ struct DatabaseConnectionObjects {
 // driver settings. The values reach the driver as typed, each one a value of
 // its ODBC string (platform/db/connection_string.h).
 struct AdoOpenRequest {
-    int kind = -1;
+    DatabaseKind kind = DatabaseKind::kMySql;
     CWString address;
     int port = 0;
     CWString database;
@@ -44,8 +34,8 @@ struct AdoOpenRequest {
     bool operator==(const AdoOpenRequest&) const = default;
 };
 
-// For kinds 0 to 4; reads "setup.ini" afresh.
-AdoOpenRequest AdoOpenRequestFor(int kind, const DatabasePanelValues& panel);
+// For the kinds opened through ADO, all but SQLite; reads "setup.ini" afresh.
+AdoOpenRequest AdoOpenRequestFor(DatabaseKind kind, const DatabasePanelValues& panel);
 // Calls the request's kind's connect operation on `database`.
 void OpenAdo(rg_ShuJuKuLei& database, const AdoOpenRequest& request);
 
@@ -58,9 +48,10 @@ enum class ConnectOutcome {
 
 // Does nothing while an ADO connect is still running. Otherwise closes an
 // open ADO connection, binds the parser for `kind` (the kind box's
-// selection, -1 for none) and opens the kind's connection with the driver
-// settings read afresh. With Async off, ConnectComplete is raised before this
-// returns.
-ConnectOutcome ConnectDatabase(DatabaseConnectionObjects objects, int kind, const DatabasePanelValues& panel);
+// selection, none when nothing is selected) and opens the kind's connection
+// with the driver settings read afresh. With Async off, ConnectComplete is
+// raised before this returns.
+ConnectOutcome ConnectDatabase(DatabaseConnectionObjects objects, std::optional<DatabaseKind> kind,
+                               const DatabasePanelValues& panel);
 
 }  // namespace rg_qelvane_app

@@ -1,15 +1,18 @@
 #pragma once
-// The six kinds of database, numbered as the entries of the window's kind box.
+// The kinds of database the tool reads, in the order of the window's kind box.
+// A kind is a number only there: the box's entry index, which is also the page
+// number of the kind's panel, becomes a kind the moment it is read.
+#include <optional>
 
 namespace rg_qelvane_app {
 
-enum DatabaseKind : int {
-    kKindMySql = 0,
-    kKindPostgreSql = 1,
-    kKindOracle = 2,
-    kKindSqlServer = 3,
-    kKindAccess = 4,
-    kKindSqlite = 5,
-};
+enum class DatabaseKind { kMySql, kPostgreSql, kOracle, kSqlServer, kAccess, kSqlite };
+
+// The kind of the kind box's entry at `index`; none when nothing is selected
+// (-1) or when the index is past the last kind.
+std::optional<DatabaseKind> DatabaseKindAt(int index);
+
+// The kind box's entry of the kind, and so the page number of its panel.
+constexpr int KindBoxIndex(DatabaseKind kind) { return static_cast<int>(kind); }
 
 }  // namespace rg_qelvane_app

@@ -1,6 +1,7 @@
 #include "tools/dbwrap/database_parser.h"
 
 #include "tools/dbwrap/column_types.h"
+#include "tools/dbwrap/database_kind_table.h"
 #include "tools/dbwrap/database_statements.h"
 #include "tools/dbwrap/record_rows.h"
 
@@ -12,8 +13,8 @@ using rg_qelvane_windows_ShuJuKu::adSchemaTables;
 using rg_qelvane_windows_SQLiteshjk::SQLITE_DONE_RESULT;
 using rg_qelvane_windows_SQLiteshjk::SQLITE_ROW_RESULT;
 
-void rg_ShuJuKuJieXiQi::Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase, int kind,
-                             const CWString& databaseName, const CWString& user) {
+void rg_ShuJuKuJieXiQi::Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase,
+                             DatabaseKind kind, const CWString& databaseName, const CWString& user) {
     this->database = database;
     this->sqliteDatabase = sqliteDatabase;
     this->kind = kind;
@@ -21,17 +22,7 @@ void rg_ShuJuKuJieXiQi::Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJu
     this->user = user;
 }
 
-rg_WenBenShuZuLei rg_ShuJuKuJieXiQi::ListTables() const {
-    switch (kind) {
-        case kKindMySql: return ListTablesMySql();
-        case kKindPostgreSql: return ListTablesPostgreSql();
-        case kKindOracle: return ListTablesOracle();
-        case kKindSqlServer: return ListTablesSqlServer();
-        case kKindAccess: return ListTablesAccess();
-        case kKindSqlite: return ListTablesSqlite();
-        default: return {};
-    }
-}
+rg_WenBenShuZuLei rg_ShuJuKuJieXiQi::ListTables() const { return (this->*TraitsOf(kind).listTables)(); }
 
 rg_WenBenShuZuLei rg_ShuJuKuJieXiQi::ListTablesMySql() const {
     auto rows = database.Execute(kMySqlListTables);
@@ -70,15 +61,7 @@ rg_WenBenShuZuLei rg_ShuJuKuJieXiQi::ListTablesSqlite() const {
 }
 
 ColumnsRead rg_ShuJuKuJieXiQi::ReadColumns(const CWString& table) const {
-    switch (kind) {
-        case kKindMySql: return ReadColumnsMySql(table);
-        case kKindPostgreSql: return ReadColumnsPostgreSql(table);
-        case kKindOracle: return ReadColumnsOracle(table);
-        case kKindSqlServer: return ReadColumnsSqlServer(table);
-        case kKindAccess: return ReadColumnsAccess(table);
-        case kKindSqlite: return ReadColumnsSqlite(table);
-        default: return std::nullopt;
-    }
+    return (this->*TraitsOf(kind).readColumns)(table);
 }
 
 ColumnsRead rg_ShuJuKuJieXiQi::ReadColumnsMySql(const CWString& table) const {

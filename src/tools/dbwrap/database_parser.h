@@ -24,15 +24,14 @@ public:
     // so the parser sees every open and close the window makes.
     rg_ShuJuKuLei database;
     rg_SQLiteShuJuKuLei sqliteDatabase;
-    int kind = kKindMySql;
+    DatabaseKind kind = DatabaseKind::kMySql;
     CWString databaseName;  // MySQL, PostgreSQL and SQL Server
     CWString user;          // Oracle, upper-cased by the caller
 
-    void Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase, int kind,
+    void Bind(const rg_ShuJuKuLei& database, const rg_SQLiteShuJuKuLei& sqliteDatabase, DatabaseKind kind,
               const CWString& databaseName, const CWString& user);
 
-    // Table names in the order the database gives them; empty for a kind
-    // outside 0-5.
+    // Table names in the order the database gives them.
     rg_WenBenShuZuLei ListTables() const;
     rg_WenBenShuZuLei ListTablesMySql() const;
     rg_WenBenShuZuLei ListTablesPostgreSql() const;
@@ -42,7 +41,7 @@ public:
     rg_WenBenShuZuLei ListTablesSqlite() const;
 
     // One record per column of the table named as the listing gave it; null
-    // when the columns could not be read, and for a kind outside 0-5.
+    // when the columns could not be read.
     ColumnsRead ReadColumns(const CWString& table) const;
     ColumnsRead ReadColumnsMySql(const CWString& table) const;
     ColumnsRead ReadColumnsPostgreSql(const CWString& table) const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tools/dbwrap/database_kind_table.h"
+
 namespace rg_qelvane_app {
 
 namespace {
@@ -20,17 +22,20 @@ bool IsAscii(const CWString& text) {
 
 CWString QuotedSqlText(DatabaseKind kind, const CWString& value) {
     const CWString escaped = Joined({u"'", Doubled(value, u'\''), u"'"});
-    if (kind == kKindPostgreSql && value.Contains(u"\\")) return Joined({u"E", Doubled(escaped, u'\\')});
-    if (kind == kKindSqlServer && !IsAscii(value)) return u"N" + escaped;
+    const TextQuoting quoting = TraitsOf(kind).textQuoting;
+    if (quoting == TextQuoting::kBackslashEscapes && value.Contains(u"\\"))
+        return Joined({u"E", Doubled(escaped, u'\\')});
+    if (quoting == TextQuoting::kNationalBeyondAscii && !IsAscii(value)) return u"N" + escaped;
     return escaped;
 }
 
 CWString QuotedSqlName(DatabaseKind kind, const CWString& name) {
-    switch (kind) {
-        case kKindMySql: return Joined({u"`", Doubled(name, u'`'), u"`"});
-        case kKindAccess: return name.Contains(u"]") ? CWString() : u"[" + name + u"]";
-        default: return Joined({u"\"", Doubled(name, u'"'), u"\""});
+    switch (TraitsOf(kind).nameQuoting) {
+        case NameQuoting::kBackticks: return Joined({u"`", Doubled(name, u'`'), u"`"});
+        case NameQuoting::kBrackets: return name.Contains(u"]") ? CWString() : u"[" + name + u"]";
+        case NameQuoting::kDoubleQuotes: break;
     }
+    return Joined({u"\"", Doubled(name, u'"'), u"\""});
 }
 
 const char16_t kMySqlListTables[] = u"SHOW TABLES;";
@@ -41,13 +46,13 @@ const char16_t kSqliteListTables[] = u"SELECT name FROM sqlite_master WHERE type
 
 CWString OracleListTablesStatement(const CWString& user) {
     return CWString::Format(u"SELECT table_name FROM all_tables WHERE owner = %s ORDER BY table_name",
-                            {QuotedSqlText(kKindOracle, user)});
+                            {QuotedSqlText(DatabaseKind::kOracle, user)});
 }
 
 CWString MySqlTablesField(const CWString& databaseName) { return CWString::Format(u"Tables_in_%s", {databaseName}); }
 
 CWString MySqlColumnsStatement(const CWString& table) {
-    return CWString::Format(u"DESC %s;", {QuotedSqlName(kKindMySql, table)});
+    return CWString::Format(u"DESC %s;", {QuotedSqlName(DatabaseKind::kMySql, table)});
 }
 
 // Read from pg_catalog rather than information_schema.columns, whose planning
@@ -94,7 +99,7 @@ CWString PostgreSqlColumnsStatement(const CWString& table) {
         u"    AND (pg_has_role((SELECT relowner FROM pg_class WHERE oid = a.attrelid), 'USAGE')\r\n"
         u"        OR has_column_privilege(a.attrelid, a.attnum, 'SELECT, INSERT, UPDATE, REFERENCES'))\r\n"
         u"ORDER BY a.attnum;",
-        {QuotedSqlText(kKindPostgreSql, table)});
+        {QuotedSqlText(DatabaseKind::kPostgreSql, table)});
 }
 
 CWString SqlServerColumnsStatement(const CWString& table) {
@@ -117,7 +122,7 @@ CWString SqlServerColumnsStatement(const CWString& table) {
         u"    c.TABLE_NAME = %s\r\n"
         u"ORDER BY \r\n"
         u"    c.ORDINAL_POSITION;",
-        {QuotedSqlText(kKindSqlServer, table)});
+        {QuotedSqlText(DatabaseKind::kSqlServer, table)});
 }
 
 CWString OracleColumnsStatement(const CWString& table, const CWString& user) {
@@ -144,17 +149,17 @@ CWString OracleColumnsStatement(const CWString& table, const CWString& user) {
         u"WHERE c.table_name = UPPER(%s)\r\n"
         u"    AND c.owner = UPPER(%s) \r\n"
         u"ORDER BY c.column_id",
-        {QuotedSqlText(kKindOracle, table), QuotedSqlText(kKindOracle, user)});
+        {QuotedSqlText(DatabaseKind::kOracle, table), QuotedSqlText(DatabaseKind::kOracle, user)});
 }
 
 CWString AccessEmptyQueryStatement(const CWString& table) {
-    const CWString name = QuotedSqlName(kKindAccess, table);
+    const CWString name = QuotedSqlName(DatabaseKind::kAccess, table);
     if (name.empty()) return {};
     return CWString::Format(u"select * from %s where 1=0", {name});
 }
 
 CWString SqliteColumnsStatement(const CWString& table) {
-    return CWString::Format(u"PRAGMA table_info(%s)", {QuotedSqlName(kKindSqlite, table)});
+    return CWString::Format(u"PRAGMA table_info(%s)", {QuotedSqlName(DatabaseKind::kSqlite, table)});
 }
 
 }  // namespace rg_qelvane_app

@@ -12,13 +12,24 @@ namespace rg_qelvane_app {
 
 using rg_qelvane_base::CWString;
 
-// A text literal with its quotes: apostrophes doubled; PostgreSQL takes a
-// name holding a backslash as E'...' (backslashes doubled too), SQL Server a
-// name beyond ASCII as N'...'.
+// How each kind writes a text literal: always '...' with apostrophes doubled,
+// and some kinds mark a value that would otherwise be read wrongly.
+enum class TextQuoting {
+    kPlain,
+    kBackslashEscapes,     // a value holding a backslash as E'...', backslashes doubled too (PostgreSQL)
+    kNationalBeyondAscii,  // a value beyond ASCII as N'...' (SQL Server)
+};
+// How each kind writes an identifier, the quote doubled inside.
+enum class NameQuoting {
+    kBackticks,     // `name` (MySQL)
+    kDoubleQuotes,  // "name" (SQLite)
+    kBrackets,      // [name] (Access), which cannot escape "]": it allows no such name
+};
+
+// A text literal with its quotes, as the kind writes it.
 CWString QuotedSqlText(DatabaseKind kind, const CWString& value);
-// An identifier with its quotes: `name` (MySQL), "name" (SQLite) and [name]
-// (Access), the quote doubled inside. Access cannot escape "]" (it allows no
-// such name), so that gives the empty text.
+// An identifier with its quotes, as the kind writes it; the empty text for a
+// name the kind cannot quote.
 CWString QuotedSqlName(DatabaseKind kind, const CWString& name);
 
 // Table listing.

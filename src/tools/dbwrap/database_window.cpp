@@ -4,6 +4,7 @@
 #include "common/list_helpers.h"
 #include "common/window_actions.h"
 #include "platform/ui/clipboard.h"
+#include "tools/dbwrap/database_kind_table.h"
 #include "tools/dbwrap/table_class_generators.h"
 
 namespace rg_qelvane_app {
@@ -23,6 +24,17 @@ constexpr GridColumn kGridColumns[] = {{u"序号", 100}, {u"字段名称", 200},
                                        {u"主键", 100}, {u"自增", 100},     {u"是否为空", 100}, {u"默认值", 100}};
 
 CWString YesWhen(bool flag) { return flag ? u"是" : u""; }
+
+// The kind box's entries as the box takes them: each kind's name, then its
+// index as the entry's data, a line each.
+CWString KindBoxListText() {
+    CWString text;
+    for (const DatabaseKindTraits& traits : AllDatabaseKinds()) {
+        if (!text.empty()) text += u"\n";
+        text += Joined({traits.name, u"\n", CWString::Format(u"%d", {KindBoxIndex(traits.kind)})});
+    }
+    return text;
+}
 
 // Tables left out of a wrap because their columns could not be read: the
 // count, and the first few by name, so the user knows what is missing.
@@ -93,31 +105,24 @@ void rg_win_ShuJuKuFengZhuang::BuildControls() {
                     CQelStyle::HScroll | CQelStyle::StaticEdge);
     m_settingsGroup.Create(*this, 117, {10, 5, 779, 56}, u"数据库设置", kToolWindowFont);
     m_pages.Create(m_settingsGroup, 118, {129, 17, 588, 32});
-    const struct {
-        rg_ZuJianBuJuQi& panel;
-        int id;
-        DatabaseKind page;
-    } panels[] = {{m_postgreSqlPanel, 119, kKindPostgreSql}, {m_sqlitePanel, 120, kKindSqlite},
-                  {m_accessPanel, 121, kKindAccess},         {m_sqlServerPanel, 122, kKindSqlServer},
-                  {m_oraclePanel, 123, kKindOracle},         {m_mySqlPanel, 124, kKindMySql}};
-    for (const auto& [panel, id, page] : panels) {
-        panel.SetPageNumber(page);
+    for (const auto& [panel, id, kind] : KindPanels()) {
+        panel.SetPageNumber(KindBoxIndex(kind));
         panel.Create(m_pages, id, {0, 0, 584, 32});
         if (&panel == &m_postgreSqlPanel) m_postgreSqlPanel.SetPort(5432);
         if (&panel == &m_mySqlPanel) m_mySqlPanel.SetPort(3306);
     }
     m_connect.Create(m_settingsGroup, 125, {720, 17, 53, 32}, kNotConnected, kToolWindowFont);
-    m_kind.SetListText(u"Mysql\n0\nPostgresql\n1\nOracle\n2\nMssql\n3\nAccess\n4\nSqlite\n5");
+    m_kind.SetListText(KindBoxListText());
     m_kind.Enable(true);
     m_kind.Create(m_settingsGroup, 126, {58, 21, 68, 24}, u"", kToolWindowFont, CQelStyle::DropDownList);
-    m_kind.SetCurSel(kKindMySql);
+    m_kind.SetCurSel(KindBoxIndex(DatabaseKind::kMySql));
     m_kindLabel.Create(m_settingsGroup, 127, {11, 21, 40, 24}, u"类型：", kToolWindowFont);
 }
 
 // A connection left open by an earlier opening is closed; its tables are gone with the old list.
 void rg_win_ShuJuKuFengZhuang::OnCreatedEvent(CQelControl&) {
     if (ConnectionIsOpen()) m_database.Close();
-    m_pages.ShowPage(kKindMySql);
+    m_pages.ShowPage(KindBoxIndex(DatabaseKind::kMySql));
 }
 
 // Only the server connection: an SQLite file stays open until the next connect.
@@ -181,7 +186,7 @@ void rg_win_ShuJuKuFengZhuang::OnClick(CQelControl& sender) {
     } else if (&sender == &m_wrapTicked) {
         WrapSelectedTables(-1);
     } else if (&sender == &m_refresh) {
-        if (m_kind.GetCurSel() == kKindSqlite) {
+        if (SqliteSelected()) {
             m_tables.ClearItems();
             AddTables(m_parser.ListTables());
         } else {
@@ -195,7 +200,7 @@ void rg_win_ShuJuKuFengZhuang::OnClick(CQelControl& sender) {
 
 void rg_win_ShuJuKuFengZhuang::OpenDatabase() {
     if (!m_kind.HasNativeWindow()) return;
-    int kind = m_kind.GetCurSel();
+    const std::optional<DatabaseKind> kind = SelectedKind();
     switch (ConnectDatabase({m_database, m_sqlite, m_parser}, kind, PanelValues(kind))) {
         case ConnectOutcome::kSqliteOpened:
             ShowInfo(*this, u"数据库连接成功！");
@@ -208,44 +213,35 @@ void rg_win_ShuJuKuFengZhuang::OpenDatabase() {
     }
 }
 
-// The edits of the kind's panel, as typed.
-DatabasePanelValues rg_win_ShuJuKuFengZhuang::PanelValues(int kind) const {
-    DatabasePanelValues values;
-    switch (kind) {
-        case kKindMySql:
-        case kKindPostgreSql: {
-            const rg_control_MoShi& panel = kind == kKindMySql ? m_mySqlPanel : m_postgreSqlPanel;
-            values.address = panel.m_address.GetControlText();
-            values.port = panel.m_port.GetControlText();
-            values.database = panel.m_database.GetControlText();
-            values.user = panel.m_user.GetControlText();
-            values.password = panel.m_password.GetControlText();
-            break;
-        }
-        case kKindOracle:
-            values.address = m_oraclePanel.m_address.GetControlText();
-            values.user = m_oraclePanel.m_user.GetControlText();
-            values.password = m_oraclePanel.m_password.GetControlText();
-            break;
-        case kKindSqlServer:
-            values.address = m_sqlServerPanel.m_address.GetControlText();
-            values.database = m_sqlServerPanel.m_database.GetControlText();
-            values.user = m_sqlServerPanel.m_user.GetControlText();
-            values.password = m_sqlServerPanel.m_password.GetControlText();
-            break;
-        case kKindAccess:
-            values.filePath = m_accessPanel.m_path.GetControlText();
-            values.password = m_accessPanel.m_password.GetControlText();
-            break;
-        case kKindSqlite: values.filePath = m_sqlitePanel.m_path.GetControlText(); break;
-        default: break;
-    }
-    return values;
+std::array<rg_win_ShuJuKuFengZhuang::KindPanel, 6> rg_win_ShuJuKuFengZhuang::KindPanels() {
+    return {{{m_postgreSqlPanel, 119, DatabaseKind::kPostgreSql},
+             {m_sqlitePanel, 120, DatabaseKind::kSqlite},
+             {m_accessPanel, 121, DatabaseKind::kAccess},
+             {m_sqlServerPanel, 122, DatabaseKind::kSqlServer},
+             {m_oraclePanel, 123, DatabaseKind::kOracle},
+             {m_mySqlPanel, 124, DatabaseKind::kMySql}}};
+}
+
+std::optional<DatabaseKind> rg_win_ShuJuKuFengZhuang::SelectedKind() const {
+    return DatabaseKindAt(m_kind.GetCurSel());
+}
+
+// Whether the kind selected now is read from an SQLite file rather than through ADO.
+bool rg_win_ShuJuKuFengZhuang::SqliteSelected() const {
+    const std::optional<DatabaseKind> kind = SelectedKind();
+    return kind && TraitsOf(*kind).connection == KindConnection::kSqliteFile;
+}
+
+// The edits of the kind's panel, as typed; none without a kind.
+DatabasePanelValues rg_win_ShuJuKuFengZhuang::PanelValues(std::optional<DatabaseKind> kind) {
+    for (const KindPanel& page : KindPanels())
+        if (page.kind == kind) return page.panel.Values();
+    return {};
 }
 
 // By the kind selected now, which need not be the kind connected.
 void rg_win_ShuJuKuFengZhuang::Disconnect() {
-    if (m_kind.GetCurSel() == kKindSqlite) {
+    if (SqliteSelected()) {
         m_sqlite.Close();
         rg_qelvane_windows_SQLiteshjk::rg_SQLiteShuJuKuLei::Shutdown();
         ClearGridAll(m_grid);

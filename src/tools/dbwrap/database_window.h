@@ -4,6 +4,8 @@
 // table in a grid, and turn one table or the ticked ones into Qelvane
 // classes. The caption of the connect button ("连接" or "断开") is the only
 // record of whether a connection is open.
+#include <array>
+
 #include "platform/db/connection.h"
 #include "platform/db/sqlite.h"
 #include "platform/ui/container.h"
@@ -66,8 +68,18 @@ private:
     void OnDatabaseEvent(int status);
     void OnDisconnected();
 
+    // Each kind's panel with its control id, in creation order.
+    struct KindPanel {
+        CConnectionPanel& panel;
+        int id;
+        DatabaseKind kind;
+    };
+    std::array<KindPanel, 6> KindPanels();
+    std::optional<DatabaseKind> SelectedKind() const;
+    bool SqliteSelected() const;
+
     void OpenDatabase();
-    DatabasePanelValues PanelValues(int kind) const;
+    DatabasePanelValues PanelValues(std::optional<DatabaseKind> kind);
     void Disconnect();
     void RefreshTableList();
     void AddTables(const rg_qelvane_base::rg_WenBenShuZuLei& names);
