@@ -20,6 +20,8 @@ enum class KindConnection {
 // The values of the kind's section of "setup.ini" that its connect reads.
 struct KindSettings {
     bool driver = false;
+    // The driver named when "setup.ini" names none.
+    std::u16string_view defaultDriver = {};
     bool async = false;
     bool encrypt = false;
     bool latestVersion = false;

@@ -2,6 +2,7 @@
 
 #include "common/data_folder.h"
 #include "platform/ini.h"
+#include "tools/dbwrap/database_kind_table.h"
 
 namespace rg_qelvane_app {
 
@@ -15,8 +16,8 @@ bool IsSettingOn(const CWString& value) { return value != u"0"; }
 
 CWString ReadDriverSetting(std::u16string_view section) {
     std::u16string_view defaultDriver;
-    if (EqualsIgnoringAsciiCase(section, u"Mysql")) defaultDriver = u"MySQL ODBC 8.0 Unicode Driver";
-    else if (EqualsIgnoringAsciiCase(section, u"Oracle")) defaultDriver = u"Oracle in OraClient11g_home1";
+    for (const DatabaseKindTraits& kind : AllDatabaseKinds())
+        if (EqualsIgnoringAsciiCase(section, kind.name)) defaultDriver = kind.settings.defaultDriver;
     return ReadSetupIni(section, u"Driver", defaultDriver);
 }
 

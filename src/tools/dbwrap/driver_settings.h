@@ -16,7 +16,7 @@ CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std:
 // A flag is off only when it reads exactly "0": empty, "00" and "false" are on.
 bool IsSettingOn(const CWString& value);
 
-// The ODBC driver name of "Mysql", "Postgresql" or "Oracle", with its default.
+// The ODBC driver name of "Mysql", "Postgresql" or "Oracle", with the kind's default.
 CWString ReadDriverSetting(std::u16string_view section);
 // "Async" of "Mysql", "Postgresql", "Oracle" or "Mssql".
 bool ReadAsyncSetting(std::u16string_view section);
