@@ -118,7 +118,7 @@ void BM_EnumEngine(benchmark::State& state) {
 
 void BM_ClassEngine(benchmark::State& state) {
     CWString source = JavaClass(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0));
+    for (auto _ : state) benchmark::DoNotOptimize(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", false));
     state.SetComplexityN(state.range(0));
 }
 
@@ -137,7 +137,7 @@ void BM_ClassEngineCraftedClick(benchmark::State& state) {
     bool cutShort = false;
     for (auto _ : state) {
         rg_qelvane_base::RegexSearchBudget budget;
-        benchmark::DoNotOptimize(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0));
+        benchmark::DoNotOptimize(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", false));
         cutShort = budget.CutShort();
     }
     state.counters["cut_short"] = cutShort;
@@ -173,13 +173,13 @@ void BM_EnumEngineTranslation(benchmark::State& state) {
 
 void BM_ClassEngineTranslation(benchmark::State& state) {
     MeasureTranslation(state, JavaClass(kLines), [](const CWString& source) {
-        return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", 0);
+        return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, u"", u"", false);
     });
 }
 
 void BM_ArrayEngine(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(u"整数类", u"辅助类", u"类", 1));
+        benchmark::DoNotOptimize(rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(u"整数类", u"辅助类", u"类", true));
 }
 
 }  // namespace

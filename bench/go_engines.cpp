@@ -71,7 +71,7 @@ void Measure(benchmark::State& state, const CWString& source, Generate generate)
 
 void Methods(benchmark::State& state) {
     Measure(state, MethodsSource(), [](const CWString& source) {
-        return rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"", u"svc", u"", 0);
+        return rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"", u"svc", u"", false);
     });
 }
 void Interface(benchmark::State& state) {

@@ -51,7 +51,7 @@ bool rg_my_main_window::RenameRuleGroupFolder(const CWString& oldName, const CWS
 // the list file and the folder name always agree.
 bool rg_my_main_window::AskRuleGroupName(const CWString& defaultName, CWString& name) {
     CWString typed;
-    if (ShowInputBox(this, typed, kNamePrompt, u"输入框", defaultName) != 1) return false;
+    if (!ShowInputBox(this, typed, kNamePrompt, u"输入框", defaultName)) return false;
     name = typed.Trimmed();
     const char16_t* refusal = kRefusals.For(m_ruleGroupNames.Check(name));
     if (refusal) ShowInfo(*this, refusal);

@@ -11,7 +11,7 @@ namespace {
 class AndroidArray : public generator_test::GeneratorTest {
 protected:
     static CWString Run(const CWString& name, const CWString& document = u"辅助类", const CWString& ending = u"类",
-                        int twoDimensional = 0) {
+                        bool twoDimensional = false) {
         return rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(name, document, ending, twoDimensional);
     }
     // Header, comment line and the class lines, each followed by an empty line.
@@ -43,7 +43,7 @@ TEST_F(AndroidArray, WorkedExample) {
 
 TEST_F(AndroidArray, TwoDimensionalFamily) {
     EXPECT_EQ(
-        U8(Run(u"整数类", u"", u"类", 1)),
+        U8(Run(u"整数类", u"", u"类", true)),
         U8(Family(
             u"整数类",
             {u"类 整数二维列表集合类 <公开 基础类 = 集合模板类   @模板实现类 = \"整数类, 整数二维列表枚举器类\">",

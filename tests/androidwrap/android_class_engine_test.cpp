@@ -11,13 +11,13 @@ namespace {
 class AndroidClass : public generator_test::GeneratorTest {
 protected:
     static CWString Run(const CWString& source, const CWString& name = u"", const CWString& package = u"",
-                        int noCreate = 0) {
+                        bool noCreate = false) {
         return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, name, package, noCreate);
     }
     // The members the engine finds in a class A of package p holding `body`.
     static std::vector<rg_AnZhuoFangFaXiang> Methods(std::u16string_view body) {
         rg_AnZhuoLeiJieXiYinQing engine;
-        engine.ParseJavaClass(u"package p;\r\npublic class A {\r\n" + CWString(body) + u"\r\n}", u"", u"", 0);
+        engine.ParseJavaClass(u"package p;\r\npublic class A {\r\n" + CWString(body) + u"\r\n}", u"", u"", false);
         return engine.classItem.methods;
     }
 };
@@ -111,8 +111,8 @@ TEST_F(AndroidClass, WorkedExample) {
 }
 
 TEST_F(AndroidClass, NoCreateChangesOnlyTheClassLine) {
-    CWString plain = Run(kCounter, u"", u"", 0);
-    CWString forbidden = Run(kCounter, u"", u"", 1);
+    CWString plain = Run(kCounter, u"", u"", false);
+    CWString forbidden = Run(kCounter, u"", u"", true);
     EXPECT_EQ(U8(forbidden),
               U8(plain.ReplacedAll(u"\"com.example.Counter\" >", u"\"com.example.Counter\" @禁止创建对象 = 真>")));
 }
@@ -170,11 +170,11 @@ TEST_F(AndroidClass, WhichMethodsAreFound) {
         {u"public static void a() {}\r\npublic static void b() {}\r\npublic static void c() {}",
          {{u"a", u"", {}, M::kStaticMethod}, {u"b", u"", {}, M::kStaticMethod}, {u"c", u"", {}, M::kStaticMethod}}},
         {u"public void f(final int x, Map<String, Integer> m) {\r\n}",
-         {{u"f", u"", {P{u"m", u"Integer>", 0}}, M::kInstanceMethod}}},
+         {{u"f", u"", {P{u"m", u"Integer>", false}}, M::kInstanceMethod}}},
         {u"public String name(String... parts) throws E {\r\n}",
-         {{u"name", u"String", {P{u"parts", u"String", 1}}, M::kInstanceMethod}}},
+         {{u"name", u"String", {P{u"parts", u"String", true}}, M::kInstanceMethod}}},
         {u"public void run() {\r\n}\r\npublic A(int a) {\r\n}\r\npublic static int max() {\r\n}",
-         {{u"A", u"", {P{u"a", u"int", 0}}, M::kConstructor},
+         {{u"A", u"", {P{u"a", u"int", false}}, M::kConstructor},
           {u"max", u"", {}, M::kStaticMethod},
           {u"run", u"", {}, M::kInstanceMethod}}},
     };
@@ -185,7 +185,7 @@ TEST_F(AndroidClass, WhichFieldsBecomeReadProperties) {
     rg_AnZhuoLeiJieXiYinQing engine;
     engine.ParseJavaClass(CrLfLines({u"class A {", u"public int x = 1;", u"public static int y;", u"public int[] z;",
                                      u"public List<String> names;", u"public Map<K,V> map;", u"public long id;", u"}"}),
-                          u"", u"", 0);
+                          u"", u"", false);
     EXPECT_EQ(engine.classItem.fields,
               (std::vector<rg_AnZhuoShuXingXiang>{{u"names", u"List<String>"}, {u"id", u"long"}}));
 }

@@ -59,9 +59,9 @@ void Feed(const CWString& source) {
     for (const CWString& name : {CWString(), CWString(u"N")}) {
         ExpectFrame(rg_AnZhuoJieKouJieXiYinQing().ParseJavaInterface(source, name, u""));
         ExpectFrame(rg_AnZhuoMeiJuJieXiYinQing().ParseJavaEnum(source, name, u"p"));
-        ExpectFrame(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, name, u"", 1));
+        ExpectFrame(rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, name, u"", true));
     }
-    CWString family = rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(source.Left(40), source.Mid(40, 10), u"类", 1);
+    CWString family = rg_AnZhuoShuZuJieXiYinQing().RunArrayWrapping(source.Left(40), source.Mid(40, 10), u"类", true);
     EXPECT_TRUE(family.starts_with(generator_test::kHeader));
 }
 

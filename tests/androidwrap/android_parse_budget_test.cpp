@@ -40,7 +40,7 @@ using AndroidParseBudget = generator_test::GeneratorTest;
 
 TEST_F(AndroidParseBudget, CraftedClassEndsWithWhatItFoundAndIsReported) {
     RegexSearchBudget budget;
-    CWString output = rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(CraftedStaticMethods(8), u"", u"", 0);
+    CWString output = rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(CraftedStaticMethods(8), u"", u"", false);
     EXPECT_TRUE(budget.CutShort());
     // How far the parse got depends on the machine: a busy one may spend the
     // budget before the class is even found. Either way the output is whole.
@@ -52,7 +52,7 @@ TEST_F(AndroidParseBudget, LargeRealClassIsParsedToTheEnd) {
     // Whether real sources stay far below a second is the benchmark's business;
     // here no search of such a source may give up, however busy the machine.
     RegexSearchBudget unhurried(std::chrono::minutes(1), std::chrono::minutes(1));
-    CWString output = rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(LargeClass(20000), u"", u"", 0);
+    CWString output = rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(LargeClass(20000), u"", u"", false);
     EXPECT_FALSE(unhurried.CutShort());
     for (std::u16string_view last :
          {u"\t方法 items999 <", u"\t方法 创建1000 <", u"\t方法 nameOf999 <", u"\t方法 getValue999 <"})

@@ -104,12 +104,12 @@ TEST(DeclarationChecks, NoneOneOrSeveral) {
 TEST(SplitParameters, TwoWordPiecesOnly) {
     using P = rg_AnZhuoFangFaCanShuXiang;
     const std::pair<std::u16string_view, std::vector<P>> cases[] = {
-        {u"int a, long b", {{u"a", u"int", 0}, {u"b", u"long", 0}}},
-        {u"String... args", {{u"args", u"String", 1}}},
-        {u"String...[] x", {{u"x", u"String[]", 1}}},
-        {u"Map<String, Integer> m", {{u"m", u"Integer>", 0}}},
+        {u"int a, long b", {{u"a", u"int", false}, {u"b", u"long", false}}},
+        {u"String... args", {{u"args", u"String", true}}},
+        {u"String...[] x", {{u"x", u"String[]", true}}},
+        {u"Map<String, Integer> m", {{u"m", u"Integer>", false}}},
         {u"final int x, int", {}},
-        {u" int  a ,, long\tb ", {{u"a", u"int", 0}}},
+        {u" int  a ,, long\tb ", {{u"a", u"int", false}}},
         {u"", {}},
     };
     for (const auto& [list, parameters] : cases)

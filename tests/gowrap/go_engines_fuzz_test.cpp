@@ -47,9 +47,9 @@ const std::u16string_view kHostile[] = {
 class Engines {
 public:
     void Feed(const CWString& source) {
-        CWString output = rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"", u"p", u"", 0);
+        CWString output = rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"", u"p", u"", false);
         EXPECT_TRUE(output.starts_with(generator_test::kHeader));
-        rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"C", u"p", u"M", 1);
+        rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, u"C", u"p", u"M", true);
         rg_GOChangLiangJieXiYinQing().ParseAndGenerate(source, u"", u"p", u"");
         rg_GOJieKouJieXiYinQing().ParseAndGenerate(source, u"", u"p");
         rg_GOJieGouTiJieXiYinQing().ParseAndGenerate(source, u"", u"p", u"本地类");

@@ -13,7 +13,7 @@ struct Inputs {
     std::u16string_view className = u"";
     std::u16string_view packageName = u"pkg";
     std::u16string_view methodName = u"";
-    int noBraceCheck = 0;
+    bool noBraceCheck = false;
 };
 
 CWString Generate(std::u16string_view source, const Inputs& in = {}) {
@@ -79,12 +79,12 @@ const OutputCase kOutputCases[] = {
     {"no brace", u"func Max(a, b int) int", {}, Comment(u"GO方法签名应该以 { 结尾")},
     {"no brace, check off",
      u"func Max(a, b int) int",
-     {.noBraceCheck = 1},
+     {.noBraceCheck = true},
      CrLfLines({u"方法 Max <公开 静态 类型= int @嵌入式方法 = \"\" >", u"参数 a <类型 = int >", u"参数 b <类型 = int >",
                 u"{", u"  @ pkg.Max(@<a>,@<b>)", u"}"})},
     {"brace with the check off becomes the result",
      u"func Max() int {",
-     {.noBraceCheck = 1},
+     {.noBraceCheck = true},
      CrLfLines({u"方法 Max <公开 静态 类型= { @嵌入式方法 = \"\" >", u"{", u"  @ pkg.Max()", u"}"})},
     {"pointer receiver loses its star, other types keep it",
      u"func (s *Srv) Get(k *Key) *Val {",

@@ -265,14 +265,14 @@ TEST_F(UiContract, InputBoxGivesTheTextExactlyAsTypedOrEmptiesItOnCancel) {
     w.CreateFormWindow();
     CWString text = u"stale";
     driver().AnswerInputBox(CWString(u"  名称 "));
-    EXPECT_EQ(ShowInputBox(&w, text, u"请输入规则组名称", u"输入框", u""), 1);
+    EXPECT_TRUE(ShowInputBox(&w, text, u"请输入规则组名称", u"输入框", u""));
     EXPECT_EQ(text, u"  名称 ");
     driver().AnswerInputBox(CWString());
-    EXPECT_EQ(ShowInputBox(&w, text, u"输入规则名称", u"", u"{1}"), 1);
+    EXPECT_TRUE(ShowInputBox(&w, text, u"输入规则名称", u"", u"{1}"));
     EXPECT_EQ(text, u"") << "an empty answer is an answer";
     driver().AnswerInputBox(std::nullopt);
     text = u"stale";
-    EXPECT_EQ(ShowInputBox(&w, text, u"", u"", u"old"), 0);
+    EXPECT_FALSE(ShowInputBox(&w, text, u"", u"", u"old"));
     EXPECT_EQ(text, u"");
     std::vector<ShownBox> boxes = driver().ShownBoxes();
     ASSERT_EQ(boxes.size(), 3u);

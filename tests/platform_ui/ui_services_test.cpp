@@ -63,7 +63,7 @@ TEST_F(HeadlessDriver, UnscriptedBoxesAnswerWithoutChangingAnything) {
     EXPECT_EQ(ShowMessageBox(nullptr, u"a", MB_OK, u"t"), IDOK);
     EXPECT_EQ(ShowMessageBox(nullptr, u"b", MB_YESNO, u"t"), IDNO);
     CWString text = u"x";
-    EXPECT_EQ(ShowInputBox(nullptr, text, u"p", u"", u"d"), 0);
+    EXPECT_FALSE(ShowInputBox(nullptr, text, u"p", u"", u"d"));
     EXPECT_EQ(text, u"");
     CWString path = u"kept";
     EXPECT_FALSE(ShowOpenFileDialog(nullptr, u"Sqlite数据库文件(*.db)|*.db", path));

@@ -15,16 +15,16 @@ int ShowMessageBox(const CQelControl* window, const CWString& text, int flags, c
     return Backend().ShowMessage(OwnerOf(window), text, flags, title);
 }
 
-int ShowInputBox(const CQelControl* window, CWString& text, const CWString& prompt, const CWString& title,
-                 const CWString& defaultText) {
+bool ShowInputBox(const CQelControl* window, CWString& text, const CWString& prompt, const CWString& title,
+                  const CWString& defaultText) {
     CWString caption = title.empty() ? CWString(kInputBoxCaption) : title;
     CWString typed;
     if (Backend().AskInput(OwnerOf(window), prompt, caption, defaultText, typed)) {
         text = typed;
-        return 1;
+        return true;
     }
     text.clear();
-    return 0;
+    return false;
 }
 
 bool ShowOpenFileDialog(const CQelControl* window, const CWString& filter, CWString& path) {

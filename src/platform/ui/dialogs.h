@@ -24,10 +24,10 @@ int ShowMessageBox(const CQelControl* window, const CWString& text, int flags, c
 
 // The caption used when no title is given.
 inline constexpr char16_t kInputBoxCaption[] = u"请输入：";
-// 1 on OK with `text` exactly as typed; 0 on cancel or close with `text` emptied.
+// True on OK with `text` exactly as typed; false on cancel or close with `text` emptied.
 // The edit starts with `defaultText`, all of it selected.
-int ShowInputBox(const CQelControl* window, CWString& text, const CWString& prompt, const CWString& title,
-                 const CWString& defaultText);
+bool ShowInputBox(const CQelControl* window, CWString& text, const CWString& prompt, const CWString& title,
+                  const CWString& defaultText);
 
 // `filter`: pairs "description|pattern" joined by "|". True when a file was
 // chosen, with its full path in `path`; `path` is untouched otherwise.

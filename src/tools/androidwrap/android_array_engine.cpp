@@ -31,7 +31,7 @@ constexpr std::u16string_view kTwoDimensionalFamily[] = {
 }  // namespace
 
 CWString rg_AnZhuoShuZuJieXiYinQing::RunArrayWrapping(const CWString& className, const CWString& documentCategory,
-                                                      const CWString& ending, int twoDimensional) {
+                                                      const CWString& ending, bool twoDimensional) {
     this->twoDimensional = twoDimensional;
     this->className = className.Trimmed();
     this->documentCategory = documentCategory.Trimmed();
@@ -57,7 +57,7 @@ CWString rg_AnZhuoShuZuJieXiYinQing::GenerateArrayClasses() const {
     if (!documentCategory.empty())
         documentAttribute = CWString::Format(u"@文档 = \"category = \\\"%s\\\"\"", {documentCategory});
     CWString baseName = StripNameSuffix();
-    for (std::u16string_view line : twoDimensional != 0 ? kTwoDimensionalFamily : kFamily)
+    for (std::u16string_view line : twoDimensional ? kTwoDimensionalFamily : kFamily)
         out.Line(line, {baseName, documentAttribute, className, baseName, baseName}).BlankLine();
     return out.Take();
 }

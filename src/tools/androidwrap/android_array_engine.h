@@ -11,7 +11,7 @@ using rg_qelvane_base::CWString;
 class rg_AnZhuoShuZuJieXiYinQing {
 public:
     CWString RunArrayWrapping(const CWString& className, const CWString& documentCategory, const CWString& ending,
-                              int twoDimensional);
+                              bool twoDimensional);
 
     CWString GenerateArrayClasses() const;
     // The class name without the ending, removed once when the name ends with it.
@@ -23,7 +23,7 @@ public:
     CWString className;
     CWString documentCategory;
     CWString ending;
-    int twoDimensional = 0;
+    bool twoDimensional = false;
 };
 
 }  // namespace rg_qelvane_app

@@ -42,7 +42,7 @@ void rg_win_AnZhuoShuZuFengZhuang::ArrayWindow_Parse() {
     CWString ending = m_ending.GetControlText();
     CWString document = m_document.GetControlText();
     CWString className = m_className.GetControlText();
-    int twoDimensional = m_twoDimensional.IsChecked() ? 1 : 0;
+    bool twoDimensional = m_twoDimensional.IsChecked();
     rg_AnZhuoShuZuJieXiYinQing engine;
     m_output.SetControlText(engine.RunArrayWrapping(className, document, ending, twoDimensional));
 }

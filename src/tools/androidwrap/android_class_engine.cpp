@@ -42,7 +42,7 @@ void AppendMethods(std::vector<rg_AnZhuoFangFaXiang>& methods, const CWString& s
 }  // namespace
 
 CWString rg_AnZhuoLeiJieXiYinQing::ParseJavaClass(const CWString& source, const CWString& className,
-                                                  const CWString& package, int noCreate) {
+                                                  const CWString& package, bool noCreate) {
     this->source = source;
     this->className = className.Trimmed();
     this->package = package.Trimmed();
@@ -120,7 +120,7 @@ CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& it
     out.Header().BlankLine();
     out.ClassStart(item.targetName,
                    CWString::Format(u"公开 @别名 = \"%s.%s\" %s",
-                                    {item.package, item.javaName, item.noCreate != 0 ? u"@禁止创建对象 = 真" : u""}));
+                                    {item.package, item.javaName, item.noCreate ? u"@禁止创建对象 = 真" : u""}));
     for (const rg_AnZhuoShuXingXiang& field : item.fields) {
         out.Method(field.name,
                    CWString::Format(u"公开 静态 属性读 类型 = %s @禁止流程检查 = 真", {TranslateWord(field.type)}));
@@ -144,7 +144,7 @@ CWString rg_AnZhuoLeiJieXiYinQing::GenerateClassCode(const rg_AnZhuoLeiXiang& it
         for (const rg_AnZhuoFangFaCanShuXiang& parameter : method.parameters)
             out.Parameter(parameter.name,
                           CWString::Format(u"类型 = %s %s ", {TranslateWord(parameter.type),
-                                                              parameter.variadic != 0 ? u"@可扩展 = \"\"" : u""}));
+                                                              parameter.variadic ? u"@可扩展 = \"\"" : u""}));
         const CWString arguments = EmbeddedArguments(method.parameters);
         out.BodyStart();
         if (method.kind == rg_AnZhuoFangFaXiang::kConstructor)

@@ -10,7 +10,7 @@ namespace rg_qelvane_app {
 class rg_AnZhuoLeiJieXiYinQing {
 public:
     // The generated declaration text, or the message that refuses the source.
-    CWString ParseJavaClass(const CWString& source, const CWString& className, const CWString& package, int noCreate);
+    CWString ParseJavaClass(const CWString& source, const CWString& className, const CWString& package, bool noCreate);
 
     rg_AnZhuoLeiXiang BuildClassModel(const CWString& cleanedSource) const;
     // Only "public Type name;": no initializer, modifier or array type.
@@ -33,7 +33,7 @@ public:
     CWString package;
     CWString source;  // cleaned while parsing
     rg_AnZhuoLeiXiang classItem;
-    int noCreate = 0;
+    bool noCreate = false;
 };
 
 }  // namespace rg_qelvane_app

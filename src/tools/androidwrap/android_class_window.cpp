@@ -27,7 +27,7 @@ void rg_win_AnZhuoLeiFengZhuang::ClassWindow_Parse() {
     CWString package = m_package.GetControlText();
     CWString className = m_className.GetControlText();
     CWString source = m_source.GetControlText();
-    int noCreate = m_noCreate.IsChecked() ? 1 : 0;
+    bool noCreate = m_noCreate.IsChecked();
     GenerateOutput([&] { return rg_AnZhuoLeiJieXiYinQing().ParseJavaClass(source, className, package, noCreate); });
 }
 

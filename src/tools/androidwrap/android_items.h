@@ -13,8 +13,8 @@ using rg_qelvane_base::rg_WenBenShuZuLei;
 class rg_AnZhuoFangFaCanShuXiang {
 public:
     CWString name;
-    CWString type;     // every "..." removed
-    int variadic = 0;  // 1 when the type as written held "..."
+    CWString type;          // every "..." removed
+    bool variadic = false;  // the type as written held "..."
 
     bool operator==(const rg_AnZhuoFangFaCanShuXiang&) const = default;
 };
@@ -51,7 +51,7 @@ public:
     CWString sourcePackage;
     std::vector<rg_AnZhuoFangFaXiang> methods;
     std::vector<rg_AnZhuoShuXingXiang> fields;  // classes only
-    int noCreate = 0;                           // non-zero: the generated class forbids creating objects
+    bool noCreate = false;                      // the generated class forbids creating objects
 
     bool operator==(const rg_AnZhuoLeiXiang&) const = default;
 };

@@ -9,7 +9,7 @@ std::vector<rg_AnZhuoFangFaCanShuXiang> SplitParameters(const CWString& paramete
         if (words.size() != 2) continue;
         rg_AnZhuoFangFaCanShuXiang parameter;
         parameter.name = words[1];
-        parameter.variadic = words[0].Contains(u"...") ? 1 : 0;
+        parameter.variadic = words[0].Contains(u"...");
         parameter.type = words[0].RemovedAll(u"...");
         parameters.push_back(std::move(parameter));
     }

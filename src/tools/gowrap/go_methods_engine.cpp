@@ -62,7 +62,7 @@ CWString ConvertSliceTypeSuffix(CWString& type) {
 
 CWString rg_GOFangFaJieXiYinQing::ParseAndGenerate(const CWString& source, const CWString& className,
                                                    const CWString& packageName, const CWString& methodName,
-                                                   int noBraceCheck) {
+                                                   bool noBraceCheck) {
     SplitSignatures(source);
     this->className = className;
     this->packageName = packageName;
@@ -96,8 +96,8 @@ void rg_GOFangFaJieXiYinQing::SplitSignatures(const CWString& source) {
 rg_GOFangFaYuFaJieXiShuJu rg_GOFangFaJieXiYinQing::ParseSignature(CWString line) const {
     if (line.Left(5) != u"func ") return Refused(u"GO方法应该以 func 开头");
     rg_GOFangFaYuFaJieXiShuJu signature;
-    signature.hasReceiver = line.Left(6) == u"func (" ? 1 : 0;
-    if (noBraceCheck == 0 && !line.Contains(u"{")) return Refused(u"GO方法签名应该以 { 结尾");
+    signature.hasReceiver = line.Left(6) == u"func (";
+    if (!noBraceCheck && !line.Contains(u"{")) return Refused(u"GO方法签名应该以 { 结尾");
     if (!CutNameAndReceiver(line, signature)) return Refused(u"GO方法签名的括号不完整,无法封装");
     signature.outputName = signature.goName;
     const CWString& name = signature.outputName;
@@ -109,7 +109,7 @@ rg_GOFangFaYuFaJieXiShuJu rg_GOFangFaJieXiYinQing::ParseSignature(CWString line)
     if (listEnd == npos) return Refused(u"GO方法签名的括号不完整,无法封装");
     ParseParameters(Between(line, 0, listEnd).Trimmed(), signature.parameters);
 
-    size_t resultEnd = noBraceCheck == 0 ? line.find(u'{', listEnd) : line.size();
+    size_t resultEnd = noBraceCheck ? line.size() : line.find(u'{', listEnd);
     if (resultEnd == npos) resultEnd = line.size();  // the only "{" stood inside the parameter list
     CWString resultText = Between(line, listEnd, resultEnd).Trimmed();
     size_t comma = resultText.find(u',');
@@ -129,7 +129,7 @@ void rg_GOFangFaJieXiYinQing::ParseParameters(const CWString& parameterText,
         if (words.size() == 2) {
             parameter.type = ConvertSliceTypeSuffix(words[1]);
             if (parameter.type.Contains(u"...")) {
-                parameter.variadic = 1;
+                parameter.variadic = true;
                 parameter.type = parameter.type.RemovedAll(u"...");
             }
         }

@@ -18,7 +18,7 @@ public:
     CWString outputName;    // the generated method's name
     std::vector<rg_GOCanShuXiang> parameters;
     CWString resultType;  // empty when nothing is returned
-    int hasReceiver = 0;
+    bool hasReceiver = false;
     CWString errorText;  // empty when the signature can be converted
     CWString packageName;
 
@@ -29,7 +29,7 @@ class rg_GOFangFaJieXiYinQing {
 public:
     // Converts every source line holding "func "; a refused line becomes a "# " comment.
     CWString ParseAndGenerate(const CWString& source, const CWString& className, const CWString& packageName,
-                              const CWString& methodName, int noBraceCheck);
+                              const CWString& methodName, bool noBraceCheck);
 
     void SplitSignatures(const CWString& source);
     // Works on its own copy of the line.
@@ -41,7 +41,7 @@ public:
     CWString className;
     CWString packageName;
     rg_WenBenShuZuLei lines;
-    int noBraceCheck = 0;
+    bool noBraceCheck = false;
 
 private:
     void ParseParameters(const CWString& parameterText, std::vector<rg_GOCanShuXiang>& parameters) const;

@@ -37,7 +37,7 @@ void rg_win_GOFangFaFengZhuang::ParseSource() {
     CWString packageName = m_package.GetControlText();
     CWString className = m_className.GetControlText();
     CWString source = m_source.GetControlText();
-    int noBraceCheck = m_noBraceCheck.IsChecked() ? 1 : 0;
+    bool noBraceCheck = m_noBraceCheck.IsChecked();
     GenerateOutput([&] {
         return rg_GOFangFaJieXiYinQing().ParseAndGenerate(source, className, packageName, methodName, noBraceCheck);
     });

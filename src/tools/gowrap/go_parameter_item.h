@@ -10,8 +10,8 @@ class rg_GOCanShuXiang {
 public:
     CWString name;
     CWString type;
-    // 1 for a Go variadic parameter ("...T"); the interface tool never sets it.
-    int variadic = 0;
+    // A Go variadic parameter ("...T"); the interface tool never sets it.
+    bool variadic = false;
 
     bool operator==(const rg_GOCanShuXiang&) const = default;
 };

@@ -88,7 +88,7 @@ void rg_win_DiShiCiGuanLi::PromptWindow_OnClick(CQelControl& sender) {
 }
 
 bool rg_win_DiShiCiGuanLi::AskPromptName(const CWString& prompt, const CWString& defaultName, CWString& name) {
-    if (ShowInputBox(this, name, prompt, kInputTitle, defaultName) != 1) return false;
+    if (!ShowInputBox(this, name, prompt, kInputTitle, defaultName)) return false;
     name = name.Trimmed();
     const char16_t* refusal = kRefusals.For(m_promptNames.Check(name));
     if (refusal) ShowInfo(*this, refusal);

@@ -97,7 +97,7 @@ void rg_win_GuiZePeiZhi::OnClick(CQelControl& sender) {
 
 void rg_win_GuiZePeiZhi::AddRule() {
     CWString name;
-    if (ShowInputBox(this, name, u"输入规则名称", u"输入", u"{1}") != 1) return;
+    if (!ShowInputBox(this, name, u"输入规则名称", u"输入", u"{1}")) return;
     // A marker becomes no file: the only refusal it can meet is a taken name.
     if (m_markers.Check(name) == NameRefusal::Taken) {
         ShowInfo(*this, u"与已有名称重复！");
