@@ -116,6 +116,16 @@ TEST_F(PromptWindowTest, AddingTrimsTheNameAndWritesAZeroByteFile) {
     EXPECT_EQ(w->m_content.GetControlText(), u"");
 }
 
+TEST_F(PromptWindowTest, AddingANameWhoseFileIsThereKeepsThatPrompt) {
+    dir.WriteBytes(PromptFile("旧"), std::string("kept\0", 5));
+    Open();
+    Add(u"旧");
+    EXPECT_EQ(Listed(), (Names{u"旧"}));
+    EXPECT_EQ(dir.ReadBytes(PromptFile("旧")), std::string("kept\0", 5));
+    Select(w->m_promptList, 0);
+    EXPECT_EQ(w->m_content.GetControlText(), u"kept");
+}
+
 TEST_F(PromptWindowTest, SavingWritesUtf8FollowedByOneZeroByteAndReadsBack) {
     Open();
     Add(u"p");

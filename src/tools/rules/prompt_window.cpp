@@ -106,7 +106,10 @@ bool rg_win_DiShiCiGuanLi::HasCurrentPrompt() {
 void rg_win_DiShiCiGuanLi::AddPrompt() {
     CWString name;
     if (!AskPromptName(u"请输入提示词名称", u"", name)) return;
-    if (!WritePromptFile(name, u"")) {
+    // A file of that name that no list entry names (its list was lost or
+    // edited) still holds somebody's prompt: the new entry takes it over
+    // instead of blanking it, as a new rule group takes over its folder.
+    if (!PathExists(PromptFile(name)) && !WritePromptFile(name, u"")) {
         ShowInfo(*this, u"保存失败！");
         return;
     }
