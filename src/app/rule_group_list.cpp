@@ -26,7 +26,10 @@ bool rg_my_main_window::RuleGroupExists(const CWString& name) { return m_ruleGro
 
 void rg_my_main_window::LoadRuleGroupList() {
     std::optional<rg_WenBenShuZuLei> lines = m_ruleGroupListFile.Read(RuleGroupListFile(), kNameListFormat);
-    if (!lines) return;
+    if (!lines) {
+        ShowInfo(*this, u"规则组列表读取失败，本次运行不会保存！");
+        return;
+    }
     for (const CWString& name : TrimmedNames(*lines)) {
         m_ruleGroupNames.Add(name);
         m_ruleGroupList.AddItem(name, 0);

@@ -326,6 +326,7 @@ TEST_F(MainWindowTest, AListThatCannotBeReadIsNeverRewritten) {
         CInjectedFault unreadable(CQelFault::Read);
         w = Start();
     }
+    EXPECT_EQ(LastBox().text, u"规则组列表读取失败，本次运行不会保存！");
     Create(*w, u"b");
     EXPECT_EQ(LastBox().text, u"规则组列表保存失败！");
     EXPECT_EQ(ListFile(), "a\n");
