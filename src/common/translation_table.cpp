@@ -48,6 +48,7 @@ std::optional<std::vector<TranslationEntry>> CTranslationTableFile::Read(const C
     m_entryLines.clear();
     m_entryLine.assign(m_file.lines.size(), false);
     m_endOfEntries.reset();
+    m_sectionOpenAtEnd = false;
     if (m_unreadable) return std::nullopt;
 
     std::vector<TranslationEntry> entries;
@@ -55,7 +56,8 @@ std::optional<std::vector<TranslationEntry>> CTranslationTableFile::Read(const C
     for (size_t line = 0; line < m_file.lines.size(); ++line) {
         CWString text = m_file.Text(m_bytes, line);
         IniReader::Reading reading = reader.Take(text);
-        if (!reading.section || *reading.section != kTranslationSection) continue;
+        m_sectionOpenAtEnd = reading.section && *reading.section == kTranslationSection;
+        if (!m_sectionOpenAtEnd) continue;
         if (reading.line.kind == IniLine::Kind::Other) continue;
         m_endOfEntries = line;
         // A line that is no text, or holds a zero character that would end it
@@ -112,10 +114,14 @@ bool CTranslationTableFile::Write(const CWString& path, const std::vector<Transl
         added.clear();
     }
     putLinesBefore(m_file.lines.size());
+    const CWString header = u"[" + CWString(kTranslationSection) + u"]";
+    bool sectionOpen = m_sectionOpenAtEnd;
     if (!added.empty()) {
-        body.PutNew(u"[" + CWString(kTranslationSection) + u"]");
+        body.PutNew(header);
         body.PutNew(added);
+        sectionOpen = true;
     }
+    if (!last.empty() && sectionOpen) body.PutNew(header);
     body.PutNew(last);
     return WriteFileBytes(path, body.Bytes());
 }

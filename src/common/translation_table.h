@@ -38,9 +38,11 @@ public:
     // rewrites only its line, an entry that no row holds loses its line, and
     // an added row goes before the next row that was read, else after the
     // section's last entry. A row whose line would not be read as its entry
-    // (its key begins a section or a comment, or holds "=") goes to the very
-    // end, where it hides no entry. False when the last read could not read
-    // the file, or the file could not be written.
+    // (its key is empty, begins a section or a comment, or holds "=") goes to
+    // the very end, under a repeat of the section's header when the section
+    // is still open there: the lookup reads only the first, so such a line
+    // neither hides an entry nor makes one. False when the last read could
+    // not read the file, or the file could not be written.
     bool Write(const CWString& path, const std::vector<TranslationRow>& rows) const;
 
 private:
@@ -53,6 +55,8 @@ private:
     // The line after which added rows go: the section's last entry, or its
     // header; none when the file has no such section.
     std::optional<size_t> m_endOfEntries;
+    // Whether the lookup's section is the one in force after the last line.
+    bool m_sectionOpenAtEnd = false;
     bool m_unreadable = false;
 };
 

@@ -213,8 +213,8 @@ bool IsReadAsIniEntry(std::u16string_view key, std::u16string_view value) {
     for (std::u16string_view part : {key, value})
         if (part.find_first_of(u"\r\n") != std::u16string_view::npos) return false;
     CWString name = CWString(key).Trimmed();
-    if (name.find(u'=') != CWString::npos) return false;
-    return name.empty() || (name[0] != u'[' && name[0] != u';');
+    if (name.empty() || name.find(u'=') != CWString::npos) return false;
+    return name[0] != u'[' && name[0] != u';';
 }
 
 }  // namespace rg_qelvane_base

@@ -86,9 +86,10 @@ CWString ReadIniText(const CWString& file, std::u16string_view section, std::u16
                      std::u16string_view defaultValue);
 
 // Whether the line `key` + "=" + `value` is read as the entry `key` of the
-// section it stands in. Not when the key begins as a section line ("[") or a
-// comment (";") does or holds "=" (the entry would be the key's first part),
-// nor when either holds a line end: a section line hides every entry after it.
+// section it stands in. Not when the key is empty (no lookup asks for it),
+// begins as a section line ("[") or a comment (";") does or holds "=" (the
+// entry would be the key's first part), nor when either holds a line end: a
+// section line hides every entry after it.
 bool IsReadAsIniEntry(std::u16string_view key, std::u16string_view value);
 
 }  // namespace rg_qelvane_base

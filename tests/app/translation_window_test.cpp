@@ -174,6 +174,37 @@ TEST_F(TranslationWindowTest, AnEditChangesOnlyItsOwnLine) {
     }
 }
 
+// A row whose line the lookup would not read as that row goes where the
+// lookup reads nothing: under a repeat of the section's header when the
+// section is still open at the end, so it neither makes an entry nor hides one.
+TEST_F(TranslationWindowTest, RowsTheLookupCouldNotReadAsShownAreSavedWhereItReadsNothing) {
+    struct Case {
+        const char* edit;
+        std::string file;
+        CWString english;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"a key holding =", kHeader + "a=1\r\n", u"x=y", kHeader + kHeader + "x=y=1\r\n"},
+        {"an empty key", kHeader + "a=1\r\n", u"", kHeader + kHeader + "=1\r\n"},
+        {"a key holding = before another section", kHeader + "a=1\r\n[other]\r\nb=2\r\n", u"x=y",
+         kHeader + "[other]\r\nb=2\r\nx=y=1\r\n"},
+    };
+    TranslateEnabled = true;
+    for (const Case& c : cases) {
+        OpenWith(c.file);
+        ASSERT_TRUE(EditCell(window.m_grid, 0, 0, c.english));
+        Save();
+        EXPECT_EQ(TableBytes(), c.saved) << c.edit;
+        EXPECT_EQ(TranslateWord(u"x"), u"x") << c.edit;
+        Reopen();
+        EXPECT_EQ(GridRows(), Rows{}) << c.edit;
+        Save();
+        EXPECT_EQ(TableBytes(), c.saved) << c.edit << ": a second save changes nothing";
+        Close(window);
+    }
+}
+
 // Added rows go where the grid shows them: before the next row read from the
 // file, else after the section's last entry; a file without the section gets
 // it at its end.
@@ -237,7 +268,7 @@ TEST_F(TranslationWindowTest, SavingWritesEveryRowExactlyAsItStands) {
     ASSERT_TRUE(EditCell(window.m_grid, 3, 1, u"甲"));
     Save();
     EXPECT_EQ(TableBytes(), "[translation]\r\nName=" + kMingCheng + "\r\nx= " + kYi + " \r\n" + kQingShuRuNeiRong +
-                                "=\r\n=" + kJia + "\r\n[other]\r\ny=2\r\n");
+                                "=\r\n[other]\r\ny=2\r\n=" + kJia + "\r\n");
     ASSERT_EQ(ShownBoxes().size(), 1u);
     EXPECT_EQ(ShownBoxes()[0].text, u"保存成功！");
     EXPECT_EQ(ShownBoxes()[0].title, u"信息:");
