@@ -23,7 +23,10 @@ CQelUiThread& Windowless() {
     return thread;
 }
 
-// Installed before main; constant-initialized, so no code that runs at start-up sees it change.
+// Constant-initialized, so it holds a thread before any code runs. The window
+// layer replaces it from a static initializer in the file that defines
+// Backend(), which every program with windows links; nothing asks for the UI
+// thread before main, so nothing sees the change.
 CQelUiThread& (*inUseFinder)() = &Windowless;
 
 }  // namespace

@@ -27,14 +27,14 @@ struct CQelRect {
 // Creation styles; each applies to the kinds named beside it.
 struct CQelStyle {
     static constexpr unsigned None = 0;
-    static constexpr unsigned MultiLine = 1u << 0;   // edit: several lines, Enter breaks the line
-    static constexpr unsigned VScroll = 1u << 1;     // edit, list: vertical scroll bar
-    static constexpr unsigned HScroll = 1u << 2;     // edit, check list: horizontal scroll bar; lines wrap without one
-    static constexpr unsigned StaticEdge = 1u << 3;  // any: thin sunken border (see SetStaticEdgeBorder)
-    static constexpr unsigned AlignRight = 1u << 4;  // label: text drawn right-aligned
-    static constexpr unsigned WordWrap = 1u << 5;    // label: several lines, wrapped at the width
-    static constexpr unsigned ReadOnly = 1u << 6;    // edit
-    static constexpr unsigned Password = 1u << 7;    // edit: shows "*" for every character
+    static constexpr unsigned MultiLine = 1u << 0;      // edit: several lines, Enter breaks the line
+    static constexpr unsigned VScroll = 1u << 1;        // edit, list: vertical scroll bar
+    static constexpr unsigned HScroll = 1u << 2;        // edit, check list: horizontal scroll bar (edits wrap without)
+    static constexpr unsigned StaticEdge = 1u << 3;     // any: thin sunken border (see SetStaticEdgeBorder)
+    static constexpr unsigned AlignRight = 1u << 4;     // label: text drawn right-aligned
+    static constexpr unsigned WordWrap = 1u << 5;       // label: several lines, wrapped at the width
+    static constexpr unsigned ReadOnly = 1u << 6;       // edit
+    static constexpr unsigned Password = 1u << 7;       // edit: shows "*" for every character
     static constexpr unsigned DropDownList = 1u << 8;   // combo: choose from the list only, no typing
     static constexpr unsigned EditableCells = 1u << 9;  // report list: every cell can be edited in place
 };

@@ -17,11 +17,11 @@ constexpr std::u16string_view kRowIndent = u"    ";
 // The longest result "生成" writes, in characters, counted as the result box
 // shows it. A paste of 100,000 rows of a long declaration stays well under it.
 constexpr size_t kMaxResultLength = 20000000;
-// The characters one "生成" may scan and build on the way to its result:
-// cutting the template at its markers, and the rows whose values hold later
-// markers, which can grow by millions of characters before they shrink again.
-// Such a group is refused within a fraction of a second instead of freezing
-// the window or running out of memory.
+// The characters one "生成" may scan and build on the way to its result: each
+// marker and each value once, the template once for each marker that searches
+// it, and the rows whose values hold later markers, which can grow by millions
+// of characters before they shrink again. Such a group is refused within a
+// fraction of a second instead of freezing the window or running out of memory.
 constexpr size_t kMaxWork = 3 * kMaxResultLength;
 
 void AppendLine(CWString& text, std::u16string_view line) { text.append(line).append(kQelvaneLineEnd); }
