@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_program_dir.h"
+#include "tools/dbwrap/database_kind_table.h"
 #include "tools/dbwrap/driver_settings.h"
 
 using namespace rg_qelvane_app;
@@ -8,12 +9,17 @@ using namespace rg_qelvane_app;
 class DriverSettingsTest : public ::testing::Test {
 protected:
     TempProgramDir dir;
+    // The driver a connect of `kind` asks for.
+    static CWString DriverOf(DatabaseKind kind) {
+        const DatabaseKindTraits& traits = TraitsOf(kind);
+        return ReadDriverSetting(traits.name, traits.settings.defaultDriver);
+    }
 };
 
 TEST_F(DriverSettingsTest, NoFileGivesTheDefaults) {
-    EXPECT_EQ(ReadDriverSetting(u"Mysql"), u"MySQL ODBC 8.0 Unicode Driver");
-    EXPECT_EQ(ReadDriverSetting(u"Postgresql"), u"");
-    EXPECT_EQ(ReadDriverSetting(u"Oracle"), u"Oracle in OraClient11g_home1");
+    EXPECT_EQ(DriverOf(DatabaseKind::kMySql), u"MySQL ODBC 8.0 Unicode Driver");
+    EXPECT_EQ(DriverOf(DatabaseKind::kPostgreSql), u"");
+    EXPECT_EQ(DriverOf(DatabaseKind::kOracle), u"Oracle in OraClient11g_home1");
     for (auto section : {u"Mysql", u"Postgresql", u"Oracle", u"Mssql"}) EXPECT_FALSE(ReadAsyncSetting(section));
     EXPECT_FALSE(ReadEncryptSetting());
     EXPECT_FALSE(ReadLatestVersionSetting());
@@ -35,8 +41,8 @@ TEST_F(DriverSettingsTest, OnlyTheTextZeroTurnsAFlagOff) {
 
 TEST_F(DriverSettingsTest, AnEmptyDriverIsKeptAndEditsAreSeenAtTheNextRead) {
     dir.WriteBytes("setup.ini", "[MYSQL]\ndriver=\n");
-    EXPECT_EQ(ReadDriverSetting(u"Mysql"), u"");
+    EXPECT_EQ(DriverOf(DatabaseKind::kMySql), u"");
     dir.WriteBytes("setup.ini", "[Mysql]\nDriver=MariaDB Unicode\n[Postgresql]\nDriver=PostgreSQL Unicode\n");
-    EXPECT_EQ(ReadDriverSetting(u"Mysql"), u"MariaDB Unicode");
-    EXPECT_EQ(ReadDriverSetting(u"Postgresql"), u"PostgreSQL Unicode");
+    EXPECT_EQ(DriverOf(DatabaseKind::kMySql), u"MariaDB Unicode");
+    EXPECT_EQ(DriverOf(DatabaseKind::kPostgreSql), u"PostgreSQL Unicode");
 }

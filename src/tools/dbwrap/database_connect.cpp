@@ -39,7 +39,7 @@ AdoOpenRequest AdoOpenRequestFor(DatabaseKind kind, const DatabasePanelValues& p
         request.database = panel.database;
         request.user = UserOf(traits, panel);
     }
-    if (traits.settings.driver) request.driver = ReadDriverSetting(traits.name);
+    if (traits.settings.driver) request.driver = ReadDriverSetting(traits.name, traits.settings.defaultDriver);
     if (traits.settings.async) request.async = ReadAsyncSetting(traits.name);
     if (traits.settings.encrypt) request.encrypted = ReadEncryptSetting();
     if (traits.settings.latestVersion) request.latestVersion = ReadLatestVersionSetting();

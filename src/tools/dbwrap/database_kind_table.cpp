@@ -103,7 +103,7 @@ constexpr bool RowsFollowTheKinds() {
         if (static_cast<std::size_t>(kKinds[index].kind) != index) return false;
     return true;
 }
-static_assert(RowsFollowTheKinds());
+static_assert(std::size(kKinds) == kDatabaseKindCount && RowsFollowTheKinds());
 
 }  // namespace
 
@@ -112,7 +112,7 @@ const DatabaseKindTraits& TraitsOf(DatabaseKind kind) { return kKinds[static_cas
 std::span<const DatabaseKindTraits> AllDatabaseKinds() { return kKinds; }
 
 std::optional<DatabaseKind> DatabaseKindAt(int index) {
-    if (index < 0 || index >= static_cast<int>(std::size(kKinds))) return std::nullopt;
+    if (index < 0 || index >= static_cast<int>(kDatabaseKindCount)) return std::nullopt;
     return kKinds[index].kind;
 }
 

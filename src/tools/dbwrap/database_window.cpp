@@ -213,7 +213,7 @@ void rg_win_ShuJuKuFengZhuang::OpenDatabase() {
     }
 }
 
-std::array<rg_win_ShuJuKuFengZhuang::KindPanel, 6> rg_win_ShuJuKuFengZhuang::KindPanels() {
+std::array<rg_win_ShuJuKuFengZhuang::KindPanel, kDatabaseKindCount> rg_win_ShuJuKuFengZhuang::KindPanels() {
     return {{{m_postgreSqlPanel, 119, DatabaseKind::kPostgreSql},
              {m_sqlitePanel, 120, DatabaseKind::kSqlite},
              {m_accessPanel, 121, DatabaseKind::kAccess},

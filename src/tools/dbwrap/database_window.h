@@ -74,7 +74,7 @@ private:
         int id;
         DatabaseKind kind;
     };
-    std::array<KindPanel, 6> KindPanels();
+    std::array<KindPanel, kDatabaseKindCount> KindPanels();
     std::optional<DatabaseKind> SelectedKind() const;
     bool SqliteSelected() const;
 

@@ -2,11 +2,8 @@
 
 #include "common/data_folder.h"
 #include "platform/ini.h"
-#include "tools/dbwrap/database_kind_table.h"
 
 namespace rg_qelvane_app {
-
-using rg_qelvane_base::EqualsIgnoringAsciiCase;
 
 CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std::u16string_view defaultValue) {
     return rg_qelvane_base::ReadIniText(DriverSettingsFile(), section, key, defaultValue);
@@ -14,10 +11,7 @@ CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std:
 
 bool IsSettingOn(const CWString& value) { return value != u"0"; }
 
-CWString ReadDriverSetting(std::u16string_view section) {
-    std::u16string_view defaultDriver;
-    for (const DatabaseKindTraits& kind : AllDatabaseKinds())
-        if (EqualsIgnoringAsciiCase(section, kind.name)) defaultDriver = kind.settings.defaultDriver;
+CWString ReadDriverSetting(std::u16string_view section, std::u16string_view defaultDriver) {
     return ReadSetupIni(section, u"Driver", defaultDriver);
 }
 

@@ -16,8 +16,8 @@ CWString ReadSetupIni(std::u16string_view section, std::u16string_view key, std:
 // A flag is off only when it reads exactly "0": empty, "00" and "false" are on.
 bool IsSettingOn(const CWString& value);
 
-// The ODBC driver name of "Mysql", "Postgresql" or "Oracle", with the kind's default.
-CWString ReadDriverSetting(std::u16string_view section);
+// The ODBC driver name of "Mysql", "Postgresql" or "Oracle", or the kind's default.
+CWString ReadDriverSetting(std::u16string_view section, std::u16string_view defaultDriver);
 // "Async" of "Mysql", "Postgresql", "Oracle" or "Mssql".
 bool ReadAsyncSetting(std::u16string_view section);
 // "Mssql"/"Encrypt": the encrypting SQL Server driver.
