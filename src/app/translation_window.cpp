@@ -47,7 +47,7 @@ void rg_win_FanYiGuanLi::LoadTable() {
 bool rg_win_FanYiGuanLi::SaveTable() {
     std::vector<TranslationRow> rows;
     rows.reserve(m_rowEntries.size());
-    for (int row = 0; row < m_grid.GetRowCount(); ++row)
+    for (int row = 0, count = m_grid.GetRowCount(); row < count; ++row)
         rows.push_back({m_rowEntries[row], m_grid.GetCellText(row, kEnglish), m_grid.GetCellText(row, kChinese)});
     return m_tableFile.Write(TranslationTableFile(), rows);
 }
@@ -90,9 +90,13 @@ void rg_win_FanYiGuanLi::InsertPlaceholderRow() {
 }
 
 void rg_win_FanYiGuanLi::DeleteSelectedRows() {
+    const std::vector<int> selected = m_grid.GetSelectedRows();
     size_t kept = 0;
-    for (size_t row = 0; row < m_rowEntries.size(); ++row)
-        if (!m_grid.IsRowSelected(static_cast<int>(row))) m_rowEntries[kept++] = m_rowEntries[row];
+    auto next = selected.begin();
+    for (size_t row = 0; row < m_rowEntries.size(); ++row) {
+        if (next != selected.end() && static_cast<size_t>(*next) == row) ++next;
+        else m_rowEntries[kept++] = m_rowEntries[row];
+    }
     m_rowEntries.resize(kept);
     m_grid.DeleteSelectedRows();
 }

@@ -329,6 +329,10 @@ TEST_F(UiContract, ReportListRowsCellsAndSelections) {
     EXPECT_EQ(grid.GetCellText(9, 0), u"");
     EXPECT_TRUE(grid.IsRowSelected(2)) << "the selection stays on its row";
     EXPECT_EQ(grid.GetFirstSelectedRow(), 2);
+    grid.SelectRow(0, true);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{0, 2})) << "in row order, whatever the order of selecting";
+    EXPECT_EQ(grid.GetFirstSelectedRow(), 0);
+    grid.SelectRow(0, false);
     EXPECT_TRUE(grid.DeleteRow(0));
     EXPECT_FALSE(grid.DeleteRow(7));
     EXPECT_EQ(grid.GetCellText(0, 0), u"Name");

@@ -4,6 +4,7 @@
 // the control, form, dialog and clipboard services talks to a backend.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/ui/browser.h"
 #include "platform/ui/control.h"
@@ -68,6 +69,8 @@ public:
     virtual CWString GetCellText(int /*row*/, int /*column*/) const { return {}; }
     virtual void SetCellText(int /*row*/, int /*column*/, const CWString& /*text*/) {}
     virtual bool IsRowSelected(int /*row*/) const { return false; }
+    // In ascending order.
+    virtual std::vector<int> GetSelectedRows() const { return {}; }
     virtual void SelectRow(int /*row*/, bool /*selected*/) {}
     // Ends an edit still open in a cell, and what was typed becomes the cell's text.
     virtual void CommitCellEdit() {}

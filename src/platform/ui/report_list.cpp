@@ -77,10 +77,14 @@ bool rg_ChaoJiLieBiaoKuang::IsRowSelected(int row) const {
     return grid && grid->IsRowSelected(row);
 }
 
+std::vector<int> rg_ChaoJiLieBiaoKuang::GetSelectedRows() const {
+    CQelNativeWindow* grid = Grid();
+    return grid ? grid->GetSelectedRows() : std::vector<int>();
+}
+
 int rg_ChaoJiLieBiaoKuang::GetFirstSelectedRow() const {
-    for (int row = 0, count = GetRowCount(); row < count; ++row)
-        if (IsRowSelected(row)) return row;
-    return -1;
+    std::vector<int> selected = GetSelectedRows();
+    return selected.empty() ? -1 : selected.front();
 }
 
 void rg_ChaoJiLieBiaoKuang::SelectRow(int row, bool selected) {

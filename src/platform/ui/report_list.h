@@ -3,6 +3,8 @@
 // may be selected at once. Without a native window it has no columns and no rows.
 // Cells created editable are edited in place; an edit still open in a cell is
 // that cell's text for every operation below.
+#include <vector>
+
 #include "platform/ui/control.h"
 
 namespace rg_qelvane_base {
@@ -35,6 +37,8 @@ public:
     void SetCellText(int row, int column, const CWString& text);
 
     bool IsRowSelected(int row) const;
+    // In ascending order: one look at the grid, however many rows it holds.
+    std::vector<int> GetSelectedRows() const;
     // -1 when no row is selected.
     int GetFirstSelectedRow() const;
     // From code: raises nothing.

@@ -111,6 +111,12 @@ public:
     CWString GetCellText(int row, int column) const override;
     void SetCellText(int row, int column, const CWString& value) override;
     bool IsRowSelected(int row) const override { return HoldsRow(row) && rows[row].selected; }
+    std::vector<int> GetSelectedRows() const override {
+        std::vector<int> selected;
+        for (size_t row = 0; row < rows.size(); ++row)
+            if (rows[row].selected) selected.push_back(static_cast<int>(row));
+        return selected;
+    }
     void SelectRow(int row, bool value) override;
     void CommitCellEdit() override;
     void Navigate(const CWString& value) override { address = value; }

@@ -678,6 +678,11 @@ public:
     bool IsRowSelected(int row) const override {
         return row >= 0 && row < GetRowCount() && List()->IsSelected(m_rows->GetItem(row));
     }
+    std::vector<int> GetSelectedRows() const override {
+        std::vector<unsigned> rows = SelectedRows();
+        std::sort(rows.begin(), rows.end());
+        return {rows.begin(), rows.end()};
+    }
     void SelectRow(int row, bool selected) override {
         if (row < 0 || row >= GetRowCount()) return;
         if (selected) List()->Select(m_rows->GetItem(row));
