@@ -261,7 +261,8 @@ void rg_win_ShuJuKuFengZhuang::AddTables(const rg_WenBenShuZuLei& names) {
     for (const CWString& name : names) m_tables.AddItem(name);
 }
 
-// Columns that could not be read show as none: the wrap that follows says so.
+// Columns that could not be read show as none. The wrap that follows reads the
+// table again, and tells the user when that read fails as well.
 void rg_win_ShuJuKuFengZhuang::ShowTableColumns(const CWString& table) {
     const rg_ShuJuKuBiaoJieGouShuZu columns = m_parser.ReadColumns(table).value_or(rg_ShuJuKuBiaoJieGouShuZu{});
     ClearGridAll(m_grid);
