@@ -28,8 +28,8 @@ engine_patterns() {
     case "$1" in
         gowrap) echo "*_engine.* go_source_lines.* go_parameter_item.h" ;;
         androidwrap) echo "*_engine.* java_*.* android_items.h" ;;
-        dbwrap) echo "column_record.h column_types.* database_connect.* database_kind.h database_parser.*
-                      database_statements.* driver_settings.* record_rows.* table_class_generators.*" ;;
+        dbwrap) echo "column_record.h column_types.* database_connect.* database_kind.h database_kind_table.* database_parser.*
+                      database_statements.* driver_settings.* panel_values.h record_rows.* table_class_generators.*" ;;
         rules) echo "marker_search.* marker_starts.* rule_expansion.* rule_files.* template_filler.*" ;;
     esac
 }
