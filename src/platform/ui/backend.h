@@ -68,7 +68,6 @@ public:
     virtual void DeleteAllRows() {}
     virtual CWString GetCellText(int /*row*/, int /*column*/) const { return {}; }
     virtual void SetCellText(int /*row*/, int /*column*/, const CWString& /*text*/) {}
-    virtual bool IsRowSelected(int /*row*/) const { return false; }
     // In ascending order.
     virtual std::vector<int> GetSelectedRows() const { return {}; }
     virtual void SelectRow(int /*row*/, bool /*selected*/) {}

@@ -1,5 +1,7 @@
 #include "platform/ui/report_list.h"
 
+#include <algorithm>
+
 #include "platform/ui/backend.h"
 #include "platform/ui/scale.h"
 
@@ -73,8 +75,8 @@ void rg_ChaoJiLieBiaoKuang::SetCellText(int row, int column, const CWString& tex
 }
 
 bool rg_ChaoJiLieBiaoKuang::IsRowSelected(int row) const {
-    CQelNativeWindow* grid = Grid();
-    return grid && grid->IsRowSelected(row);
+    const std::vector<int> selected = GetSelectedRows();
+    return std::binary_search(selected.begin(), selected.end(), row);
 }
 
 std::vector<int> rg_ChaoJiLieBiaoKuang::GetSelectedRows() const {

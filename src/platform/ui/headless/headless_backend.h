@@ -110,7 +110,6 @@ public:
     void DeleteAllRows() override { rows.clear(); }
     CWString GetCellText(int row, int column) const override;
     void SetCellText(int row, int column, const CWString& value) override;
-    bool IsRowSelected(int row) const override { return HoldsRow(row) && rows[row].selected; }
     std::vector<int> GetSelectedRows() const override {
         std::vector<int> selected;
         for (size_t row = 0; row < rows.size(); ++row)

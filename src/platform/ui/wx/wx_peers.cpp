@@ -675,9 +675,6 @@ public:
     void SetCellText(int row, int column, const CWString& text) override {
         if (Holds(row, column)) m_rows->SetCell(row, column, text);
     }
-    bool IsRowSelected(int row) const override {
-        return row >= 0 && row < GetRowCount() && List()->IsSelected(m_rows->GetItem(row));
-    }
     std::vector<int> GetSelectedRows() const override {
         std::vector<unsigned> rows = SelectedRows();
         std::sort(rows.begin(), rows.end());
